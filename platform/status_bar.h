@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QSizeGrip;
+
+namespace platform {
+
+// A status bar of text panels, docked along the bottom edge of its window: it follows the window's size by
+// itself, so no layout code has to move it.
+class StatusBar final : public QWidget {
+    Q_OBJECT
+public:
+    enum class PanelSize { Contents, Spring };
+
+    explicit StatusBar(QWidget *window);
+    Q_DISABLE_COPY_MOVE(StatusBar)
+
+    // A panel never narrower than minWidth twips; Contents panels fit their text, Spring panels share the rest.
+    void AddPanel(const QString &text, PanelSize size, float minWidth = 1440);
+    int PanelCount() const { return static_cast<int>(m_panels.size()); }
+    QString PanelText(int panel) const;
+    float PanelWidth(int panel) const; // twips
+
+    static constexpr float DockedHeight = 300; // twips
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct Panel {
+        QLabel *label;
+        PanelSize size;
+        int minWidth; // pixels
+    };
+    void dock();
+    void layoutPanels();
+
+    QList<Panel> m_panels;
+    QSizeGrip *m_grip;
+};
+
+} // namespace platform

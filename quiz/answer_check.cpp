@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/message_box.h"
+#include "platform/runtime_error.h"
+#include "quiz/main_window.h"
+
+using namespace Qt::StringLiterals;
+using platform::MessageIcon;
+using platform::MsgBox;
+
+void MainWindow::bCheck_Click()
+{
+    int choice = 0;
+    for (int i = 1; i <= AnswerCount; ++i) {
+        if (qAnswers(i).Value())
+            choice = i;
+    }
+    if (choice == 0)
+        return;
+
+    TotalCount.Increment();
+    const bool showMessage = control(u"showMessage").Value();
+    const bool showRight = control(u"showRight").Value();
+    const QString &rightAnswer = QuestionBank.Field(CurrentQuestion, 5);
+    if (rightAnswer == QString::number(choice)) {
+        if (showMessage)
+            MsgBox(u"Правильно!"_s, MessageIcon::Information);
+        RightCount.Increment();
+    } else {
+        WrongCount.Increment();
+        if (showRight) {
+            // A question whose file marks no answer has none to name: it gets the short message.
+            if (showMessage && !rightAnswer.isEmpty())
+                MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s
+                           + QuestionBank.Field(CurrentQuestion, rightAnswer.toInt()),
+                       MessageIcon::Critical);
+            else if (showMessage)
+                MsgBox(u"Увы, неправильно."_s, MessageIcon::Critical);
+        } else if (showMessage) {
+            MsgBox(u"Увы, неправильно."_s, MessageIcon::Critical);
+        }
+    }
+
+    CurrentQuestion += 1;
+    ShowQuestion(CurrentQuestion);
+}
+
+void MainWindow::bPrevious_Click()
+{
+    if (CurrentQuestion > 1) {
+        CurrentQuestion -= 1;
+        ShowQuestion(CurrentQuestion);
+    }
+}
+
+void MainWindow::bNext_Click()
+{
+    if (CurrentQuestion < QuestionCount) {
+        CurrentQuestion += 1;
+        ShowQuestion(CurrentQuestion);
+    }
+}
+
+void MainWindow::qList_Click()
+{
+    bool isNumber = false;
+    const qint16 picked = control(u"qList").Caption().toShort(&isNumber);
+    if (!isNumber)
+        throw platform::RuntimeError(platform::ErrorNumber::TypeMismatch, u"Type mismatch"_s);
+    CurrentQuestion = picked;
+    ShowQuestion(CurrentQuestion);
+}

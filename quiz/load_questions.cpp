@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "bank/question_reader.h"
+#include "platform/app_info.h"
+#include "platform/message_box.h"
+#include "platform/text_file.h"
+#include "quiz/main_window.h"
+#include "startup/loading_window.h"
+
+using namespace Qt::StringLiterals;
+using platform::Forms;
+
+void MainWindow::LoadQuestions()
+{
+    SetEnabled(false);
+    Forms<dData>::Show();
+    const QString fileName = platform::AppPath() + u"/data.txt"_s;
+
+    if (!platform::FileExists(fileName)) {
+        platform::MsgBox(u"Data file not found"_s, platform::MessageIcon::Critical);
+        Forms<dData>::Unload();
+        SetEnabled(true);
+        return;
+    }
+
+    const auto stream = platform::OpenTextFile(fileName);
+    QuestionCount = 0;
+    const ReadOutcome outcome = ReadQuestions(*stream, QuestionBank, QuestionCount,
+                                              [](qint16 questions) { Forms<dData>::Get().UpdateProgress(questions); });
+    stream->Close();
+    Forms<dData>::Unload();
+    SetEnabled(true);
+
+    if (outcome.cut)
+        platform::MsgBox(u"Data file holds more than 1000 questions; only the first 1000 were loaded"_s,
+                         platform::MessageIcon::Information);
+}

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "quiz/main_window.h"
+
+#include "platform/error_guard.h"
+#include "platform/status_bar.h"
+#include "quiz/main_window_design.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+
+MainWindow::MainWindow() : platform::Form(MainWindowDesign())
+{
+    AddMainWindowStatusPanels(*control(u"StatusBar").as<platform::StatusBar>());
+
+    const auto onClick = [this](QStringView name, void (MainWindow::*handler)()) {
+        connect(control(name).as<QAbstractButton>(), &QAbstractButton::clicked, this,
+                [this, handler] { platform::RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(u"bCheck", &MainWindow::bCheck_Click);
+    onClick(u"bPrevious", &MainWindow::bPrevious_Click);
+    onClick(u"bNext", &MainWindow::bNext_Click);
+    // Only a pick from the list counts as a click; typing into the text field does not.
+    connect(control(u"qList").as<QComboBox>(), &QComboBox::activated, this,
+            [this] { platform::RunHandler([this] { qList_Click(); }); });
+}
+
+void MainWindow::Form_Load()
+{
+    LoadQuestions();
+
+    auto *list = control(u"qList").as<QComboBox>();
+    for (qint16 i = 1; i <= QuestionCount; ++i)
+        list->addItem(QString::number(i));
+    // Filling the list must not put a number into its text field.
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+
+    RightCount = ScoreCounter(0);
+    WrongCount = ScoreCounter(0);
+    CurrentQuestion = 1;
+    FirstShow = true;
+    ShowQuestion(CurrentQuestion);
+}

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "bank/question_bank.h"
+#include "platform/form.h"
+#include "quiz/score_counter.h"
+
+// The quiz window. Form_Load reads the question file (LoadQuestions), lists the question numbers and shows
+// question 1. The handlers of the check button, "<<", ">>" and the question list only change the state below
+// and call ShowQuestion, the one procedure that puts a question, its answer buttons and the score on screen.
+// Form_Resize lays the controls out from the window's outer size.
+class MainWindow final : public platform::Form {
+    Q_OBJECT
+public:
+    MainWindow();
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+    static constexpr int AnswerButtons = 4;
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+
+private:
+    friend struct MainWindowProbe; // white-box access for tests and benchmarks
+
+    void LoadQuestions();
+    void ShowQuestion(qint16 index);
+    void LayOut(float W, float H);
+    void bCheck_Click();
+    void bPrevious_Click();
+    void bNext_Click();
+    void qList_Click();
+
+    platform::Control &control(QStringView name) const { return controls().Get(name); }
+    platform::Control &qAnswers(int index) const { return controls().Get(u"qAnswers", index); }
+
+    ::QuestionBank QuestionBank;
+    qint16 CurrentQuestion = 0;
+    qint16 QuestionCount = 0;
+    qint16 AnswerCount = 0;
+    ScoreCounter RightCount;
+    ScoreCounter WrongCount;
+    ScoreCounter TotalCount;
+    bool FirstShow = false;
+};

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "quiz/main_window_design.h"
+
+#include "platform/status_bar.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::FontDesign;
+using platform::ForeColour;
+
+namespace {
+
+constexpr FontDesign WindowFont{u"Verdana", 8.25f, false};
+constexpr FontDesign QuestionFont{u"Verdana", 9.75f, false};
+constexpr FontDesign ScoreFont{u"Verdana", 9.75f, true};
+constexpr FontDesign RateFont{u"Verdana", 12.0f, true};
+
+// clang-format off
+constexpr std::array Controls{
+    ControlDesign{.name = u"showMessage", .kind = ControlKind::CheckBox,
+                  .caption = u"Выводить окно после ответа на вопрос",
+                  .left = 120, .top = 120, .width = 4095, .height = 255, .tabIndex = 6},
+    ControlDesign{.name = u"StatusBar", .kind = ControlKind::StatusBar,
+                  .left = 0, .top = 8460, .width = 10815, .height = 300, .tabIndex = 5, .font = WindowFont},
+    ControlDesign{.name = u"showRight", .kind = ControlKind::CheckBox,
+                  .caption = u"Показывать правильные ответы",
+                  .left = 120, .top = 480, .width = 3255, .height = 255, .tabIndex = 4},
+    ControlDesign{.name = u"MainFrame", .kind = ControlKind::Frame, .caption = u"Question:",
+                  .left = 120, .top = 960, .width = 10575, .height = 7335, .tabIndex = 0},
+    ControlDesign{.name = u"bNext", .kind = ControlKind::CommandButton, .container = u"MainFrame",
+                  .caption = u">>", .left = 9960, .top = 6840, .width = 495, .height = 315, .tabIndex = 9},
+    ControlDesign{.name = u"qList", .kind = ControlKind::ComboBox, .container = u"MainFrame",
+                  .left = 9000, .top = 6840, .width = 870, .height = 315, .tabIndex = 8},
+    ControlDesign{.name = u"bPrevious", .kind = ControlKind::CommandButton, .container = u"MainFrame",
+                  .caption = u"<<", .left = 8400, .top = 6840, .width = 495, .height = 315, .tabIndex = 7},
+    ControlDesign{.name = u"bCheck", .kind = ControlKind::CommandButton, .container = u"MainFrame",
+                  .caption = u"Я прав?", .left = 240, .top = 6840, .width = 1695, .height = 375, .tabIndex = 3},
+    ControlDesign{.name = u"qAnswers", .kind = ControlKind::OptionButton, .container = u"MainFrame",
+                  .left = 360, .top = 3360, .width = 9975, .height = 375, .tabIndex = 2, .visible = false,
+                  .index = 0},
+    ControlDesign{.name = u"qQuestion", .kind = ControlKind::Label, .container = u"MainFrame",
+                  .left = 240, .top = 480, .width = 9975, .height = 2535, .tabIndex = 1, .font = QuestionFont},
+    ControlDesign{.name = u"LabelRate", .kind = ControlKind::Label,
+                  .left = 9840, .top = 120, .width = 855, .height = 375, .tabIndex = 13, .font = RateFont,
+                  .colour = ForeColour::Highlight3D},
+    ControlDesign{.name = u"LabelWrong", .kind = ControlKind::Label,
+                  .left = 7680, .top = 600, .width = 2895, .height = 375, .tabIndex = 12, .font = ScoreFont,
+                  .colour = ForeColour::Rgb, .rgb = qRgb(192, 0, 0)},
+    ControlDesign{.name = u"LabelRight", .kind = ControlKind::Label,
+                  .left = 4560, .top = 600, .width = 2895, .height = 255, .tabIndex = 11, .font = ScoreFont,
+                  .colour = ForeColour::Rgb, .rgb = qRgb(0, 128, 0)},
+    ControlDesign{.name = u"LabelTotal", .kind = ControlKind::Label,
+                  .left = 4560, .top = 120, .width = 5055, .height = 255, .tabIndex = 10, .font = ScoreFont},
+};
+// clang-format on
+
+constexpr platform::FormDesign Design{
+    .caption = u"Tavrelo",
+    .clientWidth = 10815,
+    .clientHeight = 8760,
+    .border = platform::BorderStyle::Sizable,
+    .font = WindowFont,
+    .controls = Controls,
+};
+
+} // namespace
+
+const platform::FormDesign &MainWindowDesign()
+{
+    return Design;
+}
+
+void AddMainWindowStatusPanels(platform::StatusBar &bar)
+{
+    bar.AddPanel(u"Tavrelo 1.0.0 "_s, platform::StatusBar::PanelSize::Contents, 1440);
+    bar.AddPanel(QString(), platform::StatusBar::PanelSize::Spring, 1440);
+}

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/runtime_error.h"
+
+#include <QString>
+
+#include <limits>
+#include <optional>
+
+// A score counter that starts out empty: empty + 1 gives 1, an empty counter joined to a text adds nothing,
+// and it compares equal to 0.
+class ScoreCounter final {
+public:
+    ScoreCounter() = default;
+    explicit ScoreCounter(qint64 value) : m_value(value) {}
+
+    bool IsEmpty() const { return !m_value.has_value(); }
+    qint64 Value() const { return m_value.value_or(0); }
+
+    void Increment()
+    {
+        if (Value() == std::numeric_limits<qint64>::max())
+            throw platform::Overflow();
+        m_value = Value() + 1;
+    }
+
+    QString Text() const { return m_value ? QString::number(*m_value) : QString(); }
+
+    friend bool operator==(const ScoreCounter &a, qint64 b) { return a.Value() == b; }
+
+private:
+    std::optional<qint64> m_value;
+};

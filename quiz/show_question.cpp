@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "quiz/main_window.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The bank keeps CR LF between the lines of a question; on screen each one starts a new line.
+QString displayText(const QString &stored)
+{
+    QString text = stored;
+    return text.replace(u"\r\n"_s, u"\n"_s);
+}
+
+} // namespace
+
+void MainWindow::ShowQuestion(qint16 index)
+{
+    if (index > 1) {
+        for (int j = 1; j <= AnswerCount; ++j) {
+            if (qAnswers(j).Visible())
+                qAnswers(j).SetVisible(false);
+        }
+    }
+
+    qint16 percent = 0;
+    if (!(TotalCount == 0))
+        percent = static_cast<qint16>(std::floor(static_cast<double>(RightCount.Value()) * 100
+                                                 / static_cast<double>(TotalCount.Value())));
+
+    control(u"LabelTotal").SetCaption(u"Ответов всего: "_s + TotalCount.Text());
+    control(u"LabelRight").SetCaption(u"Правильных: "_s + RightCount.Text());
+    control(u"LabelWrong").SetCaption(u"Неправильных: "_s + WrongCount.Text());
+    control(u"LabelRate").SetCaption(QString::number(percent) + u'%');
+
+    // After question 1000 of a full bank comes an end page with no slot behind it: it shows as empty.
+    const bool hasSlot = index >= 0 && index < QuestionBank::SlotCount;
+    const auto field = [&](int f) -> QString { return hasSlot ? QuestionBank.Field(index, f) : QString(); };
+
+    int answers = 0;
+    for (int f = 1; f <= 4; ++f) {
+        if (!field(f).isEmpty())
+            ++answers;
+    }
+
+    control(u"MainFrame").SetCaption(u"Question #"_s + QString::number(index));
+    control(u"qQuestion").SetCaption(displayText(field(0)));
+
+    // All four answer buttons come to exist at the first display, so that every later question finds one for
+    // each of its answers.
+    if (index == 1 && FirstShow) {
+        for (int j = 1; j <= AnswerButtons; ++j)
+            controls().LoadElement(u"qAnswers", j);
+    }
+    const float height = Height();
+    for (int j = 1; j <= answers; ++j) {
+        platform::Control &button = qAnswers(j);
+        button.SetTop(height - 5170 + 720 * static_cast<float>(j - 1));
+        button.SetLeft(360);
+        button.SetWidth(9975);
+        button.SetCaption(field(j));
+        button.SetHeight(750);
+        button.SetValue(false);
+        button.SetVisible(true);
+    }
+    // Question 1 is shown without hiding the previous buttons first: hide any its answers leave over.
+    for (int j = answers + 1; j <= AnswerButtons; ++j) {
+        if (qAnswers(j).Visible())
+            qAnswers(j).SetVisible(false);
+    }
+
+    AnswerCount = static_cast<qint16>(answers);
+    FirstShow = false;
+}

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/message_box.h"
+#include "quiz/main_window.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <memory>
+
+// Reaches into the quiz window the way the tests need to: its state, its procedures and its controls.
+struct MainWindowProbe {
+    static qint16 CurrentQuestion(const MainWindow &w) { return w.CurrentQuestion; }
+    static qint16 QuestionCount(const MainWindow &w) { return w.QuestionCount; }
+    static qint16 AnswerCount(const MainWindow &w) { return w.AnswerCount; }
+    static const ScoreCounter &TotalCount(const MainWindow &w) { return w.TotalCount; }
+    static const ScoreCounter &RightCount(const MainWindow &w) { return w.RightCount; }
+    static const ScoreCounter &WrongCount(const MainWindow &w) { return w.WrongCount; }
+    static bool FirstShow(const MainWindow &w) { return w.FirstShow; }
+    static const QuestionBank &Bank(const MainWindow &w) { return w.QuestionBank; }
+    static void ShowQuestion(MainWindow &w, qint16 index)
+    {
+        w.CurrentQuestion = index;
+        w.ShowQuestion(index);
+    }
+    static void LayOut(MainWindow &w, float W, float H) { w.LayOut(W, H); }
+};
+
+namespace quiztest {
+
+// One question of a test file: its text lines, its answer lines as they stand in the file.
+struct Question {
+    QStringList text;
+    QStringList answers;
+};
+
+// The lines of a question file, each question opened by a header.
+QStringList FileLines(const QList<Question> &questions);
+
+// n questions "Question k" with `answers` answers each, the first one marked right.
+QList<Question> NumberedQuestions(int n, int answers = 4);
+
+// Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
+void WriteDataFile(const QStringList &lines);
+void RemoveDataFile();
+
+// Loads and shows the quiz window on the current data.txt, answering message boxes into `messages`.
+class QuizWindow final {
+public:
+    QuizWindow();
+    ~QuizWindow();
+    Q_DISABLE_COPY_MOVE(QuizWindow)
+
+    MainWindow &window() { return platform::Forms<MainWindow>::Get(); }
+    platform::Control &control(QStringView name, int index = -1) { return window().controls().Get(name, index); }
+    platform::Control &answer(int j) { return control(u"qAnswers", j); }
+    QString caption(QStringView name) { return control(name).Caption(); }
+    const QList<platform::Message> &messages() const { return m_recorder->messages(); }
+    void clearMessages() { m_recorder->clear(); }
+    void setWhileMessageOpen(std::function<void(const platform::Message &)> callback) { m_whileOpen = callback; }
+
+    void click(QStringView name);
+    void choose(int j);
+    void check(int j) { choose(j), click(u"bCheck"); }
+    void setOption(QStringView checkBox, bool checked);
+    void pickFromList(int row);
+    // Numbers of the answer buttons now visible, in order.
+    QList<int> visibleAnswers();
+
+private:
+    std::function<void(const platform::Message &)> m_whileOpen;
+    std::unique_ptr<platform::MessageBoxRecorder> m_recorder;
+};
+
+} // namespace quiztest
