@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrelo developers
+# SPDX-License-Identifier: MIT
+# Installs what is missing, then builds and runs every test: a normal build, a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+fuzz_seconds=${TAVRELO_FUZZ_SECONDS:-60}
+
+bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
+
+echo "== Benchmarks build and run once"
+for bench in build/bench/*_bench; do
+  [ -x "$bench" ] && "$bench" --benchmark_min_time=0.01 >/dev/null
+done
+
+echo "== Sanitizers"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTAVRELO_SANITIZE=ON -DTAVRELO_BENCHMARKS=OFF
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee build-asan/ctest.log
+
+echo "== Fuzzing the question file reader for ${fuzz_seconds}s"
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DTAVRELO_BENCHMARKS=OFF
+cmake --build build-fuzz -j"$jobs" --target question_reader_fuzz
+mkdir -p build-fuzz/corpus
+build-fuzz/fuzz/question_reader_fuzz -max_total_time="$fuzz_seconds" -max_len=65536 -rss_limit_mb=4096 \
+  build-fuzz/corpus fuzz/corpus
+
+count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }
+echo "Tests: $(( $(count build/ctest.log) + $(count build-asan/ctest.log) )) passed, 0 failed"

@@ -1,0 +1,289 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+// The window layer: twip geometry, captions, option buttons, windows and their life, message boxes and the
+// guard around event handlers.
+#include "platform/control.h"
+#include "platform/design.h"
+#include "platform/error_guard.h"
+#include "platform/form.h"
+#include "platform/message_box.h"
+#include "platform/runtime_error.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::Forms;
+
+namespace {
+
+constexpr std::array ProbeControls{
+    ControlDesign{.name = u"Frame", .kind = ControlKind::Frame, .caption = u"F",
+                  .left = 150, .top = 60, .width = 3000, .height = 2000},
+    ControlDesign{.name = u"Option", .kind = ControlKind::OptionButton, .container = u"Frame",
+                  .caption = u"a", .left = 100, .top = 100, .width = 1500, .height = 300, .tabIndex = 2, .index = 0},
+    ControlDesign{.name = u"Check", .kind = ControlKind::CheckBox, .caption = u"c",
+                  .left = 100, .top = 2200, .width = 1500, .height = 300, .tabIndex = 1},
+    ControlDesign{.name = u"Text", .kind = ControlKind::Label, .caption = u"t",
+                  .left = 100, .top = 2600, .width = 1500, .height = 300, .autoSize = true},
+};
+
+constexpr platform::FormDesign ProbeDesign{.caption = u"Probe", .clientWidth = 4500, .clientHeight = 3000,
+                                           .controls = ProbeControls};
+
+// A small window whose load and key handlers can be watched, or made to fail.
+class ProbeForm final : public platform::Form {
+public:
+    ProbeForm() : platform::Form(ProbeDesign) {}
+
+    static inline int loads = 0;
+    static inline bool failInLoad = false;
+    static inline QList<qint16> keys;
+
+protected:
+    void Form_Load() override
+    {
+        ++loads;
+        if (failInLoad)
+            throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError, u"Device I/O error"_s);
+    }
+    void Form_KeyPress(qint16 keyAscii) override { keys << keyAscii; }
+};
+
+class OtherForm final : public platform::Form {
+public:
+    OtherForm() : platform::Form(ProbeDesign) {}
+};
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class WindowLayerTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ProbeForm::loads = 0;
+        ProbeForm::failInLoad = false;
+        ProbeForm::keys.clear();
+    }
+
+    void cleanup()
+    {
+        Forms<ProbeForm>::Unload();
+        Forms<OtherForm>::Unload();
+        flushDeletes();
+        platform::SetProgramEnd({});
+    }
+
+    void twipsAreKeptAsGiven_data()
+    {
+        QTest::addColumn<float>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("whole pixels") << 4560.0f << 304;
+        QTest::newRow("rounds down") << 1007.0f << 67;
+        QTest::newRow("rounds up") << 1013.0f << 68;
+        QTest::newRow("fraction of a twip") << 360.5f << 24;
+        QTest::newRow("negative") << -1375.0f << -92;
+        QTest::newRow("zero") << 0.0f << 0;
+    }
+
+    void twipsAreKeptAsGiven()
+    {
+        QFETCH(float, twips);
+        QFETCH(int, pixels);
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        platform::Control &c = form.controls().Get(u"Check");
+        c.SetLeft(twips);
+        c.SetTop(twips);
+        QCOMPARE(c.Left(), twips);
+        QCOMPARE(c.Top(), twips);
+        QCOMPARE(c.widget()->pos(), QPoint(pixels, pixels));
+        c.SetWidth(std::abs(twips));
+        QCOMPARE(c.Width(), std::abs(twips));
+        QCOMPARE(c.widget()->width(), std::abs(pixels));
+    }
+
+    void outerSizeAddsTheDesignFrame()
+    {
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        QCOMPARE(form.size(), QSize(300, 200));
+        QCOMPARE(form.Width(), 4500.0f + 120);
+        QCOMPARE(form.Height(), 3000.0f + 405);
+        QCOMPARE(form.windowTitle(), u"Probe"_s);
+        // Inside a frame, positions count from the frame.
+        const platform::Control &option = form.controls().Get(u"Option", 0);
+        QCOMPARE(option.widget()->parentWidget(), form.controls().Get(u"Frame").widget());
+        QCOMPARE(option.widget()->pos(), QPoint(7, 7));
+    }
+
+    void captionsArePlainText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown"); // what the widget is handed
+        QTest::newRow("button with &") << "Check" << "Tom & Jerry" << "Tom && Jerry";
+        QTest::newRow("button with &&") << "Check" << "a && b" << "a &&&& b";
+        QTest::newRow("frame with &") << "Frame" << "Q&A" << "Q&&A";
+        QTest::newRow("label with &") << "Text" << "R&D" << "R&D";
+        QTest::newRow("label with markup") << "Text" << "<b>x</b>" << "<b>x</b>";
+    }
+
+    void captionsArePlainText()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(name);
+        c.SetCaption(caption);
+        QCOMPARE(c.Caption(), caption);
+        if (auto *label = qobject_cast<QLabel *>(c.widget())) {
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            QCOMPARE(label->text(), shown);
+        } else if (auto *frame = qobject_cast<QGroupBox *>(c.widget())) {
+            QCOMPARE(frame->title(), shown);
+        } else {
+            QCOMPARE(c.as<QAbstractButton>()->text(), shown);
+        }
+    }
+
+    void autoSizedLabelTakesItsTextsSize()
+    {
+        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Text");
+        c.SetCaption(u"a much longer caption than before"_s);
+        QCOMPARE(c.Left(), 100.0f);
+        QCOMPARE(c.Width(), 15.0f * c.widget()->sizeHint().width());
+        QCOMPARE(c.widget()->width(), c.widget()->sizeHint().width());
+    }
+
+    void optionButtonsClearEvenWhenChecked()
+    {
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        platform::Control &first = form.controls().LoadElement(u"Option", 1);
+        platform::Control &second = form.controls().LoadElement(u"Option", 2);
+        QVERIFY(!first.Visible());
+        QCOMPARE(first.widget()->parentWidget(), form.controls().Get(u"Frame").widget());
+        QCOMPARE(first.Left(), 100.0f);
+        QCOMPARE(&form.controls().LoadElement(u"Option", 1), &first); // loading twice makes no second one
+        first.SetValue(true);
+        second.SetValue(true);
+        QVERIFY(!first.Value()); // one group
+        second.SetValue(false);
+        QVERIFY(!second.Value());
+        QVERIFY(second.as<QAbstractButton>()->autoExclusive());
+        // The new elements follow their pattern in the tab order.
+        QWidget *next = form.controls().Get(u"Option", 0).widget()->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, first.widget());
+    }
+
+    void formsAreLoadedOnFirstUse()
+    {
+        QVERIFY(!Forms<ProbeForm>::IsLoaded());
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        QCOMPARE(ProbeForm::loads, 1);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(&Forms<ProbeForm>::Get(), &form);
+        Forms<ProbeForm>::Show();
+        QVERIFY(form.isVisible());
+        QCOMPARE(ProbeForm::loads, 1);
+
+        QPointer<ProbeForm> old(&form);
+        Forms<ProbeForm>::Unload();
+        QVERIFY(!Forms<ProbeForm>::IsLoaded());
+        QVERIFY(!old->isVisible());
+        flushDeletes();
+        QVERIFY(old.isNull());
+        // A later use loads afresh.
+        Forms<ProbeForm>::Show();
+        QCOMPARE(ProbeForm::loads, 2);
+    }
+
+    void closingAWindowUnloadsIt()
+    {
+        Forms<ProbeForm>::Show();
+        Forms<OtherForm>::Show();
+        QCOMPARE(platform::LoadedFormCount(), 2);
+        Forms<OtherForm>::Get().close();
+        QVERIFY(!Forms<OtherForm>::IsLoaded());
+        QCOMPARE(platform::LoadedFormCount(), 1);
+    }
+
+    void keysThatProduceACharacter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected"); // -1: no key press event
+        QTest::newRow("letter") << int(Qt::Key_A) << int('a');
+        QTest::newRow("digit") << int(Qt::Key_7) << int('7');
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 13;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << -1;
+        QTest::newRow("function key") << int(Qt::Key_F5) << -1;
+        QTest::newRow("Shift alone") << int(Qt::Key_Shift) << -1;
+    }
+
+    void keysThatProduceACharacter()
+    {
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        QTest::keyClick(&form, static_cast<Qt::Key>(key));
+        QCOMPARE(ProbeForm::keys, expected < 0 ? QList<qint16>{} : QList<qint16>{qint16(expected)});
+    }
+
+    void messageBoxesAreRecorded()
+    {
+        platform::MessageBoxRecorder recorder;
+        platform::MsgBox(u"Hello <b>&</b>"_s, platform::MessageIcon::Information);
+        platform::MsgBox(u"Bye"_s, platform::MessageIcon::Critical, u"Other"_s);
+        QCOMPARE(recorder.messages().size(), 2);
+        QCOMPARE(recorder.messages().at(0).text, u"Hello <b>&</b>"_s);
+        QCOMPARE(recorder.messages().at(0).title, u"Tavrelo"_s);
+        QCOMPARE(recorder.messages().at(1).icon, platform::MessageIcon::Critical);
+        QCOMPARE(recorder.messages().at(1).title, u"Other"_s);
+    }
+
+    void runTimeErrorEndsTheProgramAfterItsMessage()
+    {
+        QList<int> ended;
+        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.number(); });
+        platform::MessageBoxRecorder recorder;
+        bool after = false;
+        platform::RunHandler([&] {
+            platform::RunHandler([] { throw platform::SubscriptOutOfRange(); }); // passed on unchanged
+            after = true;
+        });
+        QVERIFY(!after);
+        QCOMPARE(ended, QList<int>{9});
+        QCOMPARE(recorder.messages().size(), 1);
+        QCOMPARE(recorder.messages().at(0).text, u"Run-time error '9':\n\nSubscript out of range"_s);
+        QCOMPARE(recorder.messages().at(0).icon, platform::MessageIcon::Critical);
+        QCOMPARE(recorder.messages().at(0).title, u"Tavrelo"_s);
+    }
+
+    void runTimeErrorInsideFormLoad()
+    {
+        QList<int> ended;
+        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.number(); });
+        platform::MessageBoxRecorder recorder;
+        ProbeForm::failInLoad = true;
+        Forms<ProbeForm>::Load();
+        QCOMPARE(ended, QList<int>{57});
+        QCOMPARE(recorder.messages().at(0).text, u"Run-time error '57':\n\nDevice I/O error"_s);
+    }
+};
+
+QTEST_MAIN(WindowLayerTest)
+#include "tst_window_layer.moc"
