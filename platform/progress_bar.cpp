@@ -61,10 +61,21 @@ int ProgressBar::progressSteps() const
     return static_cast<int>(FilledShare() * Steps);
 }
 
+void ProgressBar::initStyleOption(QStyleOptionProgressBar &option) const
+{
+    option.initFrom(this);
+    // Qt 6 styles draw a bar vertically unless its option says otherwise.
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = 0;
+    option.maximum = Steps;
+    option.progress = progressSteps();
+    option.textVisible = false;
+}
+
 int ProgressBar::FilledPixels() const
 {
     QStyleOptionProgressBar option;
-    option.initFrom(this);
+    initStyleOption(option);
     const int width = style()->subElementRect(QStyle::SE_ProgressBarContents, &option, this).width();
     return static_cast<int>(static_cast<qint64>(progressSteps()) * std::max(0, width) / Steps);
 }
@@ -80,11 +91,7 @@ void ProgressBar::RepaintIfWorthwhile()
 void ProgressBar::paintEvent(QPaintEvent *)
 {
     QStyleOptionProgressBar option;
-    option.initFrom(this);
-    option.minimum = 0;
-    option.maximum = Steps;
-    option.progress = progressSteps();
-    option.textVisible = false;
+    initStyleOption(option);
     QPainter painter(this);
     style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
     m_paintedPixels = FilledPixels();

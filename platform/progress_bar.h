@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class QStyleOptionProgressBar;
+
 namespace platform {
 
 // A horizontal progress bar with single-precision Min, Max and Value that may be set in any order: a range
@@ -44,6 +46,7 @@ protected:
 
 private:
     int progressSteps() const;
+    void initStyleOption(QStyleOptionProgressBar &option) const;
     void changedFrom(int oldSteps);
 
     float m_min = 0;

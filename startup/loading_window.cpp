@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "startup/loading_window.h"
+
+#include "platform/progress_bar.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWindow>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+using platform::ControlDesign;
+using platform::ControlKind;
+
+namespace {
+
+constexpr platform::FontDesign WindowFont{u"Verdana", 8.25f, true};
+constexpr platform::FontDesign LabelFont{u"Verdana", 8.25f, false};
+
+// clang-format off
+constexpr std::array Controls{
+    ControlDesign{.name = u"ProgressBar", .kind = ControlKind::ProgressBar,
+                  .left = 240, .top = 720, .width = 5400, .height = 375, .tabIndex = 0},
+    ControlDesign{.name = u"Label1", .kind = ControlKind::Label, .caption = u"Importing data. Please wait...",
+                  .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
+};
+// clang-format on
+
+constexpr platform::FormDesign Design{
+    .caption = u"Loading data...",
+    .clientWidth = 5910,
+    .clientHeight = 1710,
+    .border = platform::BorderStyle::FixedDialog,
+    .font = WindowFont,
+    .controls = Controls,
+};
+
+// How long a window manager may take to map the window before the load goes on without it.
+constexpr int ExposeTimeoutMs = 1000;
+
+} // namespace
+
+dData::dData() : platform::Form(Design)
+{
+}
+
+platform::ProgressBar &dData::progressBar() const
+{
+    return *controls().Get(u"ProgressBar").as<platform::ProgressBar>();
+}
+
+void dData::UpdateProgress(qint16 questionCount)
+{
+    platform::ProgressBar &bar = progressBar();
+    bar.SetMin(1);
+    bar.SetMax(static_cast<float>(questionCount) + 1);
+    bar.SetValue(questionCount);
+    bar.RepaintIfWorthwhile();
+}
+
+void dData::setVisible(bool visible)
+{
+    platform::Form::setVisible(visible);
+    if (visible)
+        waitUntilExposed();
+}
+
+// A window system maps a new window and reports it exposed through events; until those have been handled,
+// Qt discards every paint of the window, and the loader will not return to the event loop before it is done.
+// So take the window system's events here, leaving user input queued, until the window can be painted.
+void dData::waitUntilExposed()
+{
+    QWindow *window = windowHandle();
+    if (!window)
+        return;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(ExposeTimeoutMs);
+    while (!window->isExposed() && deadline.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    repaint();
+}

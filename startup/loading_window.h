@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/form.h"
+
+namespace platform {
+class ProgressBar;
+}
+
+// The loading window: one line of text over a progress bar, shown by the question loader while it reads the
+// question file and unloaded when it is done. It has no handlers; the loader moves the bar through
+// UpdateProgress. The read never gives the event loop a turn, so the window puts itself on screen when shown
+// and paints its bar itself whenever the picture changes.
+class dData final : public platform::Form {
+    Q_OBJECT
+public:
+    dData();
+    Q_DISABLE_COPY_MOVE(dData)
+
+    // After the n-th question header: Min 1, then Max n + 1, then Value n, so the bar is (n - 1) / n full.
+    void UpdateProgress(qint16 questionCount);
+
+    void setVisible(bool visible) override;
+
+private:
+    platform::ProgressBar &progressBar() const;
+    void waitUntilExposed();
+};

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "startup/program.h"
+
+#include "platform/form.h"
+#include "quiz/main_window.h"
+#include "startup/logo.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace startup {
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt reports a display it cannot open as a fatal message and then aborts; the user has been told already, so
+// end with a plain failure status instead of a crash.
+void fatalEndsQuietly(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type == QtFatalMsg) {
+        std::fflush(nullptr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+std::unique_ptr<QApplication> startWindowRuntime(int &argc, char **argv)
+{
+    qtHandler = qInstallMessageHandler(fatalEndsQuietly);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    return app;
+}
+
+} // namespace
+
+int Run(int &argc, char **argv)
+{
+    const std::unique_ptr<QApplication> app = startWindowRuntime(argc, argv);
+    // The program ends when its last window is unloaded, which the window layer tells the application.
+    app->setQuitOnLastWindowClosed(false);
+    app->setWindowIcon(QIcon(LogoPicture()));
+
+    platform::Forms<MainWindow>::Load();
+    platform::Forms<MainWindow>::Show();
+    return app->exec();
+}
+
+} // namespace startup

@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace startup {
+
+// The whole program: starts the window runtime, loads the start-up window MainWindow (whose Form_Load reads
+// the question file), shows it and runs the event loop until the last window is unloaded. Returns the exit
+// status; without a usable display it returns 1 after Qt's own message.
+int Run(int &argc, char **argv);
+
+} // namespace startup

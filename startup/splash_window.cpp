@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "startup/splash_window.h"
+
+#include "platform/app_info.h"
+#include "platform/error_guard.h"
+#include "quiz/main_window.h"
+#include "startup/logo.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <array>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::Forms;
+
+namespace {
+
+constexpr platform::FontDesign WarningFont{u"Verdana", 8.25f, false};
+constexpr platform::FontDesign VersionFont{u"Arial", 12.0f, true};
+constexpr platform::FontDesign ProductFont{u"Arial", 32.25f, true};
+
+// clang-format off
+constexpr std::array Controls{
+    ControlDesign{.name = u"Frame1", .kind = ControlKind::Frame,
+                  .left = 150, .top = 60, .width = 7080, .height = 4050, .tabIndex = 0},
+    ControlDesign{.name = u"imgLogo", .kind = ControlKind::Image, .container = u"Frame1",
+                  .left = 360, .top = 795, .width = 1815, .height = 2385},
+    ControlDesign{.name = u"lblWarning", .kind = ControlKind::Label, .container = u"Frame1",
+                  .caption = u"by tavrelo@users.noreply.example",
+                  .left = 120, .top = 3720, .width = 6855, .height = 195, .tabIndex = 1, .font = WarningFont},
+    ControlDesign{.name = u"lblVersion", .kind = ControlKind::Label, .container = u"Frame1",
+                  .caption = u"Version",
+                  .left = 5970, .top = 2700, .width = 885, .height = 285, .tabIndex = 2, .font = VersionFont,
+                  .autoSize = true, .alignment = platform::TextAlignment::Right},
+    ControlDesign{.name = u"lblProductName", .kind = ControlKind::Label, .container = u"Frame1",
+                  .caption = u"Product",
+                  .left = 2880, .top = 1080, .width = 2430, .height = 765, .tabIndex = 3, .font = ProductFont,
+                  .autoSize = true},
+};
+// clang-format on
+
+constexpr platform::FormDesign Design{
+    .caption = {},
+    .clientWidth = 7350,
+    .clientHeight = 4275,
+    .border = platform::BorderStyle::FixedDialog,
+    .controls = Controls,
+};
+
+} // namespace
+
+frmSplash::frmSplash() : platform::Form(Design)
+{
+    controls().Get(u"imgLogo").as<QLabel>()->setPixmap(LogoPicture());
+    controls().Get(u"Frame1").widget()->installEventFilter(this);
+}
+
+void frmSplash::Form_Load()
+{
+    platform::Control &version = controls().Get(u"lblVersion");
+    // The version is right-aligned, so a longer text grows it to the left.
+    const float right = version.Left() + version.Width();
+    version.SetCaption(u"Version %1.%2.%3"_s.arg(platform::AppMajor()).arg(platform::AppMinor())
+                           .arg(platform::AppRevision()));
+    version.SetLeft(right - version.Width());
+    controls().Get(u"lblProductName").SetCaption(platform::AppTitle());
+}
+
+void frmSplash::Form_KeyPress(qint16 KeyAscii)
+{
+    Q_UNUSED(KeyAscii);
+    Forms<frmSplash>::Unload();
+}
+
+void frmSplash::Frame1_Click()
+{
+    Forms<MainWindow>::Show();
+    Forms<frmSplash>::Unload();
+}
+
+// A click is a left press and release on the frame's own area. Presses on the picture and the labels reach
+// the frame too, since they ignore the mouse, so the point must not lie on one of them.
+bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != controls().Get(u"Frame1").widget())
+        return platform::Form::eventFilter(watched, event);
+    const auto *frame = static_cast<QWidget *>(watched);
+    const auto onFrameItself = [frame](const QMouseEvent *mouse) {
+        const QPoint point = mouse->position().toPoint();
+        return frame->rect().contains(point) && !frame->childAt(point);
+    };
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            m_framePressed = onFrameItself(mouse);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && std::exchange(m_framePressed, false) && onFrameItself(mouse))
+            platform::RunHandler([this] { Frame1_Click(); });
+    }
+    return platform::Form::eventFilter(watched, event);
+}

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/runtime_error.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TimeoutMs = 30000;
+
+struct Outcome {
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int code = -1;
+    QString errors;
+};
+
+// Runs a copy of the program from its own folder, so data.txt can be whatever the test puts there.
+Outcome run(const QTemporaryDir &folder, const QProcessEnvironment &environment)
+{
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProgram(folder.filePath(u"tavrelo"_s));
+    program.setWorkingDirectory(folder.path());
+    program.start();
+    if (!program.waitForStarted(TimeoutMs))
+        return {};
+    if (!program.waitForFinished(TimeoutMs)) {
+        program.kill();
+        program.waitForFinished(TimeoutMs);
+        return {};
+    }
+    return {program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
+
+class TestProgram final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder.emplace();
+        QVERIFY(m_folder->isValid());
+        QVERIFY(QFile::copy(QStringLiteral(TAVRELO_EXECUTABLE), m_folder->filePath(u"tavrelo"_s)));
+    }
+
+    void cleanup() { m_folder.reset(); }
+
+    // As a user meets it: the message box names the error, and the program ends with a failure status.
+    void unreadableDataFileEndsProgram()
+    {
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, m_folder->filePath(u"data.txt"_s)));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"TAVRELO_ANSWER_MESSAGE_BOXES"_s, u"1"_s);
+
+        const Outcome outcome = run(*m_folder, environment);
+        const platform::RuntimeError expected = platform::DeviceIOError();
+        QCOMPARE(outcome.status, QProcess::NormalExit);
+        QCOMPARE(outcome.code, 1);
+        const QString box = u"Message box (critical) \"Tavrelo\":\nRun-time error '%1':\n\n%2\n"_s
+                                .arg(expected.number())
+                                .arg(expected.description());
+        QVERIFY2(outcome.errors.contains(box), qPrintable(outcome.errors));
+        QCOMPARE(outcome.errors.count(u"Message box"_s), 1);
+    }
+
+    void noDisplayFailsWithoutCrash()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        environment.remove(u"DISPLAY"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
+
+        const Outcome outcome = run(*m_folder, environment);
+        QCOMPARE(outcome.status, QProcess::NormalExit);
+        QCOMPARE(outcome.code, 1);
+        QVERIFY2(outcome.errors.contains(u"display"_s), qPrintable(outcome.errors));
+    }
+
+private:
+    std::optional<QTemporaryDir> m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"

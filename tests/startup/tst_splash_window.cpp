@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "../quiz/quiz_fixture.h"
+
+#include "platform/error_guard.h"
+#include "platform/runtime_error.h"
+#include "platform/twips.h"
+#include "startup/loading_window.h"
+#include "startup/splash_window.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+using platform::Forms;
+
+namespace {
+
+void discardUnloaded()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString dataFileName()
+{
+    return QCoreApplication::applicationDirPath() + u"/data.txt"_s;
+}
+
+// The splash window on screen, as a user meets it.
+frmSplash &shownSplash()
+{
+    Forms<frmSplash>::Show();
+    frmSplash &splash = Forms<frmSplash>::Get();
+    if (!QTest::qWaitForWindowExposed(&splash))
+        qWarning("splash window not exposed");
+    return splash;
+}
+
+platform::Control &control(QStringView name)
+{
+    return Forms<frmSplash>::Get().controls().Get(name);
+}
+
+// A point of the frame that lies on none of its controls, in the window's coordinates.
+QPoint frameItself()
+{
+    QWidget *frame = control(u"Frame1").widget();
+    const QPoint local(platform::TwipsToPixels(450), platform::TwipsToPixels(450));
+    Q_ASSERT(!frame->childAt(local));
+    return frame->mapTo(frame->window(), local);
+}
+
+void clickAt(const QPoint &point, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(Forms<frmSplash>::Get().windowHandle(), button, {}, point);
+}
+
+} // namespace
+
+class TestSplashWindow final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        platform::SetProgramEnd({});
+        Forms<frmSplash>::Unload();
+        Forms<dData>::Unload();
+        Forms<MainWindow>::Unload();
+        discardUnloaded();
+        quiztest::RemoveDataFile();
+        QFile::remove(dataFileName());
+    }
+
+    void labelsAfterLoad()
+    {
+        shownSplash();
+        platform::Control &version = control(u"lblVersion");
+        platform::Control &product = control(u"lblProductName");
+        QCOMPARE(version.Caption(), u"Version 1.0.3"_s);
+        QCOMPARE(product.Caption(), u"Tavrelo"_s);
+        // Both fit their new text; the version keeps its right edge, the name its left one.
+        QCOMPARE(version.widget()->size(), version.widget()->sizeHint());
+        QCOMPARE(product.widget()->size(), product.widget()->sizeHint());
+        QCOMPARE(version.Left() + version.Width(), 5970.0f + 885.0f);
+        QCOMPARE(product.Left(), 2880.0f);
+        QVERIFY(control(u"Frame1").widget()->rect().contains(version.widget()->geometry()));
+        QCOMPARE(Forms<frmSplash>::Get().windowTitle(), QString());
+    }
+
+    void logoPicture()
+    {
+        const auto *logo = control(u"imgLogo").as<QLabel>();
+        QCOMPARE(logo->pixmap().size(), QSize(32, 32));
+        QVERIFY(logo->hasScaledContents());
+        QCOMPARE(logo->size(), QSize(platform::TwipsToPixels(1815), platform::TwipsToPixels(2385)));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("letter") << Qt::Key_Q << true;
+        QTest::newRow("digit") << Qt::Key_7 << true;
+        QTest::newRow("space") << Qt::Key_Space << true;
+        QTest::newRow("Enter") << Qt::Key_Return << true;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter << true;
+        QTest::newRow("Escape") << Qt::Key_Escape << true;
+        QTest::newRow("Backspace") << Qt::Key_Backspace << true;
+        QTest::newRow("left arrow") << Qt::Key_Left << false;
+        QTest::newRow("down arrow") << Qt::Key_Down << false;
+        QTest::newRow("F1") << Qt::Key_F1 << false;
+        QTest::newRow("Shift alone") << Qt::Key_Shift << false;
+    }
+
+    // Keys go to the window, not to a control: sent through the window system, they reach Form_KeyPress.
+    void keys()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, closes);
+        QTest::keyClick(shownSplash().windowHandle(), key);
+        QCOMPARE(Forms<frmSplash>::IsLoaded(), !closes);
+        // With no other window loaded, closing the splash leaves none: the program ends.
+        QCOMPARE(platform::LoadedFormCount(), closes ? 0 : 1);
+        QVERIFY(!Forms<MainWindow>::IsLoaded());
+    }
+
+    // The main window's whole start runs inside the click: the loading window is up (here with the missing
+    // file's message) while the splash is still loaded, and only then does the splash close.
+    void frameClickLoadsMainWindow()
+    {
+        quiztest::RemoveDataFile();
+        shownSplash();
+        int boxes = 0;
+        const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
+            ++boxes;
+            QCOMPARE(message.text, u"Data file not found"_s);
+            QVERIFY(Forms<frmSplash>::IsLoaded());
+            QVERIFY(Forms<dData>::IsLoaded());
+            QVERIFY(Forms<dData>::Get().isVisible());
+            QVERIFY(!Forms<MainWindow>::Get().isVisible());
+        });
+        clickAt(frameItself());
+        QCOMPARE(boxes, 1);
+        QVERIFY(!Forms<frmSplash>::IsLoaded());
+        QVERIFY(!Forms<dData>::IsLoaded());
+        QVERIFY(Forms<MainWindow>::IsLoaded());
+        QVERIFY(Forms<MainWindow>::Get().isVisible());
+        QVERIFY(Forms<MainWindow>::Get().Enabled());
+    }
+
+    void frameClickShowsLoadedMainWindow()
+    {
+        quiztest::WriteDataFile(quiztest::FileLines(quiztest::NumberedQuestions(3)));
+        const platform::MessageBoxRecorder recorder;
+        Forms<MainWindow>::Load();
+        MainWindow *main = &Forms<MainWindow>::Get();
+        MainWindowProbe::ShowQuestion(*main, 2);
+        shownSplash();
+        clickAt(frameItself());
+        QVERIFY(!Forms<frmSplash>::IsLoaded());
+        QCOMPARE(&Forms<MainWindow>::Get(), main);
+        QVERIFY(main->isVisible());
+        // Not loaded again: a fresh load would have gone back to question 1.
+        QCOMPARE(MainWindowProbe::CurrentQuestion(*main), 2);
+        QVERIFY(recorder.messages().isEmpty());
+    }
+
+    void clicksThatDoNothing_data()
+    {
+        QTest::addColumn<QString>("target"); // a control of the frame, or empty for the frame's own area
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("window margin") << u"margin"_s << Qt::LeftButton;
+        QTest::newRow("picture") << u"imgLogo"_s << Qt::LeftButton;
+        QTest::newRow("product name") << u"lblProductName"_s << Qt::LeftButton;
+        QTest::newRow("version") << u"lblVersion"_s << Qt::LeftButton;
+        QTest::newRow("contact line") << u"lblWarning"_s << Qt::LeftButton;
+        QTest::newRow("right button on the frame") << QString() << Qt::RightButton;
+    }
+
+    void clicksThatDoNothing()
+    {
+        QFETCH(QString, target);
+        QFETCH(Qt::MouseButton, button);
+        frmSplash &splash = shownSplash();
+        QPoint point;
+        if (target.isEmpty()) {
+            point = frameItself();
+        } else if (target == u"margin"_s) {
+            point = QPoint(2, 2);
+            QVERIFY(!control(u"Frame1").widget()->geometry().contains(point));
+        } else {
+            QWidget *widget = control(target).widget();
+            point = widget->mapTo(&splash, widget->rect().center());
+        }
+        const platform::MessageBoxRecorder recorder;
+        clickAt(point, button);
+        QVERIFY(Forms<frmSplash>::IsLoaded());
+        QVERIFY(!Forms<MainWindow>::IsLoaded());
+        QVERIFY(recorder.messages().isEmpty());
+    }
+
+    // A question file that exists but cannot be read: the error of the main window's load passes through the
+    // click unchanged, is reported once, and ends the program.
+    void frameClickPassesRunTimeErrorOn()
+    {
+        QFile::remove(dataFileName());
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, dataFileName()));
+        QList<int> ended;
+        platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.number(); });
+        const platform::MessageBoxRecorder recorder;
+        shownSplash();
+        clickAt(frameItself());
+
+        const platform::RuntimeError expected = platform::DeviceIOError();
+        QCOMPARE(ended, QList<int>{expected.number()});
+        QCOMPARE(recorder.messages().size(), 1);
+        const platform::Message &message = recorder.messages().constFirst();
+        QCOMPARE(message.text, u"Run-time error '%1':\n\n%2"_s.arg(expected.number()).arg(expected.description()));
+        QCOMPARE(message.icon, platform::MessageIcon::Critical);
+        QCOMPARE(message.title, u"Tavrelo"_s);
+    }
+};
+
+QTEST_MAIN(TestSplashWindow)
+#include "tst_splash_window.moc"
