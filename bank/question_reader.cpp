@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "bank/question_reader.h"
+
+#include "bank/question_bank.h"
+#include "platform/text_file.h"
+
+#include <QString>
+#include <QStringView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QStringView HeaderMarker = u"Вес вопроса:";
+constexpr QStringView DroppedMarker = u"Ве";
+
+// "1".."4" as static data: marking an answer allocates nothing.
+QString AnswerNumber(int answer)
+{
+    switch (answer) {
+    case 1: return u"1"_s;
+    case 2: return u"2"_s;
+    case 3: return u"3"_s;
+    default: return u"4"_s;
+    }
+}
+
+// 1..4 for a line beginning with the Latin "A)".."D)", else 0.
+int AnswerOf(QStringView line)
+{
+    if (line.size() < 2 || line[1] != u')')
+        return 0;
+    const char16_t first = line[0].unicode();
+    return first >= u'A' && first <= u'D' ? first - u'A' + 1 : 0;
+}
+
+} // namespace
+
+ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
+                          const std::function<void(qint16)> &onHeader)
+{
+    while (!stream.AtEndOfStream()) {
+        // A view into the stream's line buffer: only an answer takes a string of its own, at its exact size.
+        QStringView line = stream.ReadLineView();
+        // Most lines start with neither "В" nor a letter of "A)".."D)": one character rules them out.
+        const bool ve = !line.isEmpty() && line.front() == HeaderMarker.front();
+        if (ve && line.startsWith(HeaderMarker)) {
+            if (QuestionCount >= QuestionBank::QuestionCapacity)
+                return ReadOutcome{.cut = true};
+            ++QuestionCount;
+            if (onHeader)
+                onHeader(QuestionCount);
+        } else if (const int answer = AnswerOf(line)) {
+            if (line.endsWith(u'*')) {
+                bank.ReplaceField(QuestionCount, 5, AnswerNumber(answer));
+                line.chop(1);
+            }
+            bank.ReplaceField(QuestionCount, answer, line.toString());
+        } else if (!ve || !line.startsWith(DroppedMarker)) {
+            bank.AppendQuestionLine(QuestionCount, line);
+        }
+    }
+    return ReadOutcome{};
+}

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "bank/question_bank.h"
+#include "bank/question_reader.h"
+#include "platform/form.h"
+#include "platform/text_file.h"
+#include "platform/windows1251.h"
+#include "quiz/main_window.h"
+#include "startup/loading_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHash>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using platform::Forms;
+
+struct MainWindowProbe {
+    static void LoadQuestions(MainWindow &window) { window.LoadQuestions(); }
+    static qint16 QuestionCount(const MainWindow &window) { return window.QuestionCount; }
+};
+
+namespace {
+
+constexpr int Questions = 1000;
+
+QByteArray ToWindows1251(QStringView text)
+{
+    QHash<char16_t, char> bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes.insert(platform::Windows1251ToUnicode(uchar(byte)), char(byte));
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar ch : text)
+        out.append(bytes.value(ch.unicode(), '?'));
+    return out;
+}
+
+// The largest file the program takes whole: 1000 questions of eight long lines each and four long answers.
+QByteArray LargestFile()
+{
+    const QString sentence = u"Какое из перечисленных утверждений о строении и свойствах вещества верно для "
+                             u"всех агрегатных состояний при нормальном давлении и комнатной температуре? "_s;
+    QString text;
+    for (int n = 1; n <= Questions; ++n) {
+        text += u"Вес вопроса: %1\r\n"_s.arg(n % 5 + 1);
+        for (int line = 0; line < 8; ++line)
+            text += u"%1.%2 "_s.arg(n).arg(line) + sentence + u"\r\n"_s;
+        for (int answer = 0; answer < 4; ++answer)
+            text += QChar(u'A' + answer) + u") "_s + sentence.left(90) + (answer == n % 4 ? u"*"_s : QString())
+                + u"\r\n"_s;
+        text += u"\r\n"_s;
+    }
+    return ToWindows1251(text);
+}
+
+// The loader reads data.txt from the program's folder; the benchmarks all read that one file.
+QString DataFile()
+{
+    static const QString path = [] {
+        const QString name = QCoreApplication::applicationDirPath() + u"/data.txt"_s;
+        QFile file(name);
+        const QByteArray bytes = LargestFile();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the question file");
+        return name;
+    }();
+    return path;
+}
+
+void Settle(benchmark::State &state)
+{
+    state.PauseTiming();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+template<class OnHeader> void ReadFile(benchmark::State &state, OnHeader &&onHeader)
+{
+    state.PauseTiming(); // the bank lives as long as the main window, not the read
+    auto bank = std::make_unique<QuestionBank>();
+    state.ResumeTiming();
+    const auto stream = platform::OpenTextFile(DataFile());
+    qint16 count = 0;
+    ReadQuestions(*stream, *bank, count, onHeader);
+    stream->Close();
+    state.PauseTiming();
+    bank.reset();
+    state.ResumeTiming();
+    if (count != Questions)
+        state.SkipWithError("the file did not load whole");
+}
+
+void BM_ReaderAlone(benchmark::State &state)
+{
+    for (auto _ : state)
+        ReadFile(state, [](qint16 n) { benchmark::DoNotOptimize(n); });
+    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+}
+BENCHMARK(BM_ReaderAlone)->Unit(benchmark::kMillisecond);
+
+// The reader with the loading window shown, moved and unloaded, as the loader drives it.
+void BM_ReaderWithLoadingWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Forms<dData>::Show();
+        ReadFile(state, [](qint16 n) { Forms<dData>::Get().UpdateProgress(n); });
+        Forms<dData>::Unload();
+        Settle(state);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+}
+BENCHMARK(BM_ReaderWithLoadingWindow)->Unit(benchmark::kMillisecond);
+
+// The main window's whole loader, from disabling the window to enabling it again.
+void BM_LoadQuestions(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<MainWindow>();
+        state.ResumeTiming();
+        MainWindowProbe::LoadQuestions(*window);
+        state.PauseTiming();
+        const bool whole = MainWindowProbe::QuestionCount(*window) == Questions;
+        window.reset();
+        state.ResumeTiming();
+        if (!whole)
+            state.SkipWithError("the file did not load whole");
+        Settle(state);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+}
+BENCHMARK(BM_LoadQuestions)->Unit(benchmark::kMillisecond);
+
+void BM_TmpShowUnload(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Forms<dData>::Show();
+        Forms<dData>::Unload();
+        Settle(state);
+    }
+}
+BENCHMARK(BM_TmpShowUnload)->Unit(benchmark::kMillisecond);
+
+void BM_TmpConstructOnly(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Forms<dData>::Load();
+        Forms<dData>::Unload();
+        Settle(state);
+    }
+}
+BENCHMARK(BM_TmpConstructOnly)->Unit(benchmark::kMillisecond);
+
+void BM_TmpUpdates(benchmark::State &state)
+{
+    Forms<dData>::Show();
+    for (auto _ : state) {
+        for (int n = 1; n <= 1000; ++n)
+            Forms<dData>::Get().UpdateProgress(qint16(n));
+    }
+    Forms<dData>::Unload();
+    Settle(state);
+}
+BENCHMARK(BM_TmpUpdates)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Headless unless a display is asked for: QT_QPA_PLATFORM=xcb with DISPLAY set measures real X11 paints.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+//
+// Feeds arbitrary bytes through the line reader and the question reader and aborts when the bank breaks one of
+// the promises its readers rely on, or when the lines differ from a plain reference split.
+#include "bank/question_bank.h"
+#include "bank/question_reader.h"
+#include "platform/text_file.h"
+#include "platform/windows1251.h"
+
+#include <QBuffer>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void Require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "violated: %s\n", what);
+        std::abort();
+    }
+}
+
+// The lines as the format defines them, found over the whole input at once.
+QStringList ReferenceLines(QByteArrayView bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        lines << platform::DecodeWindows1251(bytes.sliced(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines << platform::DecodeWindows1251(bytes.sliced(start));
+    return lines;
+}
+
+QStringList StreamLines(const QByteArray &bytes, qsizetype chunkSize)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    platform::TextStream stream(buffer, chunkSize);
+    QStringList lines;
+    while (!stream.AtEndOfStream())
+        lines << stream.ReadLine();
+    return lines;
+}
+
+void CheckBank(const QuestionBank &bank, qint16 questionCount, const QList<qint16> &headers, bool cut)
+{
+    Require(questionCount >= 0 && questionCount <= QuestionBank::QuestionCapacity, "0 <= QuestionCount <= 1000");
+    Require(!cut || questionCount == QuestionBank::QuestionCapacity, "a cut file fills the bank");
+    Require(headers.size() == questionCount, "one progress call per question");
+    for (qsizetype i = 0; i < headers.size(); ++i)
+        Require(headers[i] == i + 1, "progress calls count 1..n");
+
+    for (int slot = 0; slot < QuestionBank::SlotCount; ++slot) {
+        if (slot > questionCount) {
+            for (int field = 0; field < QuestionBank::FieldCount; ++field)
+                Require(bank.Field(slot, field).isEmpty(), "slots above QuestionCount are empty");
+            continue;
+        }
+        const QString &text = bank.Field(slot, 0);
+        Require(text.isEmpty() || text.startsWith(u"\r\n"), "question text begins with CR LF");
+        for (int answer = 1; answer <= 4; ++answer) {
+            const QString &field = bank.Field(slot, answer);
+            const QChar marker[2] = {QChar(u'A' + answer - 1), QChar(u')')};
+            Require(field.isEmpty() || field.startsWith(QStringView(marker, 2)), "answer k begins with its marker");
+        }
+        const QString &right = bank.Field(slot, 5);
+        if (!right.isEmpty()) {
+            Require(right.size() == 1 && right[0] >= u'1' && right[0] <= u'4', "field 5 is 1..4");
+            Require(!bank.Field(slot, right[0].unicode() - u'0').isEmpty(), "field 5 names a stored answer");
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The first byte picks a chunk size, small ones most of the time, so that every kind of line end meets
+    // every chunk boundary.
+    qsizetype chunkSize = platform::TextStream::DefaultChunkSize;
+    if (size > 0) {
+        if (data[0] < 0xF0)
+            chunkSize = 1 + data[0] % 16;
+        ++data;
+        --size;
+    }
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    const QStringList reference = ReferenceLines(bytes);
+    Require(StreamLines(bytes, chunkSize) == reference, "lines match the reference split");
+    Require(StreamLines(bytes, platform::TextStream::DefaultChunkSize) == reference,
+            "lines match the reference split in full chunks");
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    platform::TextStream stream(buffer, chunkSize);
+    QuestionBank bank;
+    qint16 questionCount = 0;
+    QList<qint16> headers;
+    const ReadOutcome outcome = ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; });
+    CheckBank(bank, questionCount, headers, outcome.cut);
+    return 0;
+}

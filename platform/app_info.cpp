@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/app_info.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+QString AppPath()
+{
+    QString path = QCoreApplication::applicationDirPath();
+    if (path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+QString AppTitle()
+{
+    return u"Tavrelo"_s;
+}
+
+qint16 AppMajor()
+{
+    return TAVRELO_VERSION_MAJOR;
+}
+
+qint16 AppMinor()
+{
+    return TAVRELO_VERSION_MINOR;
+}
+
+qint16 AppRevision()
+{
+    return TAVRELO_VERSION_REVISION;
+}
+
+} // namespace platform

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+namespace platform {
+
+// True only for an existing regular file (symbolic links followed): a folder of that name counts as missing.
+bool FileExists(const QString &path);
+
+// Reads Windows-1251 text line by line, in one pass over its device and with no more in memory than a chunk
+// and the longest line. A line ends at CR LF, a lone LF or a lone CR; the terminator is not part of it, a
+// terminator at the very end adds no empty line, and a last line without one is still read. Every other byte,
+// NUL included, is a character.
+class TextStream final {
+public:
+    static constexpr qsizetype DefaultChunkSize = 64 * 1024;
+
+    // Reads from a device that the caller keeps open; a small chunk size lets tests cut lines anywhere.
+    explicit TextStream(QIODevice &device, qsizetype chunkSize = DefaultChunkSize);
+    ~TextStream();
+    Q_DISABLE_COPY_MOVE(TextStream)
+
+    // Raise DeviceIOError when the device fails.
+    bool AtEndOfStream();
+    QString ReadLine(); // past the end: InputPastEndOfFile
+    // The same without a string of its own: the view lasts until the next read, and reading line after line
+    // allocates nothing.
+    QStringView ReadLineView();
+
+    // Releases the device (closing it if the stream owns it); the stream is then at its end.
+    void Close();
+
+private:
+    friend std::unique_ptr<TextStream> OpenTextFile(const QString &path);
+    TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize);
+
+    bool fill();
+    QStringView takeLine(qsizetype end, qsizetype next);
+
+    std::unique_ptr<QIODevice> m_owned;
+    QIODevice *m_device;
+    const qsizetype m_chunkSize;
+    QByteArray m_buffer;
+    std::vector<char16_t> m_line; // the decoded current line
+    qsizetype m_pos = 0;  // first byte of the current line
+    qsizetype m_scan = 0; // bytes before this one hold no terminator of the current line
+    bool m_deviceAtEnd = false;
+};
+
+// Opens an existing file for reading, never creating it. Raises FileNotFound when there is no such file,
+// PermissionDenied when it may not be read, PathFileAccessError for anything else (a folder, say).
+std::unique_ptr<TextStream> OpenTextFile(const QString &path);
+
+} // namespace platform

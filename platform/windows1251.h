@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace platform {
+
+// Question files are Windows-1251 text whatever the system's code page is, so the conversion is built in
+// rather than asked of the system: every byte becomes exactly one character.
+char16_t Windows1251ToUnicode(unsigned char byte) noexcept;
+QString DecodeWindows1251(QByteArrayView bytes);
+// The same into a buffer with room for bytes.size() characters.
+void DecodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept;
+
+} // namespace platform

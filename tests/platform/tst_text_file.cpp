@@ -1,0 +1,329 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/runtime_error.h"
+#include "platform/text_file.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using platform::TextStream;
+
+namespace {
+
+// Hands out its bytes, then fails as a disk would once `failAfter` bytes have been read.
+class FailingDevice final : public QIODevice {
+public:
+    FailingDevice(QByteArray data, qint64 failAfter) : m_data(std::move(data)), m_failAfter(failAfter)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *out, qint64 maxSize) override
+    {
+        if (m_pos >= m_failAfter)
+            return -1;
+        const qint64 n = qMin(maxSize, qMin(m_failAfter, qint64(m_data.size())) - m_pos);
+        std::memcpy(out, m_data.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_failAfter;
+    qint64 m_pos = 0;
+};
+
+QStringList ReadAll(TextStream &stream)
+{
+    QStringList lines;
+    while (!stream.AtEndOfStream())
+        lines << stream.ReadLine();
+    return lines;
+}
+
+QStringList ReadAll(const QByteArray &bytes, qsizetype chunkSize)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TextStream stream(buffer, chunkSize);
+    return ReadAll(stream);
+}
+
+// The error number the call raises, 0 when it raises none.
+template<class F> int ErrorOf(F &&call)
+{
+    try {
+        call();
+    } catch (const platform::RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void lines_data();
+    void lines();
+    void crLfAcrossChunks_data();
+    void crLfAcrossChunks();
+    void longLineFromFile();
+    void readPastEnd();
+    void closeEndsTheStream();
+    void deviceFailure_data();
+    void deviceFailure();
+    void unreadableFile();
+    void openErrors_data();
+    void openErrors();
+    void permissionDenied();
+    void fileExists_data();
+    void fileExists();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestTextFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestTextFile::write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file");
+    return file.fileName();
+}
+
+void TestTextFile::lines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::addColumn<QStringList>("expected");
+
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QStringList expected;
+    } cases[] = {
+        {"empty file", {}, {}},
+        {"one line, no terminator", "abc", {u"abc"_s}},
+        {"final CR LF adds no line", "abc\r\n", {u"abc"_s}},
+        {"CR LF lines", "ab\r\ncd\r\nef", {u"ab"_s, u"cd"_s, u"ef"_s}},
+        {"LF only", "ab\ncd\n", {u"ab"_s, u"cd"_s}},
+        {"CR only", "ab\rcd\r", {u"ab"_s, u"cd"_s}},
+        {"mixed", "a\r\nb\nc\rd", {u"a"_s, u"b"_s, u"c"_s, u"d"_s}},
+        {"empty lines", "\r\n\r\nx\r\n\r\n", {QString(), QString(), u"x"_s, QString()}},
+        {"LF CR is two terminators", "a\n\rb", {u"a"_s, QString(), u"b"_s}},
+        {"CR CR LF", "a\r\r\nb", {u"a"_s, QString(), u"b"_s}},
+        {"trailing lone CR", "a\r\r", {u"a"_s, QString()}},
+        {"NUL bytes are characters", QByteArray("a\0b\r\n\0", 6), {u"a\0b"_s, QString(QChar(0))}},
+        {"Cyrillic bytes", "\xC2\xE5\xF1\r\n\xFF", {u"Вес"_s, u"я"_s}},
+        {"spaces and tabs kept", " \tx \r\n", {u" \tx "_s}},
+    };
+    for (const auto &row : cases) {
+        for (const qsizetype chunk : {qsizetype(1), qsizetype(2), qsizetype(3), TextStream::DefaultChunkSize})
+            QTest::addRow("%s, chunk %lld", row.name, qlonglong(chunk)) << row.bytes << chunk << row.expected;
+    }
+}
+
+void TestTextFile::lines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, chunkSize);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ReadAll(bytes, chunkSize), expected);
+}
+
+void TestTextFile::crLfAcrossChunks_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("buffer") << false;
+    QTest::newRow("file") << true;
+}
+
+void TestTextFile::crLfAcrossChunks()
+{
+    QFETCH(bool, fromFile);
+    // The CR is the last byte of the first chunk, its LF the first of the second.
+    const QByteArray first(TextStream::DefaultChunkSize - 1, 'x');
+    const QByteArray bytes = first + "\r\ny\r\n";
+    const QStringList expected = {QString::fromLatin1(first), u"y"_s};
+    if (fromFile) {
+        auto stream = platform::OpenTextFile(write(u"split.txt"_s, bytes));
+        QCOMPARE(ReadAll(*stream), expected);
+    } else {
+        QCOMPARE(ReadAll(bytes, TextStream::DefaultChunkSize), expected);
+    }
+}
+
+void TestTextFile::longLineFromFile()
+{
+    QByteArray longLine(1024 * 1024, '\xE0');
+    longLine[500000] = '\0';
+    auto stream = platform::OpenTextFile(write(u"long.txt"_s, "a\r\n" + longLine + "\r\nb"));
+    QCOMPARE(stream->ReadLine(), u"a"_s);
+    const QString line = stream->ReadLine();
+    QCOMPARE(line.size(), longLine.size());
+    QCOMPARE(line.count(u'а'), longLine.size() - 1);
+    QCOMPARE(line.at(500000), QChar(0));
+    QCOMPARE(stream->ReadLine(), u"b"_s);
+    QVERIFY(stream->AtEndOfStream());
+}
+
+void TestTextFile::readPastEnd()
+{
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("last\r\n")}) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        TextStream stream(buffer);
+        ReadAll(stream);
+        QVERIFY(stream.AtEndOfStream());
+        QCOMPARE(ErrorOf([&] { stream.ReadLine(); }), 62);
+        try {
+            stream.ReadLine();
+        } catch (const platform::RuntimeError &error) {
+            QCOMPARE(error.description(), u"Input past end of file"_s);
+        }
+    }
+}
+
+void TestTextFile::closeEndsTheStream()
+{
+    auto stream = platform::OpenTextFile(write(u"two.txt"_s, "one\r\ntwo\r\n"));
+    QCOMPARE(stream->ReadLine(), u"one"_s);
+    stream->Close();
+    QVERIFY(stream->AtEndOfStream());
+    QCOMPARE(ErrorOf([&] { stream->ReadLine(); }), 62);
+    stream->Close(); // twice is harmless
+}
+
+void TestTextFile::deviceFailure_data()
+{
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::addColumn<QStringList>("before");
+
+    QTest::newRow("at once") << qint64(0) << TextStream::DefaultChunkSize << QStringList();
+    QTest::newRow("inside the second line") << qint64(6) << TextStream::DefaultChunkSize << QStringList{u"ab"_s};
+    QTest::newRow("inside the second line, small chunks") << qint64(6) << qsizetype(2) << QStringList{u"ab"_s};
+    QTest::newRow("before the last line's end") << qint64(9) << qsizetype(4) << QStringList{u"ab"_s, u"cd"_s};
+}
+
+void TestTextFile::deviceFailure()
+{
+    QFETCH(qint64, failAfter);
+    QFETCH(qsizetype, chunkSize);
+    QFETCH(QStringList, before);
+
+    FailingDevice device("ab\r\ncd\r\nef", failAfter);
+    TextStream stream(device, chunkSize);
+    QStringList lines;
+    try {
+        while (!stream.AtEndOfStream())
+            lines << stream.ReadLine();
+        QFAIL("the failure went unnoticed");
+    } catch (const platform::RuntimeError &error) {
+        QCOMPARE(error.number(), 57);
+        QCOMPARE(error.description(), u"Device I/O error"_s);
+    }
+    QCOMPARE(lines, before);
+}
+
+void TestTextFile::unreadableFile()
+{
+    // A regular file that opens but cannot be read (EIO), even for root.
+    const QString link = m_dir->filePath(u"data.txt"_s);
+    QVERIFY(QFile::link(u"/proc/self/mem"_s, link));
+    QVERIFY(platform::FileExists(link));
+    auto stream = platform::OpenTextFile(link);
+    QCOMPARE(ErrorOf([&] { stream->AtEndOfStream(); }), 57);
+}
+
+void TestTextFile::openErrors_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("missing") << u"missing.txt"_s << 53 << u"File not found"_s;
+    QTest::newRow("in a missing folder") << u"nowhere/data.txt"_s << 53 << u"File not found"_s;
+    QTest::newRow("folder") << u"folder.txt"_s << 75 << u"Path/File access error"_s;
+}
+
+void TestTextFile::openErrors()
+{
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder.txt"_s));
+    const QString path = m_dir->filePath(name);
+    try {
+        platform::OpenTextFile(path);
+        QFAIL("opened");
+    } catch (const platform::RuntimeError &error) {
+        QCOMPARE(error.number(), number);
+        QCOMPARE(error.description(), description);
+    }
+    QVERIFY(!QFileInfo(path).isFile()); // never created
+}
+
+void TestTextFile::permissionDenied()
+{
+    if (geteuid() == 0)
+        QSKIP("file permissions do not bind root");
+    const QString path = write(u"secret.txt"_s, "x");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    QCOMPARE(ErrorOf([&] { platform::OpenTextFile(path); }), 70);
+}
+
+void TestTextFile::fileExists_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("regular file") << u"file.txt"_s << true;
+    QTest::newRow("empty file") << u"empty.txt"_s << true;
+    QTest::newRow("link to a file") << u"file-link.txt"_s << true;
+    QTest::newRow("missing") << u"missing.txt"_s << false;
+    QTest::newRow("folder") << u"folder.txt"_s << false;
+    QTest::newRow("link to a folder") << u"folder-link.txt"_s << false;
+    QTest::newRow("dangling link") << u"dangling.txt"_s << false;
+    QTest::newRow("empty name") << QString() << false;
+}
+
+void TestTextFile::fileExists()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+    const QString file = write(u"file.txt"_s, "x");
+    write(u"empty.txt"_s, {});
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder.txt"_s));
+    QVERIFY(QFile::link(file, m_dir->filePath(u"file-link.txt"_s)));
+    QVERIFY(QFile::link(m_dir->filePath(u"folder.txt"_s), m_dir->filePath(u"folder-link.txt"_s)));
+    QVERIFY(QFile::link(m_dir->filePath(u"gone.txt"_s), m_dir->filePath(u"dangling.txt"_s)));
+    QCOMPARE(platform::FileExists(name.isEmpty() ? name : m_dir->filePath(name)), exists);
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_text_file.moc"

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/windows1251.h"
+
+#include <QStringDecoder>
+#include <QTest>
+
+// The system's converter, where it has one, is the reference for every byte value.
+class TestWindows1251 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyByte_data();
+    void everyByte();
+    void oneCharacterPerByte();
+};
+
+void TestWindows1251::everyByte_data()
+{
+    QTest::addColumn<int>("byte");
+    for (int byte = 0; byte < 256; ++byte)
+        QTest::addRow("0x%02X", byte) << byte;
+}
+
+void TestWindows1251::everyByte()
+{
+    QFETCH(int, byte);
+    QStringDecoder reference("windows-1251");
+    if (!reference.isValid())
+        QSKIP("Qt has no windows-1251 converter here");
+    const char raw = char(byte);
+    const QString expected = reference.decode(QByteArrayView(&raw, 1));
+    QCOMPARE(expected.size(), 1);
+    QCOMPARE(QChar(platform::Windows1251ToUnicode(uchar(byte))), expected.at(0));
+}
+
+void TestWindows1251::oneCharacterPerByte()
+{
+    QByteArray bytes;
+    for (int byte = 255; byte >= 0; --byte)
+        bytes.append(char(byte));
+    bytes.append(bytes); // every value twice, NUL inside
+    const QString text = platform::DecodeWindows1251(bytes);
+    QCOMPARE(text.size(), bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(bytes.at(i)))));
+    QCOMPARE(platform::DecodeWindows1251({}), QString());
+}
+
+QTEST_APPLESS_MAIN(TestWindows1251)
+#include "tst_windows1251.moc"
