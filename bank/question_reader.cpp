@@ -43,7 +43,7 @@ ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint
     while (!stream.AtEndOfStream()) {
         // A view into the stream's line buffer: only an answer takes a string of its own, at its exact size.
         QStringView line = stream.ReadLineView();
-        // Most lines start with neither "В" nor a letter of "A)".."D)": one character rules them out.
+        // Only a line that begins with "В" can be a header or dropped: one character spares most comparisons.
         const bool ve = !line.isEmpty() && line.front() == HeaderMarker.front();
         if (ve && line.startsWith(HeaderMarker)) {
             if (QuestionCount >= QuestionBank::QuestionCapacity)

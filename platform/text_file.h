@@ -30,7 +30,7 @@ public:
     ~TextStream();
     Q_DISABLE_COPY_MOVE(TextStream)
 
-    // Raise DeviceIOError when the device fails.
+    // These three raise DeviceIOError when the device fails.
     bool AtEndOfStream();
     QString ReadLine(); // past the end: InputPastEndOfFile
     // The same without a string of its own: the view lasts until the next read, and reading line after line
