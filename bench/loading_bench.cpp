@@ -40,15 +40,15 @@ QByteArray ToWindows1251(QStringView text)
     return out;
 }
 
-// The largest file the program takes whole: 1000 questions of eight long lines each and four long answers.
-QByteArray LargestFile()
+// The largest file the program takes whole: 1000 questions of `lines` long lines each and four long answers.
+QByteArray LargestFile(int lines)
 {
     const QString sentence = u"Какое из перечисленных утверждений о строении и свойствах вещества верно для "
                              u"всех агрегатных состояний при нормальном давлении и комнатной температуре? "_s;
     QString text;
     for (int n = 1; n <= Questions; ++n) {
         text += u"Вес вопроса: %1\r\n"_s.arg(n % 5 + 1);
-        for (int line = 0; line < 8; ++line)
+        for (int line = 0; line < lines; ++line)
             text += u"%1.%2 "_s.arg(n).arg(line) + sentence + u"\r\n"_s;
         for (int answer = 0; answer < 4; ++answer)
             text += QChar(u'A' + answer) + u") "_s + sentence.left(90) + (answer == n % 4 ? u"*"_s : QString())
@@ -58,18 +58,19 @@ QByteArray LargestFile()
     return ToWindows1251(text);
 }
 
-// The loader reads data.txt from the program's folder; the benchmarks all read that one file.
+// The loader reads data.txt from the program's folder; each benchmark writes it before its first run.
 QString DataFile()
 {
-    static const QString path = [] {
-        const QString name = QCoreApplication::applicationDirPath() + u"/data.txt"_s;
-        QFile file(name);
-        const QByteArray bytes = LargestFile();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            qFatal("cannot write the question file");
-        return name;
-    }();
-    return path;
+    return QCoreApplication::applicationDirPath() + u"/data.txt"_s;
+}
+
+void WriteDataFile(benchmark::State &state)
+{
+    QFile file(DataFile());
+    const QByteArray bytes = LargestFile(static_cast<int>(state.range(0)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        state.SkipWithError("cannot write the question file");
+    state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1 << 20);
 }
 
 void Settle(benchmark::State &state)
@@ -98,15 +99,18 @@ template<class OnHeader> void ReadFile(benchmark::State &state, OnHeader &&onHea
 
 void BM_ReaderAlone(benchmark::State &state)
 {
+    WriteDataFile(state);
     for (auto _ : state)
         ReadFile(state, [](qint16 n) { benchmark::DoNotOptimize(n); });
     state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
 }
-BENCHMARK(BM_ReaderAlone)->Unit(benchmark::kMillisecond);
+// The argument of every benchmark: text lines per question.
+BENCHMARK(BM_ReaderAlone)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // The reader with the loading window shown, moved and unloaded, as the loader drives it.
 void BM_ReaderWithLoadingWindow(benchmark::State &state)
 {
+    WriteDataFile(state);
     for (auto _ : state) {
         Forms<dData>::Show();
         ReadFile(state, [](qint16 n) { Forms<dData>::Get().UpdateProgress(n); });
@@ -115,11 +119,12 @@ void BM_ReaderWithLoadingWindow(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
 }
-BENCHMARK(BM_ReaderWithLoadingWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReaderWithLoadingWindow)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // The main window's whole loader, from disabling the window to enabling it again.
 void BM_LoadQuestions(benchmark::State &state)
 {
+    WriteDataFile(state);
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<MainWindow>();
@@ -135,39 +140,7 @@ void BM_LoadQuestions(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
 }
-BENCHMARK(BM_LoadQuestions)->Unit(benchmark::kMillisecond);
-
-void BM_TmpShowUnload(benchmark::State &state)
-{
-    for (auto _ : state) {
-        Forms<dData>::Show();
-        Forms<dData>::Unload();
-        Settle(state);
-    }
-}
-BENCHMARK(BM_TmpShowUnload)->Unit(benchmark::kMillisecond);
-
-void BM_TmpConstructOnly(benchmark::State &state)
-{
-    for (auto _ : state) {
-        Forms<dData>::Load();
-        Forms<dData>::Unload();
-        Settle(state);
-    }
-}
-BENCHMARK(BM_TmpConstructOnly)->Unit(benchmark::kMillisecond);
-
-void BM_TmpUpdates(benchmark::State &state)
-{
-    Forms<dData>::Show();
-    for (auto _ : state) {
-        for (int n = 1; n <= 1000; ++n)
-            Forms<dData>::Get().UpdateProgress(qint16(n));
-    }
-    Forms<dData>::Unload();
-    Settle(state);
-}
-BENCHMARK(BM_TmpUpdates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadQuestions)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QWidget>
 
 class QStyleOptionProgressBar;
@@ -11,6 +12,8 @@ namespace platform {
 
 // A horizontal progress bar with single-precision Min, Max and Value that may be set in any order: a range
 // that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full.
+// The style draws the bar once empty and once full; a paint shows the filled width of the one and the rest of
+// the other, so a change repaints only the columns between the old and the new width.
 class ProgressBar final : public QWidget {
     Q_OBJECT
 public:
@@ -26,14 +29,14 @@ public:
 
     // The filled share of the bar, 0 to 1.
     double FilledShare() const;
-    // Width in pixels of the filled part as the style draws it.
+    // Width in pixels of the filled part as drawn.
     int FilledPixels() const;
 
-    // For a caller that keeps the event loop waiting (a long read): paints the bar on screen at once, but only
-    // when the picture would change or the last paint is older than a frame, so frequent calls stay cheap.
+    // For a caller that keeps the event loop waiting (a long read): puts the bar on screen at once, but only
+    // when its filled width has changed since the last paint or that paint is older than about a frame, so
+    // frequent calls stay cheap.
     void RepaintIfWorthwhile();
 
-    // Age in milliseconds (about one frame) after which a paint counts as stale.
     static constexpr qint64 RepaintIntervalMs = 16;
 
 Q_SIGNALS:
@@ -43,15 +46,23 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    int progressSteps() const;
-    void initStyleOption(QStyleOptionProgressBar &option) const;
-    void changedFrom(int oldSteps);
+    void initStyleOption(QStyleOptionProgressBar &option, int progress) const;
+    const QRect &contents() const;
+    int pixelsFor(double share) const;
+    QRect columnsBetween(int pixels, int otherPixels) const;
+    void changedFrom(int oldPixels);
+    void renderPictures();
 
     float m_min = 0;
     float m_max = 100;
     float m_value = 0;
+    mutable QRect m_contents; // where the style draws the filled part; empty until first needed
+    QPixmap m_empty;
+    QPixmap m_full;
     int m_paintedPixels = -1; // filled width at the last paint
     QElapsedTimer m_sincePaint;
 };
