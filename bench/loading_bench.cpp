@@ -1,16 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
+#include "bench/windows1251_encoding.h"
 #include "bank/question_reader.h"
 #include "platform/form.h"
 #include "platform/text_file.h"
-#include "platform/windows1251.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QHash>
 
 #include <benchmark/benchmark.h>
 
@@ -27,18 +26,6 @@ struct MainWindowProbe {
 namespace {
 
 constexpr int Questions = 1000;
-
-QByteArray ToWindows1251(QStringView text)
-{
-    QHash<char16_t, char> bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.insert(platform::Windows1251ToUnicode(uchar(byte)), char(byte));
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar ch : text)
-        out.append(bytes.value(ch.unicode(), '?'));
-    return out;
-}
 
 // The largest file the program takes whole: 1000 questions of `lines` long lines each and four long answers.
 QByteArray LargestFile(int lines)

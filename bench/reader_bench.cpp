@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
+#include "bench/windows1251_encoding.h"
 #include "bank/question_reader.h"
 #include "platform/text_file.h"
 #include "platform/windows1251.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QHash>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -19,18 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray ToWindows1251(QStringView text)
-{
-    QHash<char16_t, char> bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.insert(platform::Windows1251ToUnicode(uchar(byte)), char(byte));
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar ch : text)
-        out.append(bytes.value(ch.unicode(), '?'));
-    return out;
-}
 
 // A question file as teachers write them: 1000 questions of one to three lines of Russian text, four answers,
 // one of them marked, a blank line between questions; CR LF throughout.
