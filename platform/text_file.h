@@ -14,6 +14,9 @@ class QIODevice;
 
 namespace platform {
 
+// How a line ended in the file.
+enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
+
 // True only for an existing regular file (symbolic links followed): a folder of that name counts as missing.
 bool FileExists(const QString &path);
 
@@ -36,6 +39,8 @@ public:
     // The same without a string of its own: the view lasts until the next read, and reading line after line
     // allocates nothing.
     QStringView ReadLineView();
+    // The terminator of the line just read, valid until the next call that reads; None for a last line without one.
+    LineEnd LastLineEnd() const;
 
     // Releases the device (closing it if the stream owns it); the stream is then at its end.
     void Close();

@@ -61,6 +61,17 @@ QStringList ReadAll(const QByteArray &bytes, qsizetype chunkSize)
     return ReadAll(stream);
 }
 
+QChar EndLetter(platform::LineEnd end)
+{
+    switch (end) {
+    case platform::LineEnd::CrLf: return u'c';
+    case platform::LineEnd::Lf: return u'l';
+    case platform::LineEnd::Cr: return u'r';
+    case platform::LineEnd::None: break;
+    }
+    return u'n';
+}
+
 // The error number the call raises, 0 when it raises none.
 template<class F> int ErrorOf(F &&call)
 {
@@ -82,6 +93,8 @@ private slots:
 
     void lines_data();
     void lines();
+    void lineEnds_data();
+    void lineEnds();
     void crLfAcrossChunks_data();
     void crLfAcrossChunks();
     void longLineFromFile();
@@ -154,6 +167,50 @@ void TestTextFile::lines()
     QFETCH(qsizetype, chunkSize);
     QFETCH(QStringList, expected);
     QCOMPARE(ReadAll(bytes, chunkSize), expected);
+}
+
+void TestTextFile::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::addColumn<QString>("ends"); // one letter per line: c CR LF, l LF, r CR, n none
+
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString ends;
+    } cases[] = {
+        {"CR LF", "ab\r\ncd\r\n", u"cc"_s},
+        {"last line without a terminator", "ab\r\ncd", u"cn"_s},
+        {"one character, no terminator", "x", u"n"_s},
+        {"mixed", "a\r\nb\nc\rd", u"clrn"_s},
+        {"empty lines", "\r\n\n\r\r\n", u"clrc"_s},
+        {"LF CR", "a\n\rb", u"lrn"_s},
+        {"CR CR LF", "a\r\r\n", u"rc"_s},
+        {"trailing lone CR", "a\r\r", u"rr"_s},
+    };
+    for (const auto &row : cases) {
+        for (const qsizetype chunk : {qsizetype(1), qsizetype(2), qsizetype(3), TextStream::DefaultChunkSize})
+            QTest::addRow("%s, chunk %lld", row.name, qlonglong(chunk)) << row.bytes << chunk << row.ends;
+    }
+}
+
+void TestTextFile::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, chunkSize);
+    QFETCH(QString, ends);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TextStream stream(buffer, chunkSize);
+    QString seen;
+    while (!stream.AtEndOfStream()) {
+        stream.ReadLineView();
+        seen += EndLetter(stream.LastLineEnd());
+    }
+    QCOMPARE(seen, ends);
 }
 
 void TestTextFile::crLfAcrossChunks_data()
