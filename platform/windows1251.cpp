@@ -42,6 +42,19 @@ char16_t Windows1251ToUnicode(unsigned char byte) noexcept
     return Table[byte];
 }
 
+std::optional<char> UnicodeToWindows1251(char16_t ch) noexcept
+{
+    if (ch < 0x80)
+        return char(ch);
+    if (ch >= 0x0410 && ch <= 0x044F)
+        return char(0xC0 + (ch - 0x0410));
+    for (size_t i = 0; i < HighBlock.size(); ++i) {
+        if (HighBlock[i] == ch)
+            return char(0x80 + i);
+    }
+    return std::nullopt;
+}
+
 void DecodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept
 {
     for (const char byte : bytes)

@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 namespace platform {
 
 // Question files are Windows-1251 text whatever the system's code page is, so the conversion is built in
@@ -13,5 +15,7 @@ char16_t Windows1251ToUnicode(unsigned char byte) noexcept;
 QString DecodeWindows1251(QByteArrayView bytes);
 // The same into a buffer with room for bytes.size() characters.
 void DecodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept;
+// The byte that decodes to the character, or nothing for a character that Windows-1251 cannot hold.
+std::optional<char> UnicodeToWindows1251(char16_t ch) noexcept;
 
 } // namespace platform

@@ -13,6 +13,7 @@ private slots:
     void everyByte_data();
     void everyByte();
     void oneCharacterPerByte();
+    void encodeRoundTrip();
 };
 
 void TestWindows1251::everyByte_data()
@@ -45,6 +46,19 @@ void TestWindows1251::oneCharacterPerByte()
     for (qsizetype i = 0; i < bytes.size(); ++i)
         QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(bytes.at(i)))));
     QCOMPARE(platform::DecodeWindows1251({}), QString());
+}
+
+void TestWindows1251::encodeRoundTrip()
+{
+    int encodable = 0;
+    for (char32_t ch = 0; ch <= 0xFFFF; ++ch) {
+        const std::optional<char> byte = platform::UnicodeToWindows1251(char16_t(ch));
+        if (!byte)
+            continue;
+        ++encodable;
+        QCOMPARE(platform::Windows1251ToUnicode(uchar(*byte)), char16_t(ch));
+    }
+    QCOMPARE(encodable, 256); // every byte, and nothing else
 }
 
 QTEST_APPLESS_MAIN(TestWindows1251)

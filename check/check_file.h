@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "check/encoding.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class FindingLog;
+
+namespace platform {
+class TextStream;
+}
+
+// Exit statuses of tavrelo-check.
+enum ExitStatus : int {
+    Clean = 0,      // no error or warning (notes allowed)
+    Slips = 1,      // an error or a warning
+    Unreadable = 2, // the file cannot be read the way Tavrelo reads it
+};
+
+using PrintLine = std::function<void(const QString &line)>;
+
+struct CheckCounts {
+    qint16 questions = 0;
+    qint64 answers = 0;
+    qint64 markedQuestions = 0;
+};
+
+// Reads a stream as Tavrelo does, reporting every finding to the log; raises what the stream raises.
+CheckCounts CheckStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log);
+
+// Checks one question file the way Tavrelo opens and reads it: each finding, then a summary line, goes to print,
+// every line beginning with the file's name.
+ExitStatus CheckFile(const QString &path, const PrintLine &print);

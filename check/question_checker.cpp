@@ -1,0 +1,241 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/question_checker.h"
+
+#include "bank/question_bank.h"
+#include "check/answer_gap.h"
+#include "check/finding_log.h"
+#include "check/line_rules.h"
+#include "check/quote.h"
+#include "platform/text_file.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Beyond this many lines with control characters a file is likely binary: one more note says so and ends them.
+constexpr int MaxControlNotes = 10;
+
+QString Letter(int answer)
+{
+    return QString(QChar(u'A' + answer - 1));
+}
+
+QString LineNumber(qint64 line)
+{
+    return u"line "_s + QString::number(line);
+}
+
+} // namespace
+
+QuestionChecker::QuestionChecker(QuestionBank &bank, FindingLog &log)
+    : m_bank(bank), m_log(log)
+{
+}
+
+void QuestionChecker::add(const LineReport &line, Severity severity, const QString &text)
+{
+    m_log.Add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + Quote(line.text)});
+}
+
+void QuestionChecker::LineRead(const LineReport &line)
+{
+    noteLineEnd(line);
+    noteControlCharacter(line);
+    switch (line.use) {
+    case LineUse::Header:
+        endQuestion();
+        startQuestion(line);
+        break;
+    case LineUse::Answer:
+        checkAnswer(line);
+        break;
+    case LineUse::Text:
+        checkText(line);
+        m_bank.ReplaceField(line.question, 0, QString()); // the checker needs no question text
+        break;
+    case LineUse::Dropped:
+        checkDropped(line);
+        break;
+    case LineUse::NotRead:
+        endQuestion();
+        m_log.Add(Finding{line.number, Severity::Warning,
+                          u"question "_s + QString::number(line.question + 1)
+                              + u" begins here, but Tavrelo loads only the first "_s + QString::number(line.question)
+                              + u" questions: nothing from this line on is loaded"_s});
+        break;
+    }
+}
+
+void QuestionChecker::startQuestion(const LineReport &header)
+{
+    if (header.question == 1 && m_firstUnshownLine > 0) {
+        m_log.Add(Finding{m_firstUnshownLine, Severity::Note,
+                          u"lines before the first question header are never shown: "_s + m_firstUnshownText});
+    }
+    m_question = Question{.number = header.question, .headerLine = header.number};
+    m_ended = false;
+}
+
+// Judges the question by what the bank holds for it, as the quiz will show it, then lets its slot go.
+void QuestionChecker::endQuestion()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    const int slot = m_question.number;
+    if (slot > 0) {
+        std::array<bool, 4> present{};
+        for (int answer = 1; answer <= 4; ++answer)
+            present[answer - 1] = !m_bank.Field(slot, answer).isEmpty();
+        const int shown = int(std::count(present.begin(), present.end(), true));
+        const QString &mark = m_bank.Field(slot, 5);
+        const int marked = mark.isEmpty() ? 0 : mark.toInt();
+        m_answers += shown;
+        m_markedQuestions += marked > 0 ? 1 : 0;
+
+        const QString question = u"question "_s + QString::number(slot);
+        if (shown == 0) {
+            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+                              question + u" has no answers: the learner sees no answer buttons"_s});
+        } else if (marked == 0) {
+            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+                              question + u" has no marked answer, so every choice counts as wrong "
+                                         u"(end the right answer's line with \"*\")"_s});
+        }
+        if (const int hidden = FirstHiddenAnswer(present)) {
+            m_log.Add(Finding{m_question.answerLines[hidden - 1], Severity::Error, AnswerGap(slot, present, marked)});
+        }
+    }
+    for (int field = 0; field < QuestionBank::FieldCount; ++field)
+        m_bank.ReplaceField(slot, field, QString());
+    m_log.Flush();
+}
+
+void QuestionChecker::Finish()
+{
+    if (m_question.number == 0) {
+        m_log.Add(Finding{1, Severity::Error,
+                          u"no question header \"Вес вопроса:\" in the whole file: the learner gets an empty quiz"_s});
+    }
+    endQuestion();
+    m_log.Flush();
+}
+
+void QuestionChecker::checkAnswer(const LineReport &line)
+{
+    if (line.question == 0) {
+        noteUnshown(line);
+        return;
+    }
+    Question &q = m_question;
+    const int answer = line.answer;
+    const QString letter = Letter(answer);
+    const QString question = u" in question "_s + QString::number(line.question);
+    if (line.replacedAnswer) {
+        QString text = u"answer "_s + letter + u" again"_s + question + u": this line replaces the one on "_s
+            + LineNumber(q.answerLines[answer - 1]);
+        if (!line.marked && q.markedAnswer == answer)
+            text += u", and the \"*\" of "_s + LineNumber(q.markLine) + u" still marks it right"_s;
+        add(line, Severity::Warning, text);
+    }
+    if (line.marked && line.replacedMark && q.markedAnswer != answer) {
+        add(line, Severity::Warning,
+            u"second marked answer"_s + question + u": only this one counts as right, not answer "_s
+                + Letter(q.markedAnswer) + u" marked on "_s + LineNumber(q.markLine));
+    }
+    if (StarThenBlanks(line.text)) {
+        add(line, Severity::Warning,
+            u"answer "_s + letter + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
+                                    u"and the \"*\" is shown"_s);
+    }
+    q.answerLines[answer - 1] = line.number;
+    if (line.marked) {
+        q.markLine = line.number;
+        q.markedAnswer = answer;
+    }
+}
+
+void QuestionChecker::checkText(const LineReport &line)
+{
+    if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
+        checkHeaderLike(line, slips);
+        return;
+    }
+    if (line.question == 0) {
+        noteUnshown(line);
+        return;
+    }
+    if (const QString answer = LooksLikeAnswer(line.text); !answer.isEmpty()) {
+        add(line, Severity::Warning, answer);
+        return;
+    }
+    const auto &lines = m_question.answerLines;
+    const bool afterAnswers = std::any_of(lines.begin(), lines.end(), [](qint64 n) { return n > 0; });
+    if (afterAnswers && !m_question.notedTextAfterAnswers && !IsBlank(line.text)) {
+        m_question.notedTextAfterAnswers = true;
+        add(line, Severity::Note,
+            u"text after the answers of question "_s + QString::number(line.question)
+                + u" joins its text above the answer buttons"_s);
+    }
+}
+
+void QuestionChecker::checkDropped(const LineReport &line)
+{
+    if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
+        checkHeaderLike(line, slips);
+        return;
+    }
+    if (line.question == 0) {
+        noteUnshown(line);
+        return;
+    }
+    add(line, Severity::Warning,
+        u"line begins with \"Ве\" but is no question header, so it is dropped and the learner never sees it"_s);
+}
+
+void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &slips)
+{
+    QString text = u"misspelt question header ("_s + slips + u")"_s;
+    text += line.use == LineUse::Dropped ? u" is dropped"_s
+                                         : u" shows as text of question "_s + QString::number(line.question);
+    text += line.question == 0 ? u", and the lines below it come before the first header, so they are never shown"_s
+                               : u", and the lines below it join question "_s + QString::number(line.question);
+    add(line, Severity::Warning, text);
+    if (line.question == 0)
+        noteUnshown(line);
+}
+
+void QuestionChecker::noteUnshown(const LineReport &line)
+{
+    if (m_firstUnshownLine == 0 && !IsBlank(line.text)) {
+        m_firstUnshownLine = line.number;
+        m_firstUnshownText = Quote(line.text);
+    }
+}
+
+void QuestionChecker::noteLineEnd(const LineReport &line)
+{
+    bool &noted = line.end == platform::LineEnd::Lf ? m_notedLf : m_notedCr;
+    if (noted || (line.end != platform::LineEnd::Lf && line.end != platform::LineEnd::Cr))
+        return;
+    noted = true;
+    m_log.Add(Finding{line.number, Severity::Note,
+                      u"line ends in "_s + (line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)
+                          + u" alone, not CR LF: Tavrelo reads it all the same (further such lines are not listed)"_s});
+}
+
+void QuestionChecker::noteControlCharacter(const LineReport &line)
+{
+    if (m_controlNotes > MaxControlNotes)
+        return;
+    const QString control = ControlCharacter(line.text);
+    if (control.isEmpty())
+        return;
+    if (++m_controlNotes > MaxControlNotes) {
+        m_log.Add(Finding{line.number, Severity::Note,
+                          u"more lines hold control characters; they are not listed"_s});
+        return;
+    }
+    add(line, Severity::Note, u"line holds "_s + control);
+}

@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/to_cp1251.h"
+
+#include "check/encoding.h"
+#include "platform/text_file.h"
+#include "platform/windows1251.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool SameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a), second(b);
+    return second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+// Cuts decoded text into lines (CR LF, LF or CR end one) and writes each in Windows-1251 with CR LF; keeps no
+// more than the line being cut.
+class LineEncoder final {
+public:
+    LineEncoder(QIODevice &output, const QString &inputName, const PrintLine &print)
+        : m_output(output), m_inputName(inputName), m_print(print)
+    {
+    }
+
+    void Take(QStringView text)
+    {
+        for (const QChar ch : text) {
+            const bool lfOfCrLf = m_afterCr && ch == u'\n';
+            m_afterCr = ch == u'\r';
+            if (lfOfCrLf)
+                continue;
+            if (ch == u'\r' || ch == u'\n')
+                endLine();
+            else
+                m_line += ch;
+        }
+    }
+
+    void Finish()
+    {
+        if (!m_line.isEmpty())
+            endLine();
+    }
+
+    qint64 errors() const { return m_errors; }
+
+private:
+    void endLine()
+    {
+        ++m_lineNumber;
+        encode(m_line);
+        m_line.clear();
+    }
+
+    void encode(const QString &line)
+    {
+        QByteArray bytes;
+        bytes.reserve(line.size() + 2);
+        qsizetype column = 0; // in characters, as editors count them
+        for (qsizetype i = 0; i < line.size();) {
+            ++column;
+            qsizetype end = i + (line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1);
+            // A letter with combining marks after it, as some systems store "й", may have a precomposed form.
+            const bool marked = end < line.size() && line[end].isMark();
+            while (end < line.size() && line[end].isMark())
+                ++end;
+            const QStringView cluster = QStringView(line).sliced(i, end - i);
+            const QString composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C) : QString();
+            for (const QChar ch : marked ? QStringView(composed) : cluster) {
+                if (const std::optional<char> byte = platform::UnicodeToWindows1251(ch.unicode())) {
+                    bytes += *byte;
+                } else {
+                    reportUnencodable(cluster, column);
+                    break;
+                }
+            }
+            column += std::count_if(cluster.begin(), cluster.end(), [](QChar ch) { return !ch.isLowSurrogate(); }) - 1;
+            i = end;
+        }
+        bytes += "\r\n";
+        if (m_errors == 0)
+            m_output.write(bytes);
+    }
+
+    void reportUnencodable(QStringView cluster, qsizetype column)
+    {
+        ++m_errors;
+        m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column)
+                + u": error: \""_s + cluster.toString() + u"\" (U+"_s
+                + QString::number(cluster.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')
+                + u") has no Windows-1251 form"_s);
+    }
+
+    QIODevice &m_output;
+    const QString &m_inputName;
+    const PrintLine &m_print;
+    QString m_line;
+    bool m_afterCr = false;
+    qint64 m_lineNumber = 0;
+    qint64 m_errors = 0;
+};
+
+} // namespace
+
+ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+{
+    const auto fail = [&](const QString &path, const QString &text, ExitStatus status) {
+        print(path + u": error: "_s + text);
+        return status;
+    };
+    if (!platform::FileExists(inputPath))
+        return fail(inputPath, u"no such file"_s, Unreadable);
+    if (SameFile(inputPath, outputPath))
+        return fail(outputPath, u"is the file being converted; name a new file for the copy"_s, Unreadable);
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(inputPath, u"cannot be read: "_s + input.errorString(), Unreadable);
+    QSaveFile output(outputPath); // written beside the target and put in place only at commit
+    if (!output.open(QIODevice::WriteOnly))
+        return fail(outputPath, u"cannot be written: "_s + output.errorString(), Unreadable);
+
+    const auto notUtf8 = [&] {
+        output.cancelWriting();
+        return fail(inputPath, u"is not UTF-8, so there is nothing to convert; nothing was written"_s, Slips);
+    };
+    Utf8Validator utf8;
+    QStringDecoder decode(QStringDecoder::Utf8); // drops a byte-order mark at the start
+    LineEncoder encoder(output, inputPath, print);
+    constexpr qint64 ChunkSize = 64 * 1024;
+    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = input.read(chunk.data(), ChunkSize);
+        if (got < 0) {
+            output.cancelWriting();
+            return fail(inputPath, u"cannot be read: "_s + input.errorString(), Unreadable);
+        }
+        if (got == 0)
+            break;
+        const QByteArrayView bytes(chunk.constData(), got);
+        utf8.Feed(bytes);
+        if (utf8.Broken())
+            return notUtf8();
+        encoder.Take(QString(decode.decode(bytes)));
+    }
+    if (!utf8.Valid())
+        return notUtf8();
+    encoder.Finish();
+    if (encoder.errors() > 0) {
+        output.cancelWriting();
+        print(outputPath + u": nothing was written"_s);
+        return Slips;
+    }
+    if (!output.commit())
+        return fail(outputPath, u"cannot be written: "_s + output.errorString(), Unreadable);
+    return Clean;
+}

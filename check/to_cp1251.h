@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "check/check_file.h"
+
+#include <QString>
+
+// Writes a Windows-1251 copy of a UTF-8 question file, with CR LF line ends and without a byte-order mark. A
+// character that Windows-1251 cannot hold is an error at its line and column, and then nothing is written; so is
+// a file that is not UTF-8. Never writes over the input.
+ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print);
