@@ -204,6 +204,7 @@ void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &sli
     add(line, Severity::Warning, text);
     if (line.question == 0)
         noteUnshown(line);
+    m_question.notedTextAfterAnswers = true; // the warning says where the lines below go
 }
 
 void QuestionChecker::noteUnshown(const LineReport &line)

@@ -1,0 +1,275 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "bank/question_bank.h"
+#include "bank/question_reader.h"
+#include "check/check_file.h"
+#include "check/encoding.h"
+#include "check/to_cp1251.h"
+#include "platform/text_file.h"
+
+#include "tests/bank/bank_test_util.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Quiz = u"Тест\r\nВес вопроса: 1\r\nСтолица России?\r\nA) Москва*\r\nB) Казань\r\n"
+                     u"Вес вопроса: 2\r\nЙод — это\r\nA) газ\r\nB) галоген*\r\n"_s;
+
+// What the program loads from the file, field by field.
+QStringList Loaded(const QString &path)
+{
+    const auto stream = platform::OpenTextFile(path);
+    QuestionBank bank;
+    qint16 questions = 0;
+    ReadQuestions(*stream, bank, questions, nullptr);
+    return FilledFields(bank);
+}
+
+} // namespace
+
+class TestCheckFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exitStatus_data();
+    void exitStatus();
+    void encoding_data();
+    void encoding();
+    void bundledSampleIsClean();
+    void conversion_data();
+    void conversion();
+    void conversionRefused_data();
+    void conversionRefused();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+    ExitStatus check(const QString &path, QStringList *output = nullptr);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCheckFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestCheckFile::write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file");
+    return file.fileName();
+}
+
+ExitStatus TestCheckFile::check(const QString &path, QStringList *output)
+{
+    QStringList lines;
+    const ExitStatus status = CheckFile(path, [&](const QString &line) { lines << line; });
+    if (output)
+        *output = lines;
+    return status;
+}
+
+void TestCheckFile::exitStatus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("last"); // the last line printed, after the file's name
+
+    const QByteArray clean = ToWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*\r\nB)b\r\n"_s);
+    QTest::newRow("clean") << u"clean.txt"_s << clean << 0
+                           << u"1 question loaded, 2 answers, 1 question with a marked answer; 0 errors, 0 warnings"_s;
+    QTest::newRow("notes only") << u"notes.txt"_s << "title\n" + clean << 0
+                                << u"1 question loaded, 2 answers, 1 question with a marked answer; 0 errors, 0 warnings"_s;
+    QTest::newRow("a warning") << u"warning.txt"_s << clean + "C)c* \r\n" << 1
+                               << u"1 question loaded, 3 answers, 1 question with a marked answer; 0 errors, 1 warning"_s;
+    QTest::newRow("an error") << u"error.txt"_s << QByteArray("Q\r\n") << 1
+                              << u"0 questions loaded, 0 answers, 0 questions with a marked answer; 1 error, 0 warnings"_s;
+    QTest::newRow("missing") << u"missing.txt"_s << QByteArray() << 2
+                             << u"error: no such file, so Tavrelo says \"Data file not found\" and starts with no "
+                                u"questions"_s;
+    QTest::newRow("folder") << u"folder.txt"_s << QByteArray() << 2
+                            << u"error: is a folder, so Tavrelo says \"Data file not found\" and starts with no "
+                               u"questions"_s;
+    QTest::newRow("unreadable") << u"unreadable.txt"_s << QByteArray() << 2
+                                << u"error: cannot be read: Device I/O error (run-time error 57), which ends Tavrelo"_s;
+}
+
+void TestCheckFile::exitStatus()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(QString, last);
+    if (name == u"folder.txt")
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+    else if (name == u"unreadable.txt") // a regular file that opens but cannot be read, even for root
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, m_dir->filePath(name)));
+    else if (name != u"missing.txt")
+        write(name, bytes);
+    const QString path = m_dir->filePath(name);
+    QStringList output;
+    QCOMPARE(int(check(path, &output)), status);
+    QCOMPARE(output.last(), path + u": "_s + last);
+}
+
+void TestCheckFile::encoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+
+    const QByteArray cyrillic = u"Вес вопроса: 1\r\nЁж\r\n"_s.toUtf8();
+    QTest::newRow("Windows-1251") << ToWindows1251(u"Вес вопроса: 1\r\nЁж"_s) << int(FileEncoding::Windows1251);
+    QTest::newRow("ASCII") << QByteArray("A) x*\r\n") << int(FileEncoding::Windows1251);
+    QTest::newRow("empty") << QByteArray() << int(FileEncoding::Windows1251);
+    QTest::newRow("UTF-8") << cyrillic << int(FileEncoding::Utf8);
+    QTest::newRow("UTF-8 past a chunk") << QByteArray(70000, 'x') + cyrillic << int(FileEncoding::Utf8);
+    QTest::newRow("UTF-8, BOM") << "\xEF\xBB\xBF" + cyrillic << int(FileEncoding::Utf8WithBom);
+    QTest::newRow("UTF-16LE") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(u"Вес"_s))
+                              << int(FileEncoding::Utf16LE);
+    QTest::newRow("UTF-16BE") << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(u"Вес"_s))
+                              << int(FileEncoding::Utf16BE);
+    QTest::newRow("cut at the end") << cyrillic + "\xD0" << int(FileEncoding::Windows1251);
+    QTest::newRow("overlong") << cyrillic + "\xC0\x80" << int(FileEncoding::Windows1251);
+    QTest::newRow("surrogate") << cyrillic + "\xED\xA0\x80" << int(FileEncoding::Windows1251);
+    QTest::newRow("past U+10FFFF") << cyrillic + "\xF4\x90\x80\x80" << int(FileEncoding::Windows1251);
+    QTest::newRow("four bytes") << cyrillic + "\xF0\x9F\x98\x80" << int(FileEncoding::Utf8);
+}
+
+void TestCheckFile::encoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(int(DetectEncoding(buffer)), encoding);
+
+    QStringList output;
+    check(write(u"data.txt"_s, bytes), &output);
+    const QString expected = encoding == int(FileEncoding::Windows1251)
+        ? QString()
+        : u"data.txt:1: error: the file is saved as "_s + EncodingName(FileEncoding(encoding));
+    QCOMPARE(output.first().mid(m_dir->path().size() + 1).startsWith(expected), true);
+    QCOMPARE(output.first().contains(u"saved as"_s), !expected.isEmpty());
+}
+
+void TestCheckFile::bundledSampleIsClean()
+{
+    QStringList output;
+    QCOMPARE(check(QStringLiteral(TAVRELO_SOURCE_DIR "/data/data.txt"), &output), Clean);
+    QVERIFY2(output.last().endsWith(u"0 errors, 0 warnings"_s), qPrintable(output.join(u'\n')));
+}
+
+void TestCheckFile::conversion_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    const QByteArray utf8 = Quiz.toUtf8();
+    QTest::newRow("CR LF") << utf8;
+    QTest::newRow("BOM") << "\xEF\xBB\xBF" + utf8;
+    QTest::newRow("LF") << QByteArray(utf8).replace("\r\n", "\n");
+    QTest::newRow("no final line end") << utf8.chopped(2);
+    // "Й" as И and a combining breve, as some systems store it.
+    QTest::newRow("decomposed") << Quiz.normalized(QString::NormalizationForm_D).toUtf8();
+}
+
+// A UTF-8 quiz, converted and then read by the program, gives the same questions as its Windows-1251 original.
+void TestCheckFile::conversion()
+{
+    QFETCH(QByteArray, utf8);
+    const QString input = write(u"utf8.txt"_s, utf8);
+    const QString output = m_dir->filePath(u"cp1251.txt"_s);
+    QCOMPARE(ConvertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), Clean);
+    const QString original = write(u"original.txt"_s, ToWindows1251(Quiz));
+    QCOMPARE(Loaded(output), Loaded(original));
+    QFile converted(output);
+    QVERIFY(converted.open(QIODevice::ReadOnly));
+    QCOMPARE(converted.readAll(), ToWindows1251(Quiz));
+    QCOMPARE(check(output), Clean);
+}
+
+void TestCheckFile::conversionRefused_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("intoInput");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("messages"); // after the folder's name
+
+    QTest::newRow("no Windows-1251 form")
+        << u"Вес вопроса: 1\nЧто это 😀?\nA) ✓*\n"_s.toUtf8() << false << 1
+        << QStringList{u"in.txt:2:9: error: \"😀\" (U+1F600) has no Windows-1251 form"_s,
+                       u"in.txt:3:4: error: \"✓\" (U+2713) has no Windows-1251 form"_s,
+                       u"out.txt: nothing was written"_s};
+    QTest::newRow("not UTF-8") << ToWindows1251(Quiz) << false << 1
+                               << QStringList{u"in.txt: error: is not UTF-8, so there is nothing to convert; nothing "
+                                              u"was written"_s};
+    QTest::newRow("into its input") << QByteArray("x") << true << 2
+                                    << QStringList{u"in.txt: error: is the file being converted; name a new file for "
+                                                   u"the copy"_s};
+}
+
+void TestCheckFile::conversionRefused()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, intoInput);
+    QFETCH(int, status);
+    QFETCH(QStringList, messages);
+    const QString in = write(u"in.txt"_s, input);
+    const QString out = intoInput ? in : write(u"out.txt"_s, "kept");
+    QStringList printed;
+    QCOMPARE(int(ConvertToCp1251(in, out, [&](const QString &line) { printed << line.mid(m_dir->path().size() + 1); })),
+             status);
+    QCOMPARE(printed, messages);
+    QFile kept(out);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), intoInput ? input : QByteArray("kept"));
+}
+
+void TestCheckFile::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("last");
+
+    QTest::newRow("data.txt by default") << QStringList() << 0 << u"data.txt: 1 question loaded"_s;
+    QTest::newRow("the worst status") << QStringList{u"data.txt"_s, u"missing.txt"_s, u"warning.txt"_s} << 2
+                                      << u"warning.txt: 1 question loaded, 2 answers, 0 questions"_s;
+    QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"tavrelo-check 1.0.3"_s;
+    QTest::newRow("unknown option") << QStringList{u"--fix"_s} << 2 << QString();
+    QTest::newRow("convert, then check the copy") << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << 0
+                                                  << u"copy.txt: 2 questions loaded"_s;
+}
+
+void TestCheckFile::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, last);
+    write(u"data.txt"_s, ToWindows1251(u"Вес вопроса: 1\r\nA)a*"_s));
+    write(u"warning.txt"_s, ToWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
+    write(u"utf8.txt"_s, Quiz.toUtf8());
+    QProcess checker;
+    checker.setWorkingDirectory(m_dir->path());
+    checker.start(QStringLiteral(TAVRELO_CHECK), arguments);
+    QVERIFY(checker.waitForFinished());
+    QCOMPARE(checker.exitCode(), status);
+    const QStringList lines = QString::fromUtf8(checker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(lines.size() - 1).startsWith(last), true);
+}
+
+QTEST_GUILESS_MAIN(TestCheckFile)
+#include "tst_check_file.moc"

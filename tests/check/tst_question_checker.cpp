@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "bank/question_bank.h"
+#include "bank/question_reader.h"
+#include "check/check_file.h"
+#include "check/finding_log.h"
+#include "platform/text_file.h"
+
+#include "tests/bank/bank_test_util.h"
+
+#include <QBuffer>
+#include <QTest>
+
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString H = u"Вес вопроса: 1"_s;
+
+struct Checked {
+    QStringList findings; // "LINE: severity: text"
+    CheckCounts counts;
+};
+
+Checked Check(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    platform::TextStream stream(buffer);
+    Checked checked;
+    FindingLog log([&](const Finding &finding) { checked.findings << FormatFinding(QString(), finding).mid(1); });
+    checked.counts = CheckStream(stream, FileEncoding::Windows1251, log);
+    return checked;
+}
+
+QByteArray File(const QStringList &lines)
+{
+    return ToWindows1251(lines.join(u"\r\n"_s));
+}
+
+} // namespace
+
+class TestQuestionChecker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findings_data();
+    void findings();
+    void controlNotesEnd();
+    void moreThan1000Questions();
+    void countsAgreeWithTheProgram();
+};
+
+void TestQuestionChecker::findings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected"); // each "LINE: severity: " and a part of the text
+
+    const auto row = [](const char *name, const QStringList &lines, const QStringList &expected) {
+        QTest::newRow(name) << File(lines) << expected;
+    };
+    row("clean", {H, u"Q"_s, u"A)a"_s, u"B)b*"_s, QString(), H, u"Q"_s, u"A)a*"_s}, {});
+    row("empty file", {}, {u"1: error: no question header"_s});
+    row("no header", {u"Вес вопроса : 1"_s, u"Q"_s},
+        {u"1: error: no question header"_s, u"1: warning: misspelt question header (a space before the colon) is "
+                                            u"dropped, and the lines below it come before the first header"_s});
+    row("gap", {H, u"A)a"_s, u"B)b*"_s, u"D)d"_s}, {u"4: error: answer D is never shown; the third button is empty"_s});
+    row("no answers", {H, u"Q"_s, H, u"A)a*"_s}, {u"1: warning: question 1 has no answers"_s});
+    row("no mark", {H, u"A)a"_s}, {u"1: warning: question 1 has no marked answer"_s});
+    row("two marks", {H, u"A)a*"_s, u"B)b*"_s},
+        {u"3: warning: second marked answer in question 1: only this one counts as right, not answer A marked on "
+         u"line 2"_s});
+    row("repeated marker", {H, u"A)a*"_s, u"A)b*"_s},
+        {u"3: warning: answer A again in question 1: this line replaces the one on line 2: \"A)b*\""_s});
+    row("repeated marker keeps the mark", {H, u"A)a*"_s, u"A)b"_s},
+        {u"3: warning: answer A again in question 1: this line replaces the one on line 2, and the \"*\" of line 2 "
+         u"still marks it right"_s});
+    row("look-alike answers", {H, u"А)a"_s, u"b)b"_s, u" C)c"_s, u"D)d*"_s},
+        {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s, u"4: warning: looks like answer C"_s,
+         u"5: error: answer D is never shown"_s});
+    row("misspelt header as text", {H, u"A)a*"_s, u"вес вопроса: 1"_s, u"Q"_s},
+        {u"3: warning: misspelt question header (letters in the wrong case) shows as text of question 1, and the "
+         u"lines below it join question 1"_s});
+    row("Ve line", {H, u"Верно ли"_s, u"A)a*"_s},
+        {u"2: warning: line begins with \"Ве\" but is no question header, so it is dropped and the learner never "
+         u"sees it: \"Верно ли\""_s});
+    row("star then a space", {H, u"A)a*"_s, u"B)b* "_s},
+        {u"3: warning: answer B ends in \"*\" followed by spaces or tabs"_s});
+    row("text after answers, once a question", {H, u"A)a*"_s, QString(), u"more"_s, u"and more"_s, H, u"A)a*"_s, u"x"_s},
+        {u"4: note: text after the answers of question 1 joins its text above the answer buttons: \"more\""_s,
+         u"8: note: text after the answers of question 2"_s});
+    row("before the first header", {QString(), u"title"_s, u"A)x*"_s, u"Верно"_s, H, u"A)a*"_s},
+        {u"2: note: lines before the first question header are never shown: \"title\""_s});
+    QTest::newRow("line ends, each kind once")
+        << ToWindows1251(H + u"\nA)a*\nB)b\rC)c\r\nD)d\r"_s)
+        << QStringList{u"1: note: line ends in LF alone, not CR LF"_s, u"3: note: line ends in CR alone, not CR LF"_s};
+    QTest::newRow("control byte") << ToWindows1251(H) + QByteArray("\r\nA)a\0*\r\n\x98", 10)
+                                  << QStringList{u"2: note: line holds a NUL byte at column 4: \"A)a␀*\""_s,
+                                                 u"3: note: line holds the byte 0x98"_s,
+                                                 u"3: note: text after the answers"_s};
+}
+
+void TestQuestionChecker::findings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    const QStringList findings = Check(bytes).findings;
+    QCOMPARE(findings.size(), expected.size());
+    for (qsizetype i = 0; i < findings.size(); ++i) {
+        const qsizetype severityEnd = expected[i].indexOf(u": "_s, expected[i].indexOf(u": "_s) + 2);
+        QCOMPARE(findings[i].left(severityEnd), expected[i].left(severityEnd));
+        QVERIFY2(findings[i].contains(expected[i].mid(severityEnd + 2)), qPrintable(findings[i]));
+    }
+}
+
+void TestQuestionChecker::controlNotesEnd()
+{
+    QStringList lines{H, u"A)a*"_s};
+    for (int i = 0; i < 20; ++i)
+        lines << u"\x01"_s;
+    const QStringList findings = Check(File(lines)).findings;
+    QCOMPARE(findings.size(), 12); // ten lines, one closing note, and the text after the answers
+    QVERIFY(findings.last().startsWith(u"13: note: more lines hold control characters"_s));
+}
+
+void TestQuestionChecker::moreThan1000Questions()
+{
+    QStringList lines;
+    for (int n = 1; n <= 1002; ++n)
+        lines << H << u"A)a*"_s;
+    const Checked checked = Check(File(lines));
+    QCOMPARE(checked.findings,
+             QStringList{u"2001: warning: question 1001 begins here, but Tavrelo loads only the first 1000 questions: "
+                         u"nothing from this line on is loaded"_s});
+    QCOMPARE(checked.counts.questions, 1000);
+    QCOMPARE(checked.counts.answers, 1000);
+}
+
+// Files of every kind of line, in random order: the summary counts what the program loads.
+void TestQuestionChecker::countsAgreeWithTheProgram()
+{
+    const QStringList kinds = {H, H, u"Q"_s, QString(), u"A)a"_s, u"B)b*"_s, u"C)c"_s, u"D)d*"_s, u"A)*"_s,
+                               u"Ве"_s, u"Вес вопроса :"_s, u"B)x* "_s, u"А)a"_s};
+    for (const int lineCount : {0, 1, 10, 200, 5000}) {
+        std::mt19937 random(lineCount);
+        QStringList lines;
+        for (int i = 0; i < lineCount; ++i)
+            lines << kinds[std::uniform_int_distribution<qsizetype>(0, kinds.size() - 1)(random)];
+        const QByteArray bytes = File(lines);
+
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        platform::TextStream stream(buffer);
+        QuestionBank bank;
+        qint16 questions = 0;
+        ReadQuestions(stream, bank, questions, nullptr);
+        qint64 answers = 0, marked = 0;
+        for (int slot = 1; slot <= questions; ++slot) {
+            for (int field = 1; field <= 4; ++field)
+                answers += bank.Field(slot, field).isEmpty() ? 0 : 1;
+            marked += bank.Field(slot, 5).isEmpty() ? 0 : 1;
+        }
+
+        const CheckCounts counts = Check(bytes).counts;
+        QCOMPARE(counts.questions, questions);
+        QCOMPARE(counts.answers, answers);
+        QCOMPARE(counts.markedQuestions, marked);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestQuestionChecker)
+#include "tst_question_checker.moc"
