@@ -112,55 +112,59 @@ private:
 
 } // namespace
 
-ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
 {
-    const auto fail = [&](const QString &path, const QString &text, ExitStatus status) {
-        print(path + u": error: "_s + text);
+    const auto fail = [&](const QString &text, ExitStatus status) {
+        print(inputName + u": error: "_s + text);
         return status;
-    };
-    if (!platform::FileExists(inputPath))
-        return fail(inputPath, u"no such file"_s, Unreadable);
-    if (SameFile(inputPath, outputPath))
-        return fail(outputPath, u"is the file being converted; name a new file for the copy"_s, Unreadable);
-    QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly))
-        return fail(inputPath, u"cannot be read: "_s + input.errorString(), Unreadable);
-    QSaveFile output(outputPath); // written beside the target and put in place only at commit
-    if (!output.open(QIODevice::WriteOnly))
-        return fail(outputPath, u"cannot be written: "_s + output.errorString(), Unreadable);
-
-    const auto notUtf8 = [&] {
-        output.cancelWriting();
-        return fail(inputPath, u"is not UTF-8, so there is nothing to convert; nothing was written"_s, Slips);
     };
     Utf8Validator utf8;
     QStringDecoder decode(QStringDecoder::Utf8); // drops a byte-order mark at the start
-    LineEncoder encoder(output, inputPath, print);
+    LineEncoder encoder(output, inputName, print);
     constexpr qint64 ChunkSize = 64 * 1024;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     for (;;) {
         const qint64 got = input.read(chunk.data(), ChunkSize);
-        if (got < 0) {
-            output.cancelWriting();
-            return fail(inputPath, u"cannot be read: "_s + input.errorString(), Unreadable);
-        }
+        if (got < 0)
+            return fail(u"cannot be read: "_s + input.errorString(), Unreadable);
         if (got == 0)
             break;
         const QByteArrayView bytes(chunk.constData(), got);
         utf8.Feed(bytes);
         if (utf8.Broken())
-            return notUtf8();
+            break;
         encoder.Take(QString(decode.decode(bytes)));
     }
     if (!utf8.Valid())
-        return notUtf8();
+        return fail(u"is not UTF-8, so there is nothing to convert"_s, Slips);
     encoder.Finish();
-    if (encoder.errors() > 0) {
+    return encoder.errors() > 0 ? Slips : Clean;
+}
+
+ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+{
+    const auto fail = [&](const QString &path, const QString &text) {
+        print(path + u": error: "_s + text);
+        return Unreadable;
+    };
+    if (!platform::FileExists(inputPath))
+        return fail(inputPath, u"no such file"_s);
+    if (SameFile(inputPath, outputPath))
+        return fail(outputPath, u"is the file being converted; name a new file for the copy"_s);
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(inputPath, u"cannot be read: "_s + input.errorString());
+    QSaveFile output(outputPath); // written beside the target and put in place only at commit
+    if (!output.open(QIODevice::WriteOnly))
+        return fail(outputPath, u"cannot be written: "_s + output.errorString());
+
+    const ExitStatus status = ConvertToCp1251(input, output, inputPath, print);
+    if (status != Clean) {
         output.cancelWriting();
         print(outputPath + u": nothing was written"_s);
-        return Slips;
+        return status;
     }
     if (!output.commit())
-        return fail(outputPath, u"cannot be written: "_s + output.errorString(), Unreadable);
+        return fail(outputPath, u"cannot be written: "_s + output.errorString());
     return Clean;
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 //
 // Feeds arbitrary bytes through the line reader and the question reader and aborts when the bank breaks one of
-// the promises its readers rely on, or when the lines differ from a plain reference split.
+// the promises its readers rely on, when the lines differ from a plain reference split, or when reading with a
+// listener files anything differently or tells of a line other than the one read.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
 #include "platform/text_file.h"
@@ -27,8 +28,8 @@ void Require(bool condition, const char *what)
     }
 }
 
-// The lines as the format defines them, found over the whole input at once.
-QStringList ReferenceLines(QByteArrayView bytes)
+// The lines as the format defines them, found over the whole input at once; ends gets each one's terminator.
+QStringList ReferenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends = nullptr)
 {
     QStringList lines;
     qsizetype start = 0;
@@ -36,14 +37,52 @@ QStringList ReferenceLines(QByteArrayView bytes)
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
         lines << platform::DecodeWindows1251(bytes.sliced(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+        platform::LineEnd end = bytes[i] == '\n' ? platform::LineEnd::Lf : platform::LineEnd::Cr;
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            end = platform::LineEnd::CrLf;
             ++i;
+        }
+        if (ends)
+            *ends << end;
         start = i + 1;
     }
-    if (start < bytes.size())
+    if (start < bytes.size()) {
         lines << platform::DecodeWindows1251(bytes.sliced(start));
+        if (ends)
+            *ends << platform::LineEnd::None;
+    }
     return lines;
 }
+
+// Every line the reader tells of, and whether each was what the bank shows.
+class Recorder final : public ReadListener {
+public:
+    explicit Recorder(const QuestionBank &bank) : m_bank(bank) {}
+
+    void LineRead(const LineReport &line) override
+    {
+        Require(line.number == numbers.size() + 1, "lines are told in order, counted from 1");
+        numbers << line.number;
+        texts << line.text.toString();
+        ends << line.end;
+        if (line.use == LineUse::Answer) {
+            Require(line.answer >= 1 && line.answer <= 4, "an answer is 1..4");
+            QString stored = line.text.toString();
+            if (line.marked)
+                stored.chop(1);
+            Require(m_bank.Field(line.question, line.answer) == stored, "the answer told is the answer filed");
+            Require(!line.marked || m_bank.Field(line.question, 5) == QString::number(line.answer),
+                    "a marked answer is the right one");
+        }
+    }
+
+    QList<qint64> numbers;
+    QStringList texts;
+    QList<platform::LineEnd> ends;
+
+private:
+    const QuestionBank &m_bank;
+};
 
 QStringList StreamLines(const QByteArray &bytes, qsizetype chunkSize)
 {
@@ -115,5 +154,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QList<qint16> headers;
     const ReadOutcome outcome = ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; });
     CheckBank(bank, questionCount, headers, outcome.cut);
+
+    buffer.seek(0);
+    platform::TextStream listened(buffer, chunkSize);
+    QuestionBank listenedBank;
+    qint16 listenedCount = 0;
+    Recorder recorder(listenedBank);
+    const ReadOutcome listenedOutcome = ReadQuestions(listened, listenedBank, listenedCount, nullptr, recorder);
+    Require(listenedCount == questionCount && listenedOutcome.cut == outcome.cut, "a listener changes no count");
+    for (int slot = 0; slot <= questionCount; ++slot) {
+        for (int field = 0; field < QuestionBank::FieldCount; ++field)
+            Require(listenedBank.Field(slot, field) == bank.Field(slot, field), "a listener changes nothing filed");
+    }
+    QList<platform::LineEnd> ends;
+    const QStringList lines = ReferenceLines(bytes, &ends);
+    Require(recorder.texts == lines.first(recorder.texts.size()), "each line told is the line read");
+    Require(recorder.ends == ends.first(recorder.ends.size()), "each line's end is told as it stands");
+    Require(outcome.cut || recorder.texts.size() == lines.size(), "every line is told unless reading stopped");
     return 0;
 }

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
 # Installs what is missing, then builds and runs every test: a normal build, a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader.
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader and of the checker.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -29,12 +29,14 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee build-asan/ctest.log
 
-echo "== Fuzzing the question file reader for ${fuzz_seconds}s"
+echo "== Fuzzing the question file reader and the checker for ${fuzz_seconds}s in all"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DTAVRELO_BENCHMARKS=OFF
-cmake --build build-fuzz -j"$jobs" --target question_reader_fuzz
-mkdir -p build-fuzz/corpus
-build-fuzz/fuzz/question_reader_fuzz -max_total_time="$fuzz_seconds" -max_len=65536 -rss_limit_mb=4096 \
-  build-fuzz/corpus fuzz/corpus
+cmake --build build-fuzz -j"$jobs" --target question_reader_fuzz question_checker_fuzz
+for fuzzer in question_reader_fuzz question_checker_fuzz; do
+  mkdir -p "build-fuzz/corpus/$fuzzer"
+  "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + 1) / 2 ))" -max_len=65536 -rss_limit_mb=4096 \
+    "build-fuzz/corpus/$fuzzer" fuzz/corpus
+done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }
 echo "Tests: $(( $(count build/ctest.log) + $(count build-asan/ctest.log) )) passed, 0 failed"

@@ -215,8 +215,8 @@ void TestCheckFile::conversionRefused_data()
                        u"in.txt:3:4: error: \"✓\" (U+2713) has no Windows-1251 form"_s,
                        u"out.txt: nothing was written"_s};
     QTest::newRow("not UTF-8") << ToWindows1251(Quiz) << false << 1
-                               << QStringList{u"in.txt: error: is not UTF-8, so there is nothing to convert; nothing "
-                                              u"was written"_s};
+                               << QStringList{u"in.txt: error: is not UTF-8, so there is nothing to convert"_s,
+                                              u"out.txt: nothing was written"_s};
     QTest::newRow("into its input") << QByteArray("x") << true << 2
                                     << QStringList{u"in.txt: error: is the file being converted; name a new file for "
                                                    u"the copy"_s};

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+//
+// Feeds arbitrary bytes to the question file checker and to its Windows-1251 conversion, and aborts when the
+// checker's counts differ from what the program loads, when a finding names a line the file does not have or
+// spans more than one line, or when a conversion that succeeds loses or adds a line.
+#include "bank/question_bank.h"
+#include "bank/question_reader.h"
+#include "check/check_file.h"
+#include "check/encoding.h"
+#include "check/finding_log.h"
+#include "check/to_cp1251.h"
+#include "platform/text_file.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "violated: %s\n", what);
+        std::abort();
+    }
+}
+
+// Lines as an editor counts them: CR LF, LF or CR each end one.
+qint64 LineCount(QByteArrayView bytes)
+{
+    qint64 lines = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    return lines + (bytes.isEmpty() || bytes.back() == '\n' || bytes.back() == '\r' ? 0 : 1);
+}
+
+void CheckFindings(const QByteArray &bytes)
+{
+    QBuffer raw;
+    raw.setData(bytes);
+    raw.open(QIODevice::ReadOnly);
+    const FileEncoding encoding = DetectEncoding(raw);
+
+    const qint64 lines = LineCount(bytes);
+    FindingLog log([&](const Finding &finding) {
+        Require(finding.line >= 1 && finding.line <= qMax<qint64>(lines, 1), "a finding names a line of the file");
+        Require(!finding.text.contains(u'\n') && !finding.text.contains(u'\r'), "a finding is one line");
+    });
+    raw.seek(0);
+    platform::TextStream stream(raw);
+    const CheckCounts counts = CheckStream(stream, encoding, log);
+
+    raw.seek(0);
+    platform::TextStream again(raw);
+    QuestionBank bank;
+    qint16 questions = 0;
+    ReadQuestions(again, bank, questions, nullptr);
+    qint64 answers = 0, marked = 0;
+    for (int slot = 1; slot <= questions; ++slot) {
+        for (int field = 1; field <= 4; ++field)
+            answers += bank.Field(slot, field).isEmpty() ? 0 : 1;
+        marked += bank.Field(slot, 5).isEmpty() ? 0 : 1;
+    }
+    Require(counts.questions == questions && counts.answers == answers && counts.markedQuestions == marked,
+            "the summary counts what the program loads");
+}
+
+void CheckConversion(const QByteArray &bytes)
+{
+    QBuffer input;
+    input.setData(bytes);
+    input.open(QIODevice::ReadOnly);
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    if (ConvertToCp1251(input, output, QString(), [](const QString &) {}) != Clean)
+        return;
+    const QByteArray converted = output.data();
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    Require(LineCount(converted) == LineCount(QByteArrayView(bytes).sliced(bom ? 3 : 0)),
+            "a conversion keeps every line");
+    Require(converted.count("\r\n") == LineCount(converted), "every converted line ends in CR LF");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    CheckFindings(bytes);
+    CheckConversion(bytes);
+    return 0;
+}
