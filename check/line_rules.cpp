@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -126,19 +127,19 @@ QString HeaderSlips(QStringView line)
     HeaderLook look;
     if (!ReadLikeHeader(line, look))
         return {};
+    const std::pair<bool, QString> named[] = {
+        {look.leadingBlanks, u"spaces before it"_s},
+        {look.latinLetters, u"Latin letters that look like Cyrillic ones"_s},
+        {look.letterCase, u"letters in the wrong case"_s},
+        {look.spacing, u"not one plain space between the words"_s},
+        {look.spaceBeforeColon, u"a space before the colon"_s},
+        {look.noColon, u"no colon"_s},
+    };
     QStringList slips;
-    if (look.leadingBlanks)
-        slips << u"spaces before it"_s;
-    if (look.latinLetters)
-        slips << u"Latin letters that look like Cyrillic ones"_s;
-    if (look.letterCase)
-        slips << u"letters in the wrong case"_s;
-    if (look.spacing)
-        slips << u"not one plain space between the words"_s;
-    if (look.spaceBeforeColon)
-        slips << u"a space before the colon"_s;
-    if (look.noColon)
-        slips << u"no colon"_s;
+    for (const auto &[found, slip] : named) {
+        if (found)
+            slips << slip;
+    }
     return slips.join(u", "_s);
 }
 

@@ -156,16 +156,24 @@ void QuestionChecker::checkAnswer(const LineReport &line)
     }
 }
 
-void QuestionChecker::checkText(const LineReport &line)
+// A misspelt header, or a line before the first header, needs no more said of it.
+bool QuestionChecker::checkHeaderLikeOrUnshown(const LineReport &line)
 {
     if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
         checkHeaderLike(line, slips);
-        return;
+        return true;
     }
     if (line.question == 0) {
         noteUnshown(line);
-        return;
+        return true;
     }
+    return false;
+}
+
+void QuestionChecker::checkText(const LineReport &line)
+{
+    if (checkHeaderLikeOrUnshown(line))
+        return;
     if (const QString answer = LooksLikeAnswer(line.text); !answer.isEmpty()) {
         add(line, Severity::Warning, answer);
         return;
@@ -182,14 +190,8 @@ void QuestionChecker::checkText(const LineReport &line)
 
 void QuestionChecker::checkDropped(const LineReport &line)
 {
-    if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
-        checkHeaderLike(line, slips);
+    if (checkHeaderLikeOrUnshown(line))
         return;
-    }
-    if (line.question == 0) {
-        noteUnshown(line);
-        return;
-    }
     add(line, Severity::Warning,
         u"line begins with \"Ве\" but is no question header, so it is dropped and the learner never sees it"_s);
 }

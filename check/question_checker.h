@@ -45,6 +45,7 @@ private:
     void checkAnswer(const LineReport &line);
     void checkText(const LineReport &line);
     void checkDropped(const LineReport &line);
+    bool checkHeaderLikeOrUnshown(const LineReport &line);
     void checkHeaderLike(const LineReport &line, const QString &slips);
     void noteUnshown(const LineReport &line);
     void noteLineEnd(const LineReport &line);

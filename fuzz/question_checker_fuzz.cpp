@@ -11,6 +11,7 @@
 #include "check/finding_log.h"
 #include "check/to_cp1251.h"
 #include "platform/text_file.h"
+#include "tests/bank/bank_test_util.h"
 
 #include <QBuffer>
 
@@ -60,13 +61,9 @@ void CheckFindings(const QByteArray &bytes)
     QuestionBank bank;
     qint16 questions = 0;
     ReadQuestions(again, bank, questions, nullptr);
-    qint64 answers = 0, marked = 0;
-    for (int slot = 1; slot <= questions; ++slot) {
-        for (int field = 1; field <= 4; ++field)
-            answers += bank.Field(slot, field).isEmpty() ? 0 : 1;
-        marked += bank.Field(slot, 5).isEmpty() ? 0 : 1;
-    }
-    Require(counts.questions == questions && counts.answers == answers && counts.markedQuestions == marked,
+    const LoadedCounts loaded = CountLoaded(bank, questions);
+    Require(counts.questions == questions && counts.answers == loaded.answers
+                && counts.markedQuestions == loaded.marked,
             "the summary counts what the program loads");
 }
 

@@ -39,3 +39,20 @@ inline QStringList FilledFields(const QuestionBank &bank)
     }
     return filled;
 }
+
+// What the quiz shows of questions 1..questions: how many answers in all, and how many questions have a mark.
+struct LoadedCounts {
+    qint64 answers = 0;
+    qint64 marked = 0;
+};
+
+inline LoadedCounts CountLoaded(const QuestionBank &bank, int questions)
+{
+    LoadedCounts counts;
+    for (int slot = 1; slot <= questions; ++slot) {
+        for (int field = 1; field <= 4; ++field)
+            counts.answers += bank.Field(slot, field).isEmpty() ? 0 : 1;
+        counts.marked += bank.Field(slot, 5).isEmpty() ? 0 : 1;
+    }
+    return counts;
+}
