@@ -9,6 +9,8 @@
 #include "check/quote.h"
 #include "platform/text_file.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -199,10 +201,13 @@ void QuestionChecker::checkDropped(const LineReport &line)
 void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &slips)
 {
     QString text = u"misspelt question header ("_s + slips + u")"_s;
-    text += line.use == LineUse::Dropped ? u" is dropped"_s
-                                         : u" shows as text of question "_s + QString::number(line.question);
-    text += line.question == 0 ? u", and the lines below it come before the first header, so they are never shown"_s
-                               : u", and the lines below it join question "_s + QString::number(line.question);
+    const QString question = QString::number(line.question);
+    if (line.question == 0)
+        text += u" is never shown, nor are the lines below it: they come before the first header"_s;
+    else if (line.use == LineUse::Dropped)
+        text += u" is dropped, and the lines below it join question "_s + question;
+    else
+        text += u" shows as text of question "_s + question + u", and the lines below it join it"_s;
     add(line, Severity::Warning, text);
     if (line.question == 0)
         noteUnshown(line);

@@ -66,7 +66,7 @@ void TestQuestionChecker::findings_data()
     row("empty file", {}, {u"1: error: no question header"_s});
     row("no header", {u"Вес вопроса : 1"_s, u"Q"_s},
         {u"1: error: no question header"_s, u"1: warning: misspelt question header (a space before the colon) is "
-                                            u"dropped, and the lines below it come before the first header"_s});
+                                            u"never shown, nor are the lines below it"_s});
     row("gap", {H, u"A)a"_s, u"B)b*"_s, u"D)d"_s}, {u"4: error: answer D is never shown; the third button is empty"_s});
     row("no answers", {H, u"Q"_s, H, u"A)a*"_s}, {u"1: warning: question 1 has no answers"_s});
     row("no mark", {H, u"A)a"_s}, {u"1: warning: question 1 has no marked answer"_s});
@@ -83,7 +83,11 @@ void TestQuestionChecker::findings_data()
          u"5: error: answer D is never shown"_s});
     row("misspelt header as text", {H, u"A)a*"_s, u"вес вопроса: 1"_s, u"Q"_s},
         {u"3: warning: misspelt question header (letters in the wrong case) shows as text of question 1, and the "
-         u"lines below it join question 1"_s});
+         u"lines below it join it"_s});
+    row("misspelt first header", {u"вес вопроса: 1"_s, u"Q"_s, H, u"A)a*"_s},
+        {u"1: warning: misspelt question header (letters in the wrong case) is never shown, nor are the lines below "
+         u"it"_s,
+         u"1: note: lines before the first question header are never shown"_s});
     row("Ve line", {H, u"Верно ли"_s, u"A)a*"_s},
         {u"2: warning: line begins with \"Ве\" but is no question header, so it is dropped and the learner never "
          u"sees it: \"Верно ли\""_s});
