@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-// Counts findings and passes them on in line order, the graver first within a line. A question's findings come in out of order (those about the
-// whole question are known only at its end), so they wait until Flush, or until so many wait that memory would
-// grow with the file.
+// Counts findings and passes them on in line order, the graver first within a line. A question's findings come
+// in out of order (those about the whole question are known only at its end), so they wait until Flush, or until
+// so many wait that memory would grow with the file.
 class FindingLog final {
 public:
     using Output = std::function<void(const Finding &)>;

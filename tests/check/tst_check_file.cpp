@@ -91,14 +91,15 @@ void TestCheckFile::exitStatus_data()
     QTest::addColumn<QString>("last"); // the last line printed, after the file's name
 
     const QByteArray clean = ToWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*\r\nB)b\r\n"_s);
-    QTest::newRow("clean") << u"clean.txt"_s << clean << 0
-                           << u"1 question loaded, 2 answers, 1 question with a marked answer; 0 errors, 0 warnings"_s;
-    QTest::newRow("notes only") << u"notes.txt"_s << "title\n" + clean << 0
-                                << u"1 question loaded, 2 answers, 1 question with a marked answer; 0 errors, 0 warnings"_s;
+    const QString loaded = u"1 question loaded, 2 answers, 1 question with a marked answer; "_s;
+    QTest::newRow("clean") << u"clean.txt"_s << clean << 0 << loaded + u"0 errors, 0 warnings"_s;
+    QTest::newRow("notes only") << u"notes.txt"_s << "title\n" + clean << 0 << loaded + u"0 errors, 0 warnings"_s;
     QTest::newRow("a warning") << u"warning.txt"_s << clean + "C)c* \r\n" << 1
-                               << u"1 question loaded, 3 answers, 1 question with a marked answer; 0 errors, 1 warning"_s;
+                               << u"1 question loaded, 3 answers, 1 question with a marked answer; 0 errors, "
+                                  u"1 warning"_s;
     QTest::newRow("an error") << u"error.txt"_s << QByteArray("Q\r\n") << 1
-                              << u"0 questions loaded, 0 answers, 0 questions with a marked answer; 1 error, 0 warnings"_s;
+                              << u"0 questions loaded, 0 answers, 0 questions with a marked answer; 1 error, "
+                                 u"0 warnings"_s;
     QTest::newRow("missing") << u"missing.txt"_s << QByteArray() << 2
                              << u"error: no such file, so Tavrelo says \"Data file not found\" and starts with no "
                                 u"questions"_s;
@@ -139,10 +140,11 @@ void TestCheckFile::encoding_data()
     QTest::newRow("UTF-8") << cyrillic << int(FileEncoding::Utf8);
     QTest::newRow("UTF-8 past a chunk") << QByteArray(70000, 'x') + cyrillic << int(FileEncoding::Utf8);
     QTest::newRow("UTF-8, BOM") << "\xEF\xBB\xBF" + cyrillic << int(FileEncoding::Utf8WithBom);
-    QTest::newRow("UTF-16LE") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(u"Вес"_s))
-                              << int(FileEncoding::Utf16LE);
-    QTest::newRow("UTF-16BE") << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(u"Вес"_s))
-                              << int(FileEncoding::Utf16BE);
+    const auto utf16 = [](QStringEncoder::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(u"Вес"_s));
+    };
+    QTest::newRow("UTF-16LE") << utf16(QStringEncoder::Utf16LE) << int(FileEncoding::Utf16LE);
+    QTest::newRow("UTF-16BE") << utf16(QStringEncoder::Utf16BE) << int(FileEncoding::Utf16BE);
     QTest::newRow("cut at the end") << cyrillic + "\xD0" << int(FileEncoding::Windows1251);
     QTest::newRow("overlong") << cyrillic + "\xC0\x80" << int(FileEncoding::Windows1251);
     QTest::newRow("surrogate") << cyrillic + "\xED\xA0\x80" << int(FileEncoding::Windows1251);

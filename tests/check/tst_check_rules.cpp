@@ -137,9 +137,11 @@ void TestCheckRules::answerGap_data()
         << u"ABD"_s << 2 << u"question 7 has answers A, B and D: answer D is never shown; the third button is empty"_s;
     QTest::newRow("hidden mark") << u"ABD"_s << 4
                                  << u"question 7 has answers A, B and D: answer D is never shown; the third button "
-                                    u"is empty; its marked answer D cannot be chosen, so every choice counts as wrong"_s;
+                                    u"is empty; its marked answer D cannot be chosen, so every choice counts as "
+                                    u"wrong"_s;
     QTest::newRow("A and C") << u"AC"_s << 0
-                             << u"question 7 has answers A and C: answer C is never shown; the second button is empty"_s;
+                             << u"question 7 has answers A and C: answer C is never shown; the second button is "
+                                u"empty"_s;
     QTest::newRow("D alone") << u"D"_s << 4
                              << u"question 7 has only answer D: answer D is never shown; the only button is empty; "
                                 u"its marked answer D cannot be chosen, so every choice counts as wrong"_s;

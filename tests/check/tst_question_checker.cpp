@@ -79,7 +79,8 @@ void TestQuestionChecker::findings_data()
         {u"3: warning: answer A again in question 1: this line replaces the one on line 2, and the \"*\" of line 2 "
          u"still marks it right"_s});
     row("look-alike answers", {H, u"А)a"_s, u"b)b"_s, u" C)c"_s, u"D)d*"_s},
-        {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s, u"4: warning: looks like answer C"_s,
+        {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s,
+         u"4: warning: looks like answer C"_s,
          u"5: error: answer D is never shown"_s});
     row("misspelt header as text", {H, u"A)a*"_s, u"вес вопроса: 1"_s, u"Q"_s},
         {u"3: warning: misspelt question header (letters in the wrong case) shows as text of question 1, and the "
@@ -93,7 +94,8 @@ void TestQuestionChecker::findings_data()
          u"sees it: \"Верно ли\""_s});
     row("star then a space", {H, u"A)a*"_s, u"B)b* "_s},
         {u"3: warning: answer B ends in \"*\" followed by spaces or tabs"_s});
-    row("text after answers, once a question", {H, u"A)a*"_s, QString(), u"more"_s, u"and more"_s, H, u"A)a*"_s, u"x"_s},
+    row("text after answers, once a question",
+        {H, u"A)a*"_s, QString(), u"more"_s, u"and more"_s, H, u"A)a*"_s, u"x"_s},
         {u"4: note: text after the answers of question 1 joins its text above the answer buttons: \"more\""_s,
          u"8: note: text after the answers of question 2"_s});
     row("before the first header", {QString(), u"title"_s, u"A)x*"_s, u"Верно"_s, H, u"A)a*"_s},
