@@ -158,6 +158,12 @@ void QuestionChecker::checkAnswer(const LineReport &line)
     }
 }
 
+bool QuestionChecker::hasAnswers() const
+{
+    const auto &lines = m_question.answerLines;
+    return std::any_of(lines.begin(), lines.end(), [](qint64 line) { return line > 0; });
+}
+
 // A misspelt header, or a line before the first header, needs no more said of it.
 bool QuestionChecker::checkHeaderLikeOrUnshown(const LineReport &line)
 {
@@ -180,9 +186,7 @@ void QuestionChecker::checkText(const LineReport &line)
         add(line, Severity::Warning, answer);
         return;
     }
-    const auto &lines = m_question.answerLines;
-    const bool afterAnswers = std::any_of(lines.begin(), lines.end(), [](qint64 n) { return n > 0; });
-    if (afterAnswers && !m_question.notedTextAfterAnswers && !IsBlank(line.text)) {
+    if (hasAnswers() && !m_question.notedTextAfterAnswers && !IsBlank(line.text)) {
         m_question.notedTextAfterAnswers = true;
         add(line, Severity::Note,
             u"text after the answers of question "_s + QString::number(line.question)
@@ -211,7 +215,8 @@ void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &sli
     add(line, Severity::Warning, text);
     if (line.question == 0)
         noteUnshown(line);
-    m_question.notedTextAfterAnswers = true; // the warning says where the lines below go
+    if (hasAnswers())
+        m_question.notedTextAfterAnswers = true; // the warning says where the lines below go
 }
 
 void QuestionChecker::noteUnshown(const LineReport &line)

@@ -40,6 +40,7 @@ private:
         bool notedTextAfterAnswers = false;
     };
 
+    bool hasAnswers() const;
     void startQuestion(const LineReport &header);
     void endQuestion();
     void checkAnswer(const LineReport &line);

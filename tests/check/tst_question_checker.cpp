@@ -82,6 +82,9 @@ void TestQuestionChecker::findings_data()
         {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s,
          u"4: warning: looks like answer C"_s,
          u"5: error: answer D is never shown"_s});
+    row("misspelt header before answers", {H, u"Вес  вопроса: 2"_s, u"A)a*"_s, u"more"_s},
+        {u"2: warning: misspelt question header (not one plain space between the words) is dropped"_s,
+         u"4: note: text after the answers of question 1"_s});
     row("misspelt header as text", {H, u"A)a*"_s, u"вес вопроса: 1"_s, u"Q"_s},
         {u"3: warning: misspelt question header (letters in the wrong case) shows as text of question 1, and the "
          u"lines below it join it"_s});
