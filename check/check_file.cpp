@@ -80,7 +80,7 @@ ExitStatus CheckFile(const QString &path, const PrintLine &print)
     if (!platform::FileExists(path)) {
         print(prefix + u"error: "_s + (QFileInfo(path).isDir() ? u"is a folder"_s : u"no such file"_s)
               + u", so Tavrelo says \"Data file not found\" and starts with no questions"_s);
-        return Unreadable;
+        return ExitStatus::Unreadable;
     }
     FindingLog log([&](const Finding &finding) { print(FormatFinding(path, finding)); });
     try {
@@ -92,7 +92,7 @@ ExitStatus CheckFile(const QString &path, const PrintLine &print)
     } catch (const platform::RuntimeError &error) {
         log.Flush();
         print(prefix + u"error: "_s + RunTimeError(error));
-        return Unreadable;
+        return ExitStatus::Unreadable;
     }
-    return log.errors() + log.warnings() > 0 ? Slips : Clean;
+    return log.errors() + log.warnings() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }

@@ -16,7 +16,7 @@ class TextStream;
 }
 
 // Exit statuses of tavrelo-check.
-enum ExitStatus : int {
+enum class ExitStatus : int {
     Clean = 0,      // no error or warning (notes allowed)
     Slips = 1,      // an error or a warning
     Unreadable = 2, // the file cannot be read the way Tavrelo reads it

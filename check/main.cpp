@@ -45,10 +45,10 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(u"FILE"_s, u"Question files to check; data.txt by default."_s, u"[FILE...]"_s);
     if (!parser.parse(QCoreApplication::arguments())) {
         PrintTo(stderr, u"tavrelo-check: "_s + parser.errorText());
-        return Unreadable;
+        return int(ExitStatus::Unreadable);
     }
     if (parser.isSet(u"help"_s))
-        parser.showHelp(Clean);
+        parser.showHelp(int(ExitStatus::Clean));
     if (parser.isSet(u"version"_s))
         parser.showVersion();
 
@@ -60,16 +60,16 @@ int main(int argc, char *argv[])
     if (parser.isSet(toCp1251)) {
         if (files.size() != 1) {
             PrintTo(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
-            return Unreadable;
+            return int(ExitStatus::Unreadable);
         }
         const QString output = parser.value(toCp1251);
-        if (const ExitStatus converted = ConvertToCp1251(files.first(), output, print); converted != Clean)
-            return converted;
+        if (const ExitStatus converted = ConvertToCp1251(files.first(), output, print); converted != ExitStatus::Clean)
+            return int(converted);
         print(files.first() + u": Windows-1251 copy written to "_s + output);
         files = {output};
     }
 
-    int status = Clean;
+    int status = int(ExitStatus::Clean);
     for (const QString &file : files)
         status = qMax(status, int(CheckFile(file, print)));
     return status;

@@ -126,7 +126,7 @@ ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &i
     for (;;) {
         const qint64 got = input.read(chunk.data(), ChunkSize);
         if (got < 0)
-            return fail(u"cannot be read: "_s + input.errorString(), Unreadable);
+            return fail(u"cannot be read: "_s + input.errorString(), ExitStatus::Unreadable);
         if (got == 0)
             break;
         const QByteArrayView bytes(chunk.constData(), got);
@@ -136,16 +136,16 @@ ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &i
         encoder.Take(QString(decode.decode(bytes)));
     }
     if (!utf8.Valid())
-        return fail(u"is not UTF-8, so there is nothing to convert"_s, Slips);
+        return fail(u"is not UTF-8, so there is nothing to convert"_s, ExitStatus::Slips);
     encoder.Finish();
-    return encoder.errors() > 0 ? Slips : Clean;
+    return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 
 ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
 {
     const auto fail = [&](const QString &path, const QString &text) {
         print(path + u": error: "_s + text);
-        return Unreadable;
+        return ExitStatus::Unreadable;
     };
     if (!platform::FileExists(inputPath))
         return fail(inputPath, u"no such file"_s);
@@ -159,12 +159,12 @@ ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, 
         return fail(outputPath, u"cannot be written: "_s + output.errorString());
 
     const ExitStatus status = ConvertToCp1251(input, output, inputPath, print);
-    if (status != Clean) {
+    if (status != ExitStatus::Clean) {
         output.cancelWriting();
         print(outputPath + u": nothing was written"_s);
         return status;
     }
     if (!output.commit())
         return fail(outputPath, u"cannot be written: "_s + output.errorString());
-    return Clean;
+    return ExitStatus::Clean;
 }

@@ -74,7 +74,7 @@ void CheckConversion(const QByteArray &bytes)
     input.open(QIODevice::ReadOnly);
     QBuffer output;
     output.open(QIODevice::WriteOnly);
-    if (ConvertToCp1251(input, output, QString(), [](const QString &) {}) != Clean)
+    if (ConvertToCp1251(input, output, QString(), [](const QString &) {}) != ExitStatus::Clean)
         return;
     const QByteArray converted = output.data();
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");

@@ -173,7 +173,7 @@ void TestCheckFile::encoding()
 void TestCheckFile::bundledSampleIsClean()
 {
     QStringList output;
-    QCOMPARE(check(QStringLiteral(TAVRELO_SOURCE_DIR "/data/data.txt"), &output), Clean);
+    QCOMPARE(check(QStringLiteral(TAVRELO_SOURCE_DIR "/data/data.txt"), &output), ExitStatus::Clean);
     QVERIFY2(output.last().endsWith(u"0 errors, 0 warnings"_s), qPrintable(output.join(u'\n')));
 }
 
@@ -195,13 +195,13 @@ void TestCheckFile::conversion()
     QFETCH(QByteArray, utf8);
     const QString input = write(u"utf8.txt"_s, utf8);
     const QString output = m_dir->filePath(u"cp1251.txt"_s);
-    QCOMPARE(ConvertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), Clean);
+    QCOMPARE(ConvertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
     const QString original = write(u"original.txt"_s, ToWindows1251(Quiz));
     QCOMPARE(Loaded(output), Loaded(original));
     QFile converted(output);
     QVERIFY(converted.open(QIODevice::ReadOnly));
     QCOMPARE(converted.readAll(), ToWindows1251(Quiz));
-    QCOMPARE(check(output), Clean);
+    QCOMPARE(check(output), ExitStatus::Clean);
 }
 
 void TestCheckFile::conversionRefused_data()
