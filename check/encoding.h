@@ -28,9 +28,9 @@ private:
     bool m_sawNonAscii = false;
 };
 
-// Reads the device, to its end unless the answer is settled sooner; raises DeviceIOError when it fails. A Windows-1251 file with Cyrillic text is never
-// well-formed UTF-8 (its letters stand in runs of lead bytes), so a file that is, and holds more than ASCII, was
-// saved as UTF-8.
+// Reads the device, to its end unless the answer is settled sooner; raises DeviceIOError when it fails. A
+// Windows-1251 file with Cyrillic text is never well-formed UTF-8 (its letters stand in runs of lead bytes), so a
+// file that is, and holds more than ASCII, was saved as UTF-8.
 FileEncoding DetectEncoding(QIODevice &device);
 
 // The encoding's name, for messages.
