@@ -162,12 +162,10 @@ void TestCheckFile::encoding()
     QCOMPARE(int(DetectEncoding(buffer)), encoding);
 
     QStringList output;
-    check(write(u"data.txt"_s, bytes), &output);
-    const QString expected = encoding == int(FileEncoding::Windows1251)
-        ? QString()
-        : u"data.txt:1: error: the file is saved as "_s + EncodingName(FileEncoding(encoding));
-    QCOMPARE(output.first().mid(m_dir->path().size() + 1).startsWith(expected), true);
-    QCOMPARE(output.first().contains(u"saved as"_s), !expected.isEmpty());
+    const QString path = write(u"data.txt"_s, bytes);
+    check(path, &output);
+    const QString error = path + u":1: error: the file is saved as "_s + EncodingName(FileEncoding(encoding));
+    QCOMPARE(output.first().startsWith(error), encoding != int(FileEncoding::Windows1251));
 }
 
 void TestCheckFile::bundledSampleIsClean()
