@@ -7,6 +7,7 @@
 #include "quiz/main_window_design.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 
 MainWindow::MainWindow() : platform::Form(MainWindowDesign())
@@ -23,6 +24,7 @@ MainWindow::MainWindow() : platform::Form(MainWindowDesign())
     // Only a pick from the list counts as a click; typing into the text field does not.
     connect(control(u"qList").as<QComboBox>(), &QComboBox::activated, this,
             [this] { platform::RunHandler([this] { qList_Click(); }); });
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::FocusChanged);
 }
 
 void MainWindow::Form_Load()

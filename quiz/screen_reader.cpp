@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "quiz/main_window.h"
+
+#include <QStringList>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// About five minutes of speech: any real question is read whole, while a question of megabytes neither floods
+// the screen reader nor the accessibility bus.
+constexpr qsizetype SpokenTextLimit = 5000;
+
+} // namespace
+
+// The question text as a screen reader gets it: without the line break it starts with, and cut to a length that
+// speech can carry.
+QString MainWindow::SpokenQuestion(qint16 index) const
+{
+    if (index < 0 || index >= QuestionBank::SlotCount)
+        return {};
+    QStringView text = QStringView(QuestionBank.Field(index, 0)).trimmed();
+    const bool cut = text.size() > SpokenTextLimit;
+    if (cut) {
+        text = text.left(SpokenTextLimit);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    QString spoken = text.toString().replace(u"\r\n"_s, u"\n"_s);
+    if (cut)
+        spoken += u'…';
+    return spoken;
+}
+
+QString MainWindow::SpokenNumberedQuestion() const
+{
+    const QString question = SpokenQuestion(CurrentQuestion);
+    return control(u"MainFrame").Caption() + u'.' + (question.isEmpty() ? QString() : u' ' + question);
+}
+
+// After a check the new score comes first: it is all the user learns of the check when no message box is shown.
+void MainWindow::TellScreenReaders()
+{
+    QString announcement = SpokenNumberedQuestion();
+    if (TotalCount.Value() != m_spokenTotal) {
+        m_spokenTotal = TotalCount.Value();
+        const QStringList score{control(u"LabelTotal").Caption(), control(u"LabelRight").Caption(),
+                                control(u"LabelWrong").Caption(), control(u"LabelRate").Caption()};
+        announcement = score.join(u", "_s) + u". "_s + announcement;
+    }
+    m_announcer.Announce(announcement);
+}
+
+// Tab or Shift+Tab from another control into the answers reads the question again; moving between the answers
+// with the arrow keys does not.
+void MainWindow::FocusChanged(QWidget *old, QWidget *now)
+{
+    const auto isAnswer = [this](const QWidget *widget) {
+        for (int j = 1; j <= AnswerButtons; ++j) {
+            if (const platform::Control *button = controls().Find(u"qAnswers", j); button && button->widget() == widget)
+                return true;
+        }
+        return false;
+    };
+    if (old && old->window() == this && !isAnswer(old) && isAnswer(now))
+        m_announcer.Announce(SpokenNumberedQuestion());
+}
