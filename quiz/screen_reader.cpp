@@ -23,11 +23,8 @@ QString MainWindow::SpokenQuestion(qint16 index) const
         return {};
     QStringView text = QStringView(QuestionBank.Field(index, 0)).trimmed();
     const bool cut = text.size() > SpokenTextLimit;
-    if (cut) {
+    if (cut)
         text = text.left(SpokenTextLimit);
-        if (text.back().isHighSurrogate())
-            text.chop(1);
-    }
     QString spoken = text.toString().replace(u"\r\n"_s, u"\n"_s);
     if (cut)
         spoken += u'…';

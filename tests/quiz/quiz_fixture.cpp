@@ -3,6 +3,7 @@
 #include "quiz_fixture.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTest>
@@ -30,6 +31,14 @@ QList<Question> NumberedQuestions(int n, int answers)
             q.answers << u"%1) answer %2.%3%4"_s.arg(QChar(u'A' + a)).arg(k).arg(a + 1).arg(a == 0 ? u"*" : u"");
         questions << q;
     }
+    return questions;
+}
+
+QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts)
+{
+    QList<Question> questions;
+    for (int k = 1; k <= answerCounts.size(); ++k)
+        questions << NumberedQuestions(k, answerCounts[k - 1]).last();
     return questions;
 }
 
@@ -104,6 +113,19 @@ QList<int> QuizWindow::visibleAnswers()
             visible << j;
     }
     return visible;
+}
+
+void QuizWindow::activate()
+{
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+void QuizWindow::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "nothing has the focus");
+    QTest::keyClick(focus, key, modifiers);
 }
 
 } // namespace quiztest
