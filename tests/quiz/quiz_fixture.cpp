@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -115,6 +116,22 @@ QList<int> QuizWindow::visibleAnswers()
     return visible;
 }
 
+void QuizWindow::play(const QString &steps)
+{
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const int number = step.mid(1).toInt();
+        switch (step.at(0).unicode()) {
+        case u'm': setOption(u"showMessage", true); break;
+        case u'k': choose(number); break;
+        case u'c': click(u"bCheck"); break;
+        case u'n': click(u"bNext"); break;
+        case u'p': click(u"bPrevious"); break;
+        case u'l': pickFromList(number - 1); break;
+        default: QFAIL(qPrintable(u"unknown step "_s + step));
+        }
+    }
+}
+
 void QuizWindow::activate()
 {
     window().activateWindow();
@@ -126,6 +143,14 @@ void QuizWindow::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
     QWidget *focus = QApplication::focusWidget();
     QVERIFY2(focus, "nothing has the focus");
     QTest::keyClick(focus, key, modifiers);
+}
+
+QString QuizWindow::focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit *>(focus))
+        focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
 }
 
 } // namespace quiztest

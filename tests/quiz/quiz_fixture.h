@@ -76,9 +76,15 @@ public:
     // Numbers of the answer buttons now visible, in order.
     QList<int> visibleAnswers();
 
+    // Runs steps such as "m k2 c n": m ticks showMessage, kN chooses answer N, c is "Я прав?", n is ">>",
+    // p is "<<", lN picks question N from the list.
+    void play(const QString &steps);
+
     // Keyboard play: makes the window the active one, then sends keys to whatever has the focus.
     void activate();
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The control that has the focus; the list's text field stands for the list.
+    static QString focusName();
 
 private:
     std::function<void(const platform::Message &)> m_whileOpen;

@@ -31,23 +31,6 @@ void recordAnnouncements(QAccessibleEvent *event)
 const QString OneWrong = u"Ответов всего: 1, Правильных: 0, Неправильных: 1, 0%. "_s;
 const QString OneRight = u"Ответов всего: 1, Правильных: 1, Неправильных: 0, 100%. "_s;
 
-// Runs steps such as "m k2 c n": m ticks showMessage, kN chooses answer N, c is "Я прав?", n is ">>", p is "<<",
-// lN picks question N from the list.
-void play(QuizWindow &quiz, const QString &steps)
-{
-    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        const int number = step.mid(1).toInt();
-        switch (step.at(0).unicode()) {
-        case u'm': quiz.setOption(u"showMessage", true); break;
-        case u'k': quiz.choose(number); break;
-        case u'c': quiz.click(u"bCheck"); break;
-        case u'n': quiz.click(u"bNext"); break;
-        case u'p': quiz.click(u"bPrevious"); break;
-        case u'l': quiz.pickFromList(number - 1); break;
-        }
-    }
-}
-
 void collect(QAccessibleInterface *node, QList<QObject *> &objects)
 {
     objects << node->object();
@@ -100,9 +83,9 @@ private slots:
         quiz.setWhileMessageOpen([&](const platform::Message &) { headBeforeBox = heard.size(); });
         QStringList allSteps = steps.split(u' ', Qt::SkipEmptyParts);
         const QString lastStep = allSteps.isEmpty() ? QString() : allSteps.takeLast();
-        play(quiz, allSteps.join(u' '));
+        quiz.play(allSteps.join(u' '));
         const qsizetype before = lastStep.isEmpty() ? 0 : heard.size();
-        play(quiz, lastStep);
+        quiz.play(lastStep);
 
         const QStringList readOut = heard.mid(before);
         QCOMPARE(readOut, read.isEmpty() ? QStringList() : QStringList{read});
