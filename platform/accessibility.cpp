@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/accessibility.h"
 
+#include "platform/announcer.h"
 #include "platform/form.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QGroupBox>
 
@@ -73,8 +75,35 @@ public:
     }
 };
 
+// An announcer: a notification of its window, named with the text it announces, never on screen.
+class AnnouncerAccessible final : public QAccessibleObject {
+public:
+    explicit AnnouncerAccessible(Announcer *announcer) : QAccessibleObject(announcer) {}
+
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? announcer().Text() : QString();
+    }
+
+    QWindow *window() const override { return announcer().Window().windowHandle(); }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(&announcer().Window());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+private:
+    Announcer &announcer() const { return *static_cast<Announcer *>(object()); }
+};
+
 QAccessibleInterface *makeInterface(const QString &, QObject *object)
 {
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new AnnouncerAccessible(announcer);
     if (auto *form = qobject_cast<Form *>(object); form && form->isWindow())
         return new ContainerAccessible(form, QAccessible::Window);
     if (auto *frame = qobject_cast<QGroupBox *>(object))

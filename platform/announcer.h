@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QObject>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace platform {
 

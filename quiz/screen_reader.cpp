@@ -56,7 +56,8 @@ void MainWindow::FocusChanged(QWidget *old, QWidget *now)
 {
     const auto isAnswer = [this](const QWidget *widget) {
         for (int j = 1; j <= AnswerButtons; ++j) {
-            if (const platform::Control *button = controls().Find(u"qAnswers", j); button && button->widget() == widget)
+            const platform::Control *button = controls().Find(u"qAnswers", j);
+            if (button && button->widget() == widget)
                 return true;
         }
         return false;

@@ -170,8 +170,10 @@ private slots:
         quiz.click(u"bNext");
         quiz.choose(2);
         std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
-        for (const QString &name : {u"bCheck"_s, u"bPrevious"_s, u"bNext"_s})
-            clicks[name] = std::make_unique<QSignalSpy>(quiz.control(name).as<QPushButton>(), &QAbstractButton::clicked);
+        for (const QString &name : {u"bCheck"_s, u"bPrevious"_s, u"bNext"_s}) {
+            auto *button = quiz.control(name).as<QPushButton>();
+            clicks[name] = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+        }
 
         quiz.control(focus).widget()->setFocus();
         if (!typed.isEmpty())
