@@ -40,6 +40,13 @@ QString MainWindow::SpokenNumberedQuestion() const
 // After a check the new score comes first: it is all the user learns of the check when no message box is shown.
 void MainWindow::TellScreenReaders()
 {
+    // A label hands screen readers its whole text, which they fetch at every change: one too long to be read
+    // whole hands them only what is read of it.
+    const QString question = SpokenQuestion(CurrentQuestion);
+    const QString labelName = question.size() > SpokenTextLimit ? question : QString();
+    if (QWidget *label = control(u"qQuestion").widget(); label->accessibleName() != labelName)
+        label->setAccessibleName(labelName);
+
     QString announcement = SpokenNumberedQuestion();
     if (TotalCount.Value() != m_spokenTotal) {
         m_spokenTotal = TotalCount.Value();
