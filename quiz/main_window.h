@@ -32,7 +32,7 @@ private:
     void ShowQuestion(qint16 index);
     void KeepAnswersReachable();
     QString SpokenQuestion(qint16 index) const;
-    QString SpokenNumberedQuestion() const;
+    QString SpokenNumberedQuestion(const QString &question) const;
     void TellScreenReaders();
     void FocusChanged(QWidget *old, QWidget *now);
     void LayOut(float W, float H);

@@ -31,23 +31,24 @@ QString MainWindow::SpokenQuestion(qint16 index) const
     return spoken;
 }
 
-QString MainWindow::SpokenNumberedQuestion() const
+// "Question #12. " and the question: what the frame's caption and the question label show, read as one.
+QString MainWindow::SpokenNumberedQuestion(const QString &question) const
 {
-    const QString question = SpokenQuestion(CurrentQuestion);
     return control(u"MainFrame").Caption() + u'.' + (question.isEmpty() ? QString() : u' ' + question);
 }
 
-// After a check the new score comes first: it is all the user learns of the check when no message box is shown.
+// Every display has the question read out, after the new score when a check has changed it: with no message box
+// shown, the score is all the user learns of the check.
 void MainWindow::TellScreenReaders()
 {
+    const QString question = SpokenQuestion(CurrentQuestion);
     // A label hands screen readers its whole text, which they fetch at every change: one too long to be read
     // whole hands them only what is read of it.
-    const QString question = SpokenQuestion(CurrentQuestion);
     const QString labelName = question.size() > SpokenTextLimit ? question : QString();
     if (QWidget *label = control(u"qQuestion").widget(); label->accessibleName() != labelName)
         label->setAccessibleName(labelName);
 
-    QString announcement = SpokenNumberedQuestion();
+    QString announcement = SpokenNumberedQuestion(question);
     if (TotalCount.Value() != m_spokenTotal) {
         m_spokenTotal = TotalCount.Value();
         const QStringList score{control(u"LabelTotal").Caption(), control(u"LabelRight").Caption(),
@@ -70,5 +71,5 @@ void MainWindow::FocusChanged(QWidget *old, QWidget *now)
         return false;
     };
     if (old && old->window() == this && !isAnswer(old) && isAnswer(now))
-        m_announcer.Announce(SpokenNumberedQuestion());
+        m_announcer.Announce(SpokenNumberedQuestion(SpokenQuestion(CurrentQuestion)));
 }
