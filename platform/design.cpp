@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/design.h"
 
+#include "platform/accessibility.h"
+#include "platform/command_button.h"
 #include "platform/progress_bar.h"
 #include "platform/status_bar.h"
 
@@ -10,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -69,11 +70,8 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent)
         return new QGroupBox(parent);
     case ControlKind::CheckBox:
         return new QCheckBox(parent);
-    case ControlKind::CommandButton: {
-        auto *button = new QPushButton(parent);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new CommandButton(parent);
     case ControlKind::OptionButton:
         return new OptionButton(parent);
     case ControlKind::ComboBox:
@@ -130,6 +128,10 @@ Control &Controls::add(const ControlDesign &row, QWidget &parent, QWidget *patte
     // Labels are drawn beneath the other controls of their container, so buttons placed over them stay usable.
     if (row.kind == ControlKind::Label || row.kind == ControlKind::Image)
         widget->lower();
+    if (!row.accessibleName.isEmpty())
+        widget->setAccessibleName(row.accessibleName.toString());
+    if (!row.accessible)
+        HideFromScreenReaders(*widget);
 
     auto control = std::make_unique<Control>(row.name.toString(), row.index, row.kind, widget);
     control->SetAutoSize(row.autoSize);
@@ -181,7 +183,17 @@ Control &Controls::LoadElement(QStringView arrayName, int index)
     return element;
 }
 
-void Controls::applyTabOrder()
+QWidget *Controls::FirstTabStop() const
+{
+    for (const Entry *entry : tabOrder()) {
+        QWidget *widget = entry->control->widget();
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(m_form))
+            return widget;
+    }
+    return nullptr;
+}
+
+std::vector<const Controls::Entry *> Controls::tabOrder() const
 {
     std::vector<const Entry *> order;
     for (const Entry &entry : m_entries)
@@ -189,10 +201,16 @@ void Controls::applyTabOrder()
     std::stable_sort(order.begin(), order.end(), [](const Entry *a, const Entry *b) {
         return a->tabIndex != b->tabIndex ? a->tabIndex < b->tabIndex : a->sequence < b->sequence;
     });
+    return order;
+}
+
+void Controls::applyTabOrder()
+{
     QWidget *previous = nullptr;
-    for (const Entry *entry : order) {
+    for (const Entry *entry : tabOrder()) {
         QWidget *widget = entry->control->widget();
-        if (!(widget->focusPolicy() & Qt::TabFocus))
+        // Option buttons that have given up their Tab stop to another of their group keep their place.
+        if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, widget);

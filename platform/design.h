@@ -48,6 +48,8 @@ struct ControlDesign {
     int index = -1; // element of a control array; -1 for a plain control
     bool autoSize = false;
     TextAlignment alignment = TextAlignment::Left;
+    QStringView accessibleName; // what a screen reader calls the control; empty: its caption
+    bool accessible = true;     // false: left out of what screen readers see (a hidden pattern element)
 };
 
 enum class BorderStyle { Sizable, FixedDialog };
@@ -80,6 +82,9 @@ public:
     // not selected, taking its place in the tab order right after the elements before it.
     Control &LoadElement(QStringView arrayName, int index);
 
+    // The control with the lowest tab index that can take the focus now; nullptr when none can.
+    QWidget *FirstTabStop() const;
+
 private:
     struct Entry {
         std::unique_ptr<Control> control;
@@ -87,6 +92,7 @@ private:
         int sequence;
     };
     Control &add(const ControlDesign &row, QWidget &parent, QWidget *patternFor = nullptr);
+    std::vector<const Entry *> tabOrder() const;
     void applyTabOrder();
 
     std::vector<Entry> m_entries;

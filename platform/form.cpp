@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/form.h"
 
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/twips.h"
 
@@ -18,6 +19,7 @@ int loadedForms = 0;
 
 Form::Form(const FormDesign &design)
 {
+    InstallAccessibility();
     setWindowTitle(design.caption.toString());
     setFont(MakeFont(design.font, font()));
     const QSize client(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
@@ -57,6 +59,11 @@ void Form::showModeless()
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
+    }
+    // Left to Qt, the first focus would go to the first control created, whatever its tab index.
+    if (!focusWidget()) {
+        if (QWidget *first = m_controls.FirstTabStop())
+            first->setFocus(Qt::TabFocusReason);
     }
     show();
 }

@@ -7,6 +7,7 @@
 #include "quiz/main_window_design.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 
 MainWindow::MainWindow() : platform::Form(MainWindowDesign())
@@ -23,6 +24,9 @@ MainWindow::MainWindow() : platform::Form(MainWindowDesign())
     // Only a pick from the list counts as a click; typing into the text field does not.
     connect(control(u"qList").as<QComboBox>(), &QComboBox::activated, this,
             [this] { platform::RunHandler([this] { qList_Click(); }); });
+    // The announcer, a member, ends this connection before the controls go: focus still moves while they do.
+    connect(qApp, &QApplication::focusChanged, &m_announcer,
+            [this](QWidget *old, QWidget *now) { FocusChanged(old, now); });
 }
 
 void MainWindow::Form_Load()

@@ -3,13 +3,16 @@
 #pragma once
 
 #include "bank/question_bank.h"
+#include "platform/announcer.h"
 #include "platform/form.h"
 #include "quiz/score_counter.h"
 
 // The quiz window. Form_Load reads the question file (LoadQuestions), lists the question numbers and shows
 // question 1. The handlers of the check button, "<<", ">>" and the question list only change the state below
 // and call ShowQuestion, the one procedure that puts a question, its answer buttons and the score on screen.
-// Form_Resize lays the controls out from the window's outer size.
+// Form_Resize lays the controls out from the window's outer size. Screen readers read neither a label's new
+// text nor a frame's new caption by themselves: every display, and the focus entering the answers, has the
+// question read out through an announcer (screen_reader.cpp).
 class MainWindow final : public platform::Form {
     Q_OBJECT
 public:
@@ -27,6 +30,11 @@ private:
 
     void LoadQuestions();
     void ShowQuestion(qint16 index);
+    void KeepAnswersReachable();
+    QString SpokenQuestion(qint16 index) const;
+    QString SpokenNumberedQuestion(const QString &question) const;
+    void TellScreenReaders();
+    void FocusChanged(QWidget *old, QWidget *now);
     void LayOut(float W, float H);
     void bCheck_Click();
     void bPrevious_Click();
@@ -44,4 +52,7 @@ private:
     ScoreCounter WrongCount;
     ScoreCounter TotalCount;
     bool FirstShow = false;
+
+    platform::Announcer m_announcer{*this};
+    qint64 m_spokenTotal = 0; // TotalCount when the score was last read out
 };

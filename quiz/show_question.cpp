@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/main_window.h"
 
+#include "platform/option_group.h"
+
 #include <cmath>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -74,4 +77,17 @@ void MainWindow::ShowQuestion(qint16 index)
 
     AnswerCount = static_cast<qint16>(answers);
     FirstShow = false;
+
+    KeepAnswersReachable();
+    TellScreenReaders();
+}
+
+void MainWindow::KeepAnswersReachable()
+{
+    std::vector<platform::Control *> group;
+    for (int j = 0; j <= AnswerButtons; ++j) {
+        if (platform::Control *button = controls().Find(u"qAnswers", j))
+            group.push_back(button);
+    }
+    platform::ResetOptionGroup(group);
 }

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev libgl-dev
+  qt6-base-private-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick

@@ -3,7 +3,9 @@
 #include "quiz_fixture.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -30,6 +32,14 @@ QList<Question> NumberedQuestions(int n, int answers)
             q.answers << u"%1) answer %2.%3%4"_s.arg(QChar(u'A' + a)).arg(k).arg(a + 1).arg(a == 0 ? u"*" : u"");
         questions << q;
     }
+    return questions;
+}
+
+QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts)
+{
+    QList<Question> questions;
+    for (int k = 1; k <= answerCounts.size(); ++k)
+        questions << NumberedQuestions(k, answerCounts[k - 1]).last();
     return questions;
 }
 
@@ -104,6 +114,43 @@ QList<int> QuizWindow::visibleAnswers()
             visible << j;
     }
     return visible;
+}
+
+void QuizWindow::play(const QString &steps)
+{
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const int number = step.mid(1).toInt();
+        switch (step.at(0).unicode()) {
+        case u'm': setOption(u"showMessage", true); break;
+        case u'k': choose(number); break;
+        case u'c': click(u"bCheck"); break;
+        case u'n': click(u"bNext"); break;
+        case u'p': click(u"bPrevious"); break;
+        case u'l': pickFromList(number - 1); break;
+        default: QFAIL(qPrintable(u"unknown step "_s + step));
+        }
+    }
+}
+
+void QuizWindow::activate()
+{
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+void QuizWindow::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "nothing has the focus");
+    QTest::keyClick(focus, key, modifiers);
+}
+
+QString QuizWindow::focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit *>(focus))
+        focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
 }
 
 } // namespace quiztest

@@ -46,6 +46,9 @@ QStringList FileLines(const QList<Question> &questions);
 // n questions "Question k" with `answers` answers each, the first one marked right.
 QList<Question> NumberedQuestions(int n, int answers = 4);
 
+// Questions "Question k" with answerCounts[k - 1] answers each, the first one marked right.
+QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts);
+
 // Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
 void WriteDataFile(const QStringList &lines);
 void RemoveDataFile();
@@ -72,6 +75,16 @@ public:
     void pickFromList(int row);
     // Numbers of the answer buttons now visible, in order.
     QList<int> visibleAnswers();
+
+    // Runs steps such as "m k2 c n": m ticks showMessage, kN chooses answer N, c is "Я прав?", n is ">>",
+    // p is "<<", lN picks question N from the list.
+    void play(const QString &steps);
+
+    // Keyboard play: makes the window the active one, then sends keys to whatever has the focus.
+    void activate();
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The control that has the focus; the list's text field stands for the list.
+    static QString focusName();
 
 private:
     std::function<void(const platform::Message &)> m_whileOpen;
