@@ -9,6 +9,8 @@
 #include "soak_file_generator.h"
 #include "soak_player.h"
 
+#include "bank/question_bank.h"
+
 #include <QElapsedTimer>
 #include <QHashFunctions>
 #include <QRandomGenerator>
@@ -21,7 +23,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int DefaultActions = 4000;
-constexpr int LongestPlayPerFile = 400;
+constexpr int LongestPlayPerFile = 150;
 constexpr int ActionsInReport = 25;
 
 QtMessageHandler testLog = nullptr;
@@ -70,12 +72,13 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
+        FileTally tally;
         quint32 done = 0;
-        quint32 files = 0;
         int hiddenSelections = 0;
-        for (quint32 fileSeed = seed; done < actions; ++fileSeed, ++files) {
+        for (quint32 fileSeed = seed; done < actions; ++fileSeed) {
             QRandomGenerator random(fileSeed);
             const soak::QuestionFile file = soak::RandomQuestionFile(random);
+            tally.add(file);
             const quint32 budget = 1 + random.bounded(quint32(LongestPlayPerFile));
             soak::QuizPlayer player(random, file, hiddenSelections);
             player.checkStart();
@@ -86,26 +89,48 @@ private slots:
                 ++done;
             }
             if (QTest::currentTestFailed()) {
-                report(player, seed, fileSeed, file, done, played);
+                report(player, file, seed, fileSeed, played);
                 return;
             }
         }
-        std::printf("soak: %u actions on %u files in %.1f s; a hidden answer button was selected %d times\n", done,
-                    files, double(clock.elapsed()) / 1000, hiddenSelections);
+        std::printf("soak: %u actions in %.1f s on %s; a hidden answer button was found selected %d times\n", done,
+                    double(clock.elapsed()) / 1000, qPrintable(tally.summary()), hiddenSelections);
     }
 
 private:
-    static void report(const soak::QuizPlayer &player, quint32 seed, quint32 fileSeed, const soak::QuestionFile &file,
-                       quint32 done, quint32 played)
+    // What kinds of file a run went through, for its summary.
+    struct FileTally {
+        int files = 0, missing = 0, withoutQuestions = 0, full = 0, overfull = 0;
+        qsizetype largest = 0;
+
+        void add(const soak::QuestionFile &file)
+        {
+            ++files;
+            missing += !file.exists;
+            withoutQuestions += file.exists && file.headers == 0;
+            full += file.headers == QuestionBank::QuestionCapacity;
+            overfull += file.headers > QuestionBank::QuestionCapacity;
+            largest = qMax(largest, file.bytes.size());
+        }
+
+        QString summary() const
+        {
+            return u"%1 files (%2 missing, %3 without questions, %4 of 1000 questions, %5 of more; the largest "
+                   "%6 bytes)"_s.arg(files).arg(missing).arg(withoutQuestions).arg(full).arg(overfull).arg(largest);
+        }
+    };
+
+    static void report(const soak::QuizPlayer &player, const soak::QuestionFile &file, quint32 seed,
+                       quint32 fileSeed, quint32 played)
     {
         const QStringList &log = player.log();
-        const QStringList last = log.mid(qMax(0, int(log.size()) - ActionsInReport));
-        std::printf("soak failed at action %u of the run with seed %u, on a file of %d question headers (%lld "
-                    "bytes%s)\n"
+        const QString where = played == 0 ? u"on loading"_s : u"at its action %1"_s.arg(played);
+        std::printf("soak with seed %u failed on file %u, %s; the file holds %d question headers in %lld bytes%s\n"
                     "replay that file alone: TAVRELO_SOAK_SEED=%u TAVRELO_SOAK_ACTIONS=%u\n"
-                    "the last actions, the failing one last:\n  %s\n",
-                    done, seed, file.headers, qlonglong(file.bytes.size()), file.exists ? "" : ", missing",
-                    fileSeed, qMax(played, 1u), qPrintable(last.join(u"\n  "_s)));
+                    "its last actions, the failing one last:\n  %s\n",
+                    seed, fileSeed - seed + 1, qPrintable(where), file.headers, qlonglong(file.bytes.size()),
+                    file.exists ? "" : " (missing)", fileSeed, qMax(played, 1u),
+                    qPrintable(log.mid(qMax(0, int(log.size()) - ActionsInReport)).join(u"\n  "_s)));
         std::fflush(stdout);
     }
 };
