@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <optional>
@@ -45,9 +46,10 @@ bool IsLaidOut(float W, float H);
 // How many answer buttons the display of question `question` shows: its non-empty answers.
 int ShownAnswers(const QuestionBank &bank, int question);
 
+// The four score labels, top left to bottom right.
 struct ScoreTexts {
     QString total, right, wrong, rate;
-    friend bool operator==(const ScoreTexts &, const ScoreTexts &) = default;
+    QString joined() const { return QStringList{total, right, wrong, rate}.join(u" | "); }
 };
 
 // The quiz as a user following the rules would expect it, independent of the window's own state.

@@ -121,10 +121,8 @@ void QuizPlayer::checkMessages()
 {
     QCOMPARE(Describe(m_quiz.messages()), Describe(m_expectedMessages));
     // The score moves on only once the message box is closed.
-    for (const ScoreTexts &whileOpen : std::as_const(m_scoreWhileOpen)) {
-        QCOMPARE(whileOpen.total, m_scoreBefore.total);
-        QCOMPARE(whileOpen.rate, m_scoreBefore.rate);
-    }
+    for (const ScoreTexts &whileOpen : std::as_const(m_scoreWhileOpen))
+        QCOMPARE(whileOpen.joined(), m_scoreBefore.joined());
     m_quiz.clearMessages();
 }
 
@@ -144,13 +142,7 @@ void QuizPlayer::checkState()
     QCOMPARE(wrong.Value(), m_expect.wrong);
     QCOMPARE(total.IsEmpty(), m_expect.total() == 0);
 
-    const ScoreTexts score{m_quiz.caption(u"LabelTotal"), m_quiz.caption(u"LabelRight"),
-                           m_quiz.caption(u"LabelWrong"), m_quiz.caption(u"LabelRate")};
-    const ScoreTexts expected = m_expect.score();
-    QCOMPARE(score.total, expected.total);
-    QCOMPARE(score.right, expected.right);
-    QCOMPARE(score.wrong, expected.wrong);
-    QCOMPARE(score.rate, expected.rate);
+    QCOMPARE(shownScore().joined(), m_expect.score().joined());
 
     QCOMPARE(m_quiz.control(u"showMessage").Value(), m_expect.showMessage);
     QCOMPARE(m_quiz.control(u"showRight").Value(), m_expect.showRight);
@@ -187,9 +179,9 @@ void QuizPlayer::checkAnswers(bool displayed)
             QVERIFY2(button->Value() == (j == m_expect.chosen),
                      qPrintable(which + (displayed ? u", right after a display"_s : QString())));
         } else if (button->Value() && ++m_hiddenSelections == 1) {
-            // A hidden answer button left selected: the display of question 1 hides buttons without clearing
-            // them. The work on the answer buttons' selection (branch a11y) removes this; until then the soak
-            // reports it once as an expected failure and counts the times it sees it.
+            // A hidden answer button left selected: the display of question 1 hides the buttons its answers
+            // leave over without clearing them. Until that is mended the soak reports it once as an expected
+            // failure and counts how often it sees it; then this branch goes and the check is a plain one.
             QEXPECT_FAIL("", "a hidden answer button stays selected after question 1 is shown", Continue);
             QVERIFY2(!button->Value(), qPrintable(which + u" is selected while hidden"_s));
         }

@@ -66,11 +66,13 @@ QuizPlayer::QuizPlayer(QRandomGenerator &random, const QuestionFile &file, int &
         m_activatedRow = row;
         ++m_activations;
     });
-    m_quiz.setWhileMessageOpen([this](const platform::Message &) {
-        const auto caption = [this](QStringView name) { return m_quiz.caption(name); };
-        m_scoreWhileOpen << ScoreTexts{caption(u"LabelTotal"), caption(u"LabelRight"), caption(u"LabelWrong"),
-                                       caption(u"LabelRate")};
-    });
+    m_quiz.setWhileMessageOpen([this](const platform::Message &) { m_scoreWhileOpen << shownScore(); });
+}
+
+ScoreTexts QuizPlayer::shownScore()
+{
+    return {m_quiz.caption(u"LabelTotal"), m_quiz.caption(u"LabelRight"), m_quiz.caption(u"LabelWrong"),
+            m_quiz.caption(u"LabelRate")};
 }
 
 int QuizPlayer::below(int n)

@@ -69,6 +69,7 @@ private:
     void checkAnswers(bool displayed);
     void checkGeometry();
 
+    ScoreTexts shownScore();
     MainWindow &window() { return m_quiz.window(); }
     const QuestionBank &bank() { return MainWindowProbe::Bank(window()); }
 
