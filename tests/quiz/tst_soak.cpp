@@ -25,6 +25,8 @@ namespace {
 constexpr int DefaultActions = 4000;
 constexpr int LongestPlayPerFile = 150;
 constexpr int ActionsInReport = 25;
+constexpr int ProgressEvery = 100000;
+constexpr int LongestRunMs = 24 * 60 * 60 * 1000;
 
 QtMessageHandler testLog = nullptr;
 
@@ -48,6 +50,15 @@ quint32 EnvironmentNumber(const char *name, quint32 fallback)
 
 class SoakTest final : public QObject {
     Q_OBJECT
+
+public:
+    // Runs before the application exists. A long run outlasts Qt Test's five minutes per test function;
+    // ctest keeps a time limit of its own.
+    static void initMain()
+    {
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(LongestRunMs));
+    }
 
 private slots:
     void initTestCase()
@@ -86,7 +97,11 @@ private slots:
             while (!QTest::currentTestFailed() && played < budget && done < actions) {
                 player.act();
                 ++played;
-                ++done;
+                if (++done % ProgressEvery == 0) {
+                    std::printf("soak: %u actions on %d files in %.0f s\n", done, tally.files,
+                                double(clock.elapsed()) / 1000);
+                    std::fflush(stdout);
+                }
             }
             if (QTest::currentTestFailed()) {
                 report(player, file, seed, fileSeed, played);
