@@ -3,9 +3,9 @@
 // A long seeded sequence of random user actions on the real quiz window, over random question files, with the
 // rules of the quiz checked after every action.
 //
-// TAVRELO_SOAK_SEED (default 1) and TAVRELO_SOAK_ACTIONS (default 4000) choose the run. File k of a run with
-// seed S is the first file of a run with seed S + k, so a failure is replayed alone, up to the failing action,
-// with the seed and the count that the failure report gives.
+// TAVRELO_SOAK_SEED (default 1) and TAVRELO_SOAK_ACTIONS (default 4000) choose the run. The files of a run with
+// seed S are the first files of the runs with seeds S, S + 1, S + 2 and so on, so a failing file is replayed
+// alone, up to the failing action, with the seed and the count that the failure report gives.
 #include "soak_file_generator.h"
 #include "soak_player.h"
 
