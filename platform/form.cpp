@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindowStateChangeEvent>
 
 namespace platform {
 namespace {
@@ -96,8 +97,17 @@ void Form::resizeEvent(QResizeEvent *event)
 void Form::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // Minimising and restoring change the window's size as far as its layout is concerned.
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Minimising, and restoring to the state the window had before, bring no new size of their own, so the
+    // resize handler hears of them here. Maximising and leaving the maximised state change the size, and the
+    // resize that follows the new state calls the handler: called here, it would read the size being left.
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    const Qt::WindowStates sizing = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const bool minimising = !before.testFlag(Qt::WindowMinimized) && isMinimized();
+    const bool restoringInPlace =
+        before.testFlag(Qt::WindowMinimized) && !isMinimized() && (before & sizing) == (windowState() & sizing);
+    if (minimising || restoringInPlace)
         RunHandler([this] { Form_Resize(); });
 }
 

@@ -45,6 +45,7 @@ public:
     static inline int loads = 0;
     static inline bool failInLoad = false;
     static inline QList<qint16> keys;
+    static inline QList<QSize> resizes; // the sizes the resize handler saw while not minimised
 
 protected:
     void Form_Load() override
@@ -54,6 +55,11 @@ protected:
             throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError, u"Device I/O error"_s);
     }
     void Form_KeyPress(qint16 keyAscii) override { keys << keyAscii; }
+    void Form_Resize() override
+    {
+        if (!isMinimized())
+            resizes << size();
+    }
 };
 
 class OtherForm final : public platform::Form {
@@ -77,6 +83,7 @@ private slots:
         ProbeForm::loads = 0;
         ProbeForm::failInLoad = false;
         ProbeForm::keys.clear();
+        ProbeForm::resizes.clear();
     }
 
     void cleanup()
@@ -241,6 +248,41 @@ private slots:
         ProbeForm &form = Forms<ProbeForm>::Get();
         QTest::keyClick(&form, static_cast<Qt::Key>(key));
         QCOMPARE(ProbeForm::keys, expected < 0 ? QList<qint16>{} : QList<qint16>{qint16(expected)});
+    }
+
+    void resizeHandlerSeesTheSizeAfterAChangeOfState_data()
+    {
+        QTest::addColumn<QString>("before"); // states gone through first: M maximised, m minimised, n normal
+        QTest::addColumn<QString>("change");
+        QTest::newRow("maximise") << "" << "M";
+        QTest::newRow("restore from maximised") << "M" << "n";
+        QTest::newRow("restore from minimised") << "m" << "n";
+        QTest::newRow("maximise from minimised") << "m" << "M";
+        QTest::newRow("restore from minimised, maximised before") << "Mm" << "n";
+        QTest::newRow("maximised again from minimised") << "Mm" << "M";
+    }
+
+    // A change of state that changes the size must not reach the handler with the size the window is leaving:
+    // a layout for that size would stay behind in a window too small to be laid out.
+    void resizeHandlerSeesTheSizeAfterAChangeOfState()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, change);
+        Forms<ProbeForm>::Show();
+        ProbeForm &form = Forms<ProbeForm>::Get();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto enter = [&](QChar state) {
+            state == u'M' ? form.showMaximized() : state == u'm' ? form.showMinimized() : form.showNormal();
+            QCoreApplication::processEvents();
+        };
+        for (QChar state : before)
+            enter(state);
+        ProbeForm::resizes.clear();
+        enter(change.at(0));
+        QVERIFY(!form.isMinimized());
+        QVERIFY(!ProbeForm::resizes.isEmpty()); // restoring and maximising always reach the handler
+        for (const QSize &seen : std::as_const(ProbeForm::resizes))
+            QCOMPARE(seen, form.size());
     }
 
     void messageBoxesAreRecorded()

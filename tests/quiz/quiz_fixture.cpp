@@ -51,10 +51,15 @@ static QString dataFileName()
 void WriteDataFile(const QStringList &lines)
 {
     QStringEncoder encode("windows-1251");
-    QFile file(dataFileName());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const QByteArray bytes = encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
     QVERIFY(!encode.hasError());
+    WriteDataFileBytes(bytes);
+}
+
+void WriteDataFileBytes(const QByteArray &bytes)
+{
+    QFile file(dataFileName());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 

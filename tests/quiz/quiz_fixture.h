@@ -51,6 +51,8 @@ QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts);
 
 // Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
 void WriteDataFile(const QStringList &lines);
+// Writes data.txt beside the test program byte for byte.
+void WriteDataFileBytes(const QByteArray &bytes);
 void RemoveDataFile();
 
 // Loads and shows the quiz window on the current data.txt, answering message boxes into `messages`.
