@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/control.h"
 
+#include "platform/option_button.h"
 #include "platform/twips.h"
 
 #include <QAbstractButton>
@@ -88,8 +89,10 @@ QString Control::Caption() const
     case ControlKind::Frame:
         return unescapeMnemonics(as<QGroupBox>()->title());
     case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
+        return as<CheckBox>()->Caption();
     case ControlKind::OptionButton:
+        return as<OptionButton>()->Caption();
+    case ControlKind::CommandButton:
         return unescapeMnemonics(as<QAbstractButton>()->text());
     case ControlKind::ComboBox:
         return as<QComboBox>()->currentText();
@@ -117,8 +120,12 @@ void Control::SetCaption(const QString &caption)
         as<QGroupBox>()->setTitle(escapeMnemonics(caption));
         break;
     case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
+        as<CheckBox>()->SetCaption(caption);
+        break;
     case ControlKind::OptionButton:
+        as<OptionButton>()->SetCaption(caption);
+        break;
+    case ControlKind::CommandButton:
         as<QAbstractButton>()->setText(escapeMnemonics(caption));
         break;
     case ControlKind::ComboBox:

@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/design.h"
 
+#include "platform/frame.h"
+#include "platform/option_button.h"
 #include "platform/progress_bar.h"
 #include "platform/status_bar.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -32,15 +31,6 @@ QFont MakeFont(const FontDesign &design, const QFont &base)
 }
 
 namespace {
-
-// An option button answers to a click anywhere on its area, not just on its circle and caption.
-class OptionButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
 
 QComboBox *makeComboBox(QWidget *parent)
 {
@@ -66,9 +56,9 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent)
         return label;
     }
     case ControlKind::Frame:
-        return new QGroupBox(parent);
+        return new Frame(parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(parent);
+        return new CheckBox(parent);
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(parent);
         button->setAutoDefault(false);
