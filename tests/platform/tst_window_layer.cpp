@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
+#include "platform/window_placement.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -126,6 +127,29 @@ private slots:
         const platform::Control &option = form.controls().Get(u"Option", 0);
         QCOMPARE(option.widget()->parentWidget(), form.controls().Get(u"Frame").widget());
         QCOMPARE(option.widget()->pos(), QPoint(7, 7));
+    }
+
+    void windowsAreCentredOrKeptOnScreen_data()
+    {
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("topLeft");
+        const QRect screen(0, 0, 1280, 1024);
+        const QRect besidePanel(0, 30, 1280, 994);
+        QTest::newRow("fits: centred") << QSize(729, 611) << screen << QPoint(275, 206);
+        QTest::newRow("centred in the free area") << QSize(729, 611) << besidePanel << QPoint(275, 221);
+        QTest::newRow("exactly as tall") << QSize(400, 994) << besidePanel << QPoint(440, 30);
+        QTest::newRow("1366 x 768 at 1.5: too tall") << QSize(729, 611) << QRect(0, 0, 910, 512) << QPoint(90, 0);
+        QTest::newRow("too wide") << QSize(1000, 300) << QRect(100, 0, 800, 600) << QPoint(100, 150);
+        QTest::newRow("too large") << QSize(2000, 2000) << QRect(10, 20, 800, 600) << QPoint(10, 20);
+    }
+
+    void windowsAreCentredOrKeptOnScreen()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(platform::PlaceWindow(outer, available), topLeft);
     }
 
     void captionsArePlainText_data()

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QFile>
+#include <QScreen>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -31,6 +32,21 @@ QList<Question> NumberedQuestions(int n, int answers)
         questions << q;
     }
     return questions;
+}
+
+bool IsFixedDialog(const QWidget &window)
+{
+    const Qt::WindowFlags flags = window.windowFlags();
+    return window.windowType() == Qt::Dialog && !(flags & Qt::WindowMinimizeButtonHint)
+        && !(flags & Qt::WindowMaximizeButtonHint) && window.minimumSize() == window.size()
+        && window.maximumSize() == window.size();
+}
+
+bool IsCentred(const platform::Form &window)
+{
+    const QRect area = window.screen()->availableGeometry();
+    const QRect outer(window.frameGeometry().topLeft(), QSize(qRound(window.Width() / 15), qRound(window.Height() / 15)));
+    return qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1;
 }
 
 static QString dataFileName()

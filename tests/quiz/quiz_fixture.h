@@ -46,6 +46,12 @@ QStringList FileLines(const QList<Question> &questions);
 // n questions "Question k" with `answers` answers each, the first one marked right.
 QList<Question> NumberedQuestions(int n, int answers = 4);
 
+// A fixed dialog: no minimise or maximise button, and a size that cannot change.
+bool IsFixedDialog(const QWidget &window);
+
+// A shown window whose outer size, as the program counts it, is centred on its screen's free area.
+bool IsCentred(const platform::Form &window);
+
 // Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
 void WriteDataFile(const QStringList &lines);
 void RemoveDataFile();
