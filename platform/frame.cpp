@@ -29,13 +29,16 @@ QColor Frame::InsideColour() const
     return picture.pixelColor(inside.center());
 }
 
+// Buttons fill with their face colour by default; the face itself keeps it.
 void Frame::colourControl(QWidget &control, const QColor &colour) const
 {
     QPalette palette = control.palette();
-    if (palette.color(QPalette::Window) == colour && control.autoFillBackground())
+    if (control.backgroundRole() == QPalette::Window && palette.color(QPalette::Window) == colour
+        && control.autoFillBackground())
         return;
     palette.setColor(QPalette::Window, colour);
     control.setPalette(palette);
+    control.setBackgroundRole(QPalette::Window);
     control.setAutoFillBackground(true);
 }
 

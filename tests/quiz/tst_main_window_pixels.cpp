@@ -69,6 +69,14 @@ QStringList questionLines(int count)
 
 const QStringList Answers{u"A) первый*"_s, u"B) второй"_s, u"C) третий"_s, u"D) четвёртый"_s};
 
+// A point inside the frame, right of the question label.
+QPoint besideQuestion(QuizWindow &quiz)
+{
+    const QRect label = areaOf(*quiz.control(u"qQuestion").widget());
+    const QRect frame = areaOf(*quiz.control(u"MainFrame").widget());
+    return {(label.right() + frame.right()) / 2, label.top() + 2};
+}
+
 // Restores the application's palette at the end of a test that changes it.
 class PaletteScope final {
 public:
@@ -106,7 +114,11 @@ private slots:
         WriteDataFile(FileLines({{{u"Короткий вопрос"_s}, Answers}, {questionLines(40), Answers}}));
         QuizWindow quiz;
         const QWidget &control = *quiz.control(name, index).widget();
-        const QImage overShort = render(quiz.window()).copy(areaOf(control));
+        const QImage picture = render(quiz.window());
+        const QImage overShort = picture.copy(areaOf(control));
+        // The corner of its rectangle, where neither a caption nor a rounded button face reaches, shows the
+        // frame's own colour, as the frame does beside the question.
+        QCOMPARE(overShort.pixelColor(overShort.width() - 1, 0), picture.pixelColor(besideQuestion(quiz)));
         MainWindowProbe::ShowQuestion(quiz.window(), 2);
         // The display gives answer buttons the design's width; the layout stretches them again.
         MainWindowProbe::LayOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
@@ -136,10 +148,9 @@ private slots:
         QuizWindow quiz;
         const QImage picture = render(quiz.window());
         const QRect label = areaOf(*quiz.control(u"qQuestion").widget());
-        const QRect frame = areaOf(*quiz.control(u"MainFrame").widget());
         const QPoint inLabel(label.left() + 2, label.top() + 2);
-        const QPoint besideLabel((label.right() + frame.right()) / 2, label.top() + 2);
-        QVERIFY(frame.contains(besideLabel) && !label.contains(besideLabel));
+        const QPoint besideLabel = besideQuestion(quiz);
+        QVERIFY(areaOf(*quiz.control(u"MainFrame").widget()).contains(besideLabel) && !label.contains(besideLabel));
         QCOMPARE(picture.pixelColor(inLabel), picture.pixelColor(besideLabel));
     }
 
