@@ -182,6 +182,28 @@ private slots:
         }
     }
 
+    // A long caption takes as many whole lines as the check box's height holds, and no more.
+    void checkBoxCaptionWraps()
+    {
+        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Check");
+        c.SetHeight(600);
+        c.SetCaption(u"one two three four five six seven eight nine ten eleven twelve thirteen fourteen"_s);
+        const QImage picture = c.widget()->grab().toImage();
+        int first = picture.height(), last = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 20; x < picture.width(); ++x) { // past the box
+                if (qGray(picture.pixel(x, y)) < 128) {
+                    first = std::min(first, y);
+                    last = y;
+                    break;
+                }
+            }
+        }
+        const QFontMetrics metrics = c.widget()->fontMetrics();
+        QVERIFY(c.widget()->height() / metrics.height() >= 2);
+        QCOMPARE((last - first) / metrics.lineSpacing() + 1, c.widget()->height() / metrics.height());
+    }
+
     void autoSizedLabelTakesItsTextsSize()
     {
         platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Text");
