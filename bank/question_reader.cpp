@@ -3,6 +3,7 @@
 #include "bank/question_reader.h"
 
 #include "bank/question_bank.h"
+#include "platform/large_text.h"
 #include "platform/text_file.h"
 
 #include <QString>
@@ -40,25 +41,42 @@ int AnswerOf(QStringView line)
 ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
                           const std::function<void(qint16)> &onHeader)
 {
+    // Lines come in pieces, so that a line of any length costs no memory beyond what the bank keeps of it.
+    const auto restOfLine = [&stream](const auto &take) {
+        while (!stream.AtEndOfLine())
+            take(stream.ReadLinePiece());
+    };
+    const auto skipRestOfLine = [&] { restOfLine([](QStringView) {}); };
     while (!stream.AtEndOfStream()) {
-        // A view into the stream's line buffer: only an answer takes a string of its own, at its exact size.
-        QStringView line = stream.ReadLineView();
+        // A view into the stream's buffer, the whole line or enough of it to tell its kind: only an answer takes
+        // a string of its own.
+        QStringView line = stream.ReadLinePiece();
         // Only a line that begins with "В" can be a header or dropped: one character spares most comparisons.
         const bool ve = !line.isEmpty() && line.front() == HeaderMarker.front();
         if (ve && line.startsWith(HeaderMarker)) {
             if (QuestionCount >= QuestionBank::QuestionCapacity)
                 return ReadOutcome{.cut = true};
+            skipRestOfLine();
             ++QuestionCount;
             if (onHeader)
                 onHeader(QuestionCount);
         } else if (const int answer = AnswerOf(line)) {
-            if (line.endsWith(u'*')) {
+            QString text = line.toString();
+            if (!stream.AtEndOfLine())
+                platform::ReserveLargeText(text, text.size() + stream.CharactersLeft());
+            restOfLine([&text](QStringView more) { text.append(more); });
+            if (text.endsWith(u'*')) {
                 bank.ReplaceField(QuestionCount, 5, AnswerNumber(answer));
-                line.chop(1);
+                text.chop(1);
             }
-            bank.ReplaceField(QuestionCount, answer, line.toString());
+            bank.ReplaceField(QuestionCount, answer, std::move(text));
         } else if (!ve || !line.startsWith(DroppedMarker)) {
             bank.AppendQuestionLine(QuestionCount, line);
+            restOfLine([&](QStringView more) {
+                bank.ContinueQuestionLine(QuestionCount, more, more.size() + stream.CharactersLeft());
+            });
+        } else {
+            skipRestOfLine();
         }
     }
     return ReadOutcome{};

@@ -3,6 +3,7 @@
 #include "platform/control.h"
 
 #include "platform/option_button.h"
+#include "platform/plain_label.h"
 #include "platform/twips.h"
 
 #include <QAbstractButton>
@@ -85,7 +86,7 @@ QString Control::Caption() const
 {
     switch (m_kind) {
     case ControlKind::Label:
-        return as<QLabel>()->text();
+        return as<PlainLabel>()->Text();
     case ControlKind::Frame:
         return unescapeMnemonics(as<QGroupBox>()->title());
     case ControlKind::CheckBox:
@@ -108,7 +109,7 @@ void Control::SetCaption(const QString &caption)
 {
     switch (m_kind) {
     case ControlKind::Label:
-        as<QLabel>()->setText(caption);
+        as<PlainLabel>()->SetText(caption);
         if (m_autoSize) {
             const QSize size = m_widget->sizeHint();
             m_width = PixelsToTwips(size.width());

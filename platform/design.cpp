@@ -4,6 +4,7 @@
 
 #include "platform/frame.h"
 #include "platform/option_button.h"
+#include "platform/plain_label.h"
 #include "platform/progress_bar.h"
 #include "platform/status_bar.h"
 
@@ -48,8 +49,7 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent)
 {
     switch (kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
+        auto *label = new PlainLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setAutoFillBackground(true);

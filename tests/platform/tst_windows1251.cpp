@@ -13,6 +13,7 @@ private slots:
     void everyByte_data();
     void everyByte();
     void oneCharacterPerByte();
+    void runsOfEveryKindAtEveryOffset();
 };
 
 void TestWindows1251::everyByte_data()
@@ -45,6 +46,26 @@ void TestWindows1251::oneCharacterPerByte()
     for (qsizetype i = 0; i < bytes.size(); ++i)
         QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(bytes.at(i)))));
     QCOMPARE(platform::DecodeWindows1251({}), QString());
+}
+
+// Russian text decodes sixteen bytes at a time where no byte lies in 0x80..0xBF: runs of letters, ASCII and
+// the irregular block, cut at every offset, must come out as byte by byte.
+void TestWindows1251::runsOfEveryKindAtEveryOffset()
+{
+    QByteArray bytes;
+    for (int run = 0; run < 40; ++run) {
+        for (int i = 0; i < 5 + run % 23; ++i) {
+            const int kind = run % 3;
+            bytes.append(char(kind == 0 ? 0xC0 + (run * 7 + i) % 64 : kind == 1 ? (run + i) % 128 : 0x80 + i % 64));
+        }
+    }
+    for (qsizetype offset = 0; offset < 17; ++offset) {
+        const QByteArrayView part = QByteArrayView(bytes).sliced(offset);
+        const QString text = platform::DecodeWindows1251(part);
+        QCOMPARE(text.size(), part.size());
+        for (qsizetype i = 0; i < part.size(); ++i)
+            QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(part.at(i)))));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestWindows1251)

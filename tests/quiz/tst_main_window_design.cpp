@@ -108,7 +108,7 @@ private slots:
         row("qList", "MainFrame", QString(), {9000, 6840, 870, 315});
         row("bPrevious", "MainFrame", u"<<"_s, {8400, 6840, 495, 315});
         row("bCheck", "MainFrame", u"Я прав?"_s, {240, 6840, 1695, 375});
-        row("qQuestion", "MainFrame", u"\nQuestion 1"_s, {240, 480, 9975, 2535}, 9.75);
+        row("qQuestion", "MainFrame", u"\r\nQuestion 1"_s, {240, 480, 9975, 2535}, 9.75);
         row("LabelRate", "MainWindow", u"0%"_s, {9840, 120, 855, 375}, 12, true);
         row("LabelWrong", "MainWindow", u"Неправильных: 0"_s, {7680, 600, 2895, 375}, 9.75, true);
         row("LabelRight", "MainWindow", u"Правильных: 0"_s, {4560, 600, 2895, 255}, 9.75, true);

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(quiz.caption(u"LabelWrong"), u"Неправильных: 0"_s);
         QCOMPARE(quiz.caption(u"LabelRate"), u"0%"_s);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
-        QCOMPARE(quiz.caption(u"qQuestion"), u"\nQuestion 1"_s);
+        QCOMPARE(quiz.caption(u"qQuestion"), u"\r\nQuestion 1"_s);
 
         auto *list = quiz.control(u"qList").as<QComboBox>();
         QCOMPARE(list->count(), 3);

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/plain_label.h"
+
+#include "platform/visible_prefix.h"
+
+#include <QEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+namespace {
+
+// Texts up to this length are shown whole without measuring: every label text a question file sensibly has.
+constexpr qsizetype FirstPrefix = 4096;
+
+QString onScreen(QStringView text)
+{
+    return text.toString().replace(u"\r\n"_s, u"\n"_s);
+}
+
+} // namespace
+
+PlainLabel::PlainLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void PlainLabel::SetText(const QString &text)
+{
+    m_text = text;
+    m_shown = -1;
+    showPrefix();
+}
+
+// Lays the prefix out as the label draws it, in a rectangle as wide as the label's and of unbounded height.
+bool PlainLabel::prefixFills(QStringView prefix) const
+{
+    const QRect area = contentsRect();
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect laidOut = fontMetrics().boundingRect(QRect(0, 0, area.width(), 1 << 24), flags, onScreen(prefix));
+    return laidOut.height() >= area.height() + 2 * fontMetrics().lineSpacing();
+}
+
+void PlainLabel::showPrefix()
+{
+    const QRect area = contentsRect();
+    const qsizetype length = VisiblePrefixLength(m_text, FirstPrefix,
+                                                 VisibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
+                                                 [this](QStringView prefix) { return prefixFills(prefix); });
+    if (length == m_shown)
+        return;
+    m_shown = length;
+    setText(onScreen(QStringView(m_text).first(length)));
+}
+
+void PlainLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_shown < m_text.size())
+        showPrefix();
+}
+
+void PlainLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_shown < m_text.size())
+        showPrefix();
+}
+
+} // namespace platform
