@@ -33,13 +33,14 @@ void PlainLabel::SetText(const QString &text)
     showPrefix();
 }
 
-// Lays the prefix out as the label draws it, in a rectangle as wide as the label's and of unbounded height.
-bool PlainLabel::prefixFills(QStringView prefix) const
+// Lays the prefix out as the label draws it, in a rectangle as wide as the label's and of unbounded height: it
+// is enough when it runs two lines past the label's lower edge.
+double PlainLabel::prefixCoverage(QStringView prefix) const
 {
     const QRect area = contentsRect();
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     const QRect laidOut = fontMetrics().boundingRect(QRect(0, 0, area.width(), 1 << 24), flags, onScreen(prefix));
-    return laidOut.height() >= area.height() + 2 * fontMetrics().lineSpacing();
+    return static_cast<double>(laidOut.height()) / (area.height() + 2 * fontMetrics().lineSpacing());
 }
 
 void PlainLabel::showPrefix()
@@ -47,7 +48,7 @@ void PlainLabel::showPrefix()
     const QRect area = contentsRect();
     const qsizetype length = VisiblePrefixLength(m_text, FirstPrefix,
                                                  VisibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
-                                                 [this](QStringView prefix) { return prefixFills(prefix); });
+                                                 [this](QStringView prefix) { return prefixCoverage(prefix); });
     if (length == m_shown)
         return;
     m_shown = length;

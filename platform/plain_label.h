@@ -27,7 +27,7 @@ protected:
 
 private:
     void showPrefix();
-    bool prefixFills(QStringView prefix) const;
+    double prefixCoverage(QStringView prefix) const;
 
     QString m_text;
     qsizetype m_shown = -1; // length of the prefix that QLabel holds

@@ -23,12 +23,21 @@ qsizetype cleanCut(QStringView text, qsizetype length)
 } // namespace
 
 qsizetype VisiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
-                              const std::function<bool(QStringView prefix)> &fillsArea)
+                              const std::function<double(QStringView prefix)> &coverage)
 {
-    for (qsizetype length = std::max<qsizetype>(first, 1); length < text.size(); length *= 2) {
+    qsizetype length = std::max<qsizetype>(first, 1);
+    while (length < text.size()) {
+        if (length >= cap)
+            return cleanCut(text, cap);
         const qsizetype cut = cleanCut(text, length);
-        if (length >= cap || fillsArea(text.first(cut)))
+        const double covered = coverage(text.first(cut));
+        if (covered >= 1)
             return cut;
+        // A prefix that gives a tenth of the lines needed will want about ten times its length.
+        const double wanted = covered > 0 ? static_cast<double>(length) / covered : static_cast<double>(cap);
+        do
+            length *= 2;
+        while (length < wanted && length < cap);
     }
     return text.size();
 }

@@ -68,7 +68,7 @@ qsizetype WrappedCaption::Prepare(QSize area, const QFont &font)
                                    [&](QStringView prefix) {
                                        QTextLayout probe(prefix.toString(), font);
                                        probe.setTextOption(wrappingOption());
-                                       return createLines(probe, width, fitting + 2) == fitting + 2;
+                                       return createLines(probe, width, fitting + 2) / (fitting + 2.0);
                                    });
 
     m_layout = std::make_unique<QTextLayout>(m_prefix == m_text.size() ? m_text : m_text.first(m_prefix), font);
