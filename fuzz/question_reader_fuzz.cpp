@@ -106,14 +106,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Require(StreamLines(bytes, platform::TextStream::DefaultChunkSize) == reference,
             "lines match the reference split in full chunks");
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer, chunkSize);
+    // Read in pieces of a few characters and in whole lines, the bank comes out the same.
+    const auto load = [&bytes](qsizetype chunk, QuestionBank &bank, qint16 &questionCount, QList<qint16> &headers) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        platform::TextStream stream(buffer, chunk);
+        return ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; }).cut;
+    };
     QuestionBank bank;
     qint16 questionCount = 0;
     QList<qint16> headers;
-    const ReadOutcome outcome = ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; });
-    CheckBank(bank, questionCount, headers, outcome.cut);
+    const bool cut = load(chunkSize, bank, questionCount, headers);
+    CheckBank(bank, questionCount, headers, cut);
+    QuestionBank whole;
+    qint16 wholeCount = 0;
+    QList<qint16> wholeHeaders;
+    Require(load(platform::TextStream::DefaultChunkSize, whole, wholeCount, wholeHeaders) == cut
+                && wholeCount == questionCount,
+            "the same questions in pieces and whole");
+    for (int slot = 0; slot <= questionCount; ++slot) {
+        for (int field = 0; field < QuestionBank::FieldCount; ++field)
+            Require(bank.Field(slot, field) == whole.Field(slot, field), "the same fields in pieces and whole");
+    }
     return 0;
 }

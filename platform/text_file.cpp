@@ -36,12 +36,13 @@ bool FileExists(const QString &path)
 }
 
 TextStream::TextStream(QIODevice &device, qsizetype chunkSize)
-    : m_device(&device), m_chunkSize(qMax<qsizetype>(chunkSize, 1))
+    : m_device(&device), m_chunkSize(qMax<qsizetype>(chunkSize, 1)), m_pieceSize(qMax(m_chunkSize, MinimumPiece))
 {
 }
 
 TextStream::TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize)
-    : m_owned(std::move(owned)), m_device(m_owned.get()), m_chunkSize(chunkSize)
+    : m_owned(std::move(owned)), m_device(m_owned.get()), m_chunkSize(chunkSize),
+      m_pieceSize(qMax(m_chunkSize, MinimumPiece))
 {
 }
 
@@ -127,8 +128,8 @@ QStringView TextStream::ReadLinePiece()
         if (i == size) {
             if (m_deviceAtEnd)
                 return take(size, size, true); // the last line has no terminator
-            if (size - m_pos >= PieceSize)
-                return take(m_pos + PieceSize, m_pos + PieceSize, false);
+            if (size - m_pos >= m_pieceSize)
+                return take(m_pos + m_pieceSize, m_pos + m_pieceSize, false);
         } else if (data[i] == '\n') {
             return take(i, i + 1, true);
         } else if (i + 1 < size) {

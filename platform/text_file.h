@@ -39,15 +39,16 @@ public:
 
     // A line in pieces, for a reader whose memory must not grow with the longest line: the next piece of the
     // line begun, or the first piece of the next line when the last piece ended its line (past the end:
-    // InputPastEndOfFile). A first piece holds the whole line or at least PieceSize characters of it. The view
-    // lasts until the next read.
+    // InputPastEndOfFile). A piece holds the whole rest of the line or a chunk of it, and never fewer than
+    // MinimumPiece characters, so a first piece shows every marker that a line can begin with. The view lasts
+    // until the next read.
     QStringView ReadLinePiece();
     // Whether the last piece read ended its line.
     bool AtEndOfLine() const { return m_lineEnded; }
     // At most this many characters are still to come (all there are, for a file): room for the rest of a line.
     qint64 CharactersLeft() const;
 
-    static constexpr qsizetype PieceSize = DefaultChunkSize;
+    static constexpr qsizetype MinimumPiece = 16;
 
     // Releases the device (closing it if the stream owns it); the stream is then at its end.
     void Close();
@@ -62,6 +63,7 @@ private:
     std::unique_ptr<QIODevice> m_owned;
     QIODevice *m_device;
     const qsizetype m_chunkSize;
+    const qsizetype m_pieceSize;
     QByteArray m_buffer;
     std::vector<char16_t> m_piece; // the decoded current piece
     std::vector<char16_t> m_line;  // a line gathered from its pieces, for ReadLineView

@@ -28,12 +28,12 @@ struct Loaded {
     QString nextLine; // the first line left unread, if any
 };
 
-Loaded Load(const QByteArray &bytes)
+Loaded Load(const QByteArray &bytes, qsizetype chunkSize = platform::TextStream::DefaultChunkSize)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer);
+    platform::TextStream stream(buffer, chunkSize);
     QuestionBank bank;
     Loaded loaded;
     loaded.cut = ReadQuestions(stream, bank, loaded.count, [&](qint16 n) { loaded.headers << n; }).cut;
@@ -54,6 +54,8 @@ private slots:
     void workedExample();
     void capacity_data();
     void capacity();
+    void linesInPieces_data();
+    void linesInPieces();
 };
 
 void TestQuestionReader::lineClasses_data()
@@ -182,6 +184,34 @@ void TestQuestionReader::capacity()
                           QString::number(filed) + u".2=B)b"_s, QString::number(filed) + u".5=2"_s}));
     // Reading stopped right at the first header the bank had no slot for.
     QCOMPARE(loaded.nextLine, questions > 1000 ? u"Question 1001"_s : QString());
+}
+
+void TestQuestionReader::linesInPieces_data()
+{
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::newRow("pieces of the least size") << qsizetype(1);
+    QTest::newRow("pieces of 17") << qsizetype(17);
+    QTest::newRow("lines shorter than a piece") << platform::TextStream::DefaultChunkSize;
+}
+
+// Lines of every class, many pieces long when read in small chunks, come out as when read whole.
+void TestQuestionReader::linesInPieces()
+{
+    QFETCH(qsizetype, chunkSize);
+    const QString tail = u"длинный хвост строки, много длиннее одного куска"_s.repeated(3);
+    const Loaded loaded = Load(File({u"до первого вопроса "_s + tail, Header + u" 1 "_s + tail, u"текст "_s + tail,
+                                     u"Ве "_s + tail, u"B)"_s + tail + u"*"_s, u"C)"_s + tail + u"*x"_s,
+                                     u"ещё текст"_s, Header, u"D)"_s + tail}),
+                               chunkSize);
+    QCOMPARE(loaded.count, 2);
+    QCOMPARE(loaded.filled, (QStringList{
+                                u"0.0=\r\nдо первого вопроса "_s + tail,
+                                u"1.0=\r\nтекст "_s + tail + u"\r\nещё текст"_s,
+                                u"1.2=B)"_s + tail,
+                                u"1.3=C)"_s + tail + u"*x"_s,
+                                u"1.5=2"_s,
+                                u"2.4=D)"_s + tail,
+                            }));
 }
 
 QTEST_APPLESS_MAIN(TestQuestionReader)

@@ -11,6 +11,9 @@
 #include "platform/window_placement.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -299,6 +302,36 @@ private slots:
         QCOMPARE(recorder.messages().at(0).title, u"Tavrelo"_s);
         QCOMPARE(recorder.messages().at(1).icon, platform::MessageIcon::Critical);
         QCOMPARE(recorder.messages().at(1).title, u"Other"_s);
+    }
+
+    void messageBoxesShowAsMuchAsTheScreenHolds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");
+        const QString head = u"Увы, неправильно. Правильный ответ :\r\n"_s;
+        QTest::newRow("ordinary message") << head + u"B) Волга"_s << true;
+        QTest::newRow("answer of 5 MB of words") << head + u"B) "_s + u"слово "_s.repeated(900'000) << false;
+        QTest::newRow("answer of 5 MB without a space") << head + u"B) "_s + u"ы"_s.repeated(5'000'000) << false;
+    }
+
+    // A box on screen, closed as soon as it is up: it holds the text's beginning, at most a screenful.
+    void messageBoxesShowAsMuchAsTheScreenHolds()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        platform::MsgBox(text, platform::MessageIcon::Critical);
+        QVERIFY(text.startsWith(shown));
+        if (whole)
+            QCOMPARE(shown, text);
+        else
+            QVERIFY2(shown.size() < 100'000, qPrintable(QString::number(shown.size())));
     }
 
     void runTimeErrorEndsTheProgramAfterItsMessage()
