@@ -16,6 +16,8 @@ Frame::Frame(QWidget *parent) : QGroupBox(parent)
 // Paints a frame of the same kind over the colour behind this one and reads the colour at its middle.
 QColor Frame::InsideColour() const
 {
+    if (m_inside.isValid())
+        return m_inside;
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     option.rect = QRect(0, 0, 100, 100);
@@ -26,7 +28,8 @@ QColor Frame::InsideColour() const
     style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
     painter.end();
     const QRect inside = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
-    return picture.pixelColor(inside.center());
+    m_inside = picture.pixelColor(inside.center());
+    return m_inside;
 }
 
 // Buttons fill with their face colour by default; the face itself keeps it.
@@ -55,6 +58,7 @@ void Frame::changeEvent(QEvent *event)
     QGroupBox::changeEvent(event);
     if (event->type() != QEvent::PaletteChange && event->type() != QEvent::StyleChange)
         return;
+    m_inside = QColor();
     const QColor colour = InsideColour();
     for (QObject *child : children()) {
         if (child->isWidgetType())

@@ -24,6 +24,8 @@ protected:
 
 private:
     void colourControl(QWidget &control, const QColor &colour) const;
+
+    mutable QColor m_inside; // invalid until asked for, and again when palette or style change
 };
 
 } // namespace platform

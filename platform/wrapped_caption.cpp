@@ -50,15 +50,17 @@ WrappedCaption::~WrappedCaption() = default;
 void WrappedCaption::SetText(const QString &text)
 {
     m_text = text;
+    m_prefix = -1;
     m_layout.reset();
 }
 
 qsizetype WrappedCaption::Prepare(QSize area, const QFont &font)
 {
-    if (m_layout && area == m_area && font == m_font)
+    if (m_prefix >= 0 && area == m_area && font == m_font)
         return m_prefix;
     m_area = area;
     m_font = font;
+    m_layout.reset();
     const qreal lineHeight = QFontMetricsF(font).height();
     const int fitting = std::max(1, static_cast<int>(area.height() / lineHeight));
     const qreal width = std::max(area.width(), 1);
@@ -70,21 +72,29 @@ qsizetype WrappedCaption::Prepare(QSize area, const QFont &font)
                                        probe.setTextOption(wrappingOption());
                                        return createLines(probe, width, fitting + 2) / (fitting + 2.0);
                                    });
+    return m_prefix;
+}
 
-    m_layout = std::make_unique<QTextLayout>(m_prefix == m_text.size() ? m_text : m_text.first(m_prefix), font);
+// The lines to draw, laid out when first drawn at this size.
+void WrappedCaption::layOut()
+{
+    const qreal lineHeight = QFontMetricsF(m_font).height();
+    const int fitting = std::max(1, static_cast<int>(m_area.height() / lineHeight));
+    m_layout = std::make_unique<QTextLayout>(m_prefix == m_text.size() ? m_text : m_text.first(m_prefix), m_font);
     m_layout->setTextOption(wrappingOption());
-    const int created = createLines(*m_layout, width, fitting + 1);
+    const int created = createLines(*m_layout, std::max(m_area.width(), 1), fitting + 1);
     m_lines = std::min(created, fitting);
     m_fits = created <= fitting && m_prefix == m_text.size();
     m_height = 0;
     for (int i = 0; i < m_lines; ++i)
         m_height += m_layout->lineAt(i).height();
-    return m_prefix;
 }
 
 QRect WrappedCaption::Paint(QPainter &painter, const QRect &area, const QFont &font)
 {
     Prepare(area.size(), font);
+    if (!m_layout)
+        layOut();
     const qreal top = m_fits ? area.top() + std::round((area.height() - m_height) / 2) : area.top();
     const QPointF origin(area.left(), top);
     painter.save();

@@ -27,19 +27,21 @@ public:
     const QString &Text() const { return m_text; }
     void SetText(const QString &text);
 
-    // Lays the caption out for an area of that size (kept until the text, size or font changes) and returns the
-    // length of the prefix laid out: every character that can show lies in it.
+    // The length of the prefix that an area of that size shows at most, kept until the text, size or font
+    // changes: every character that can show lies in it.
     qsizetype Prepare(QSize area, const QFont &font);
 
     // Draws the lines that fit with the painter's pen; returns the rectangle that the drawn lines take.
     QRect Paint(QPainter &painter, const QRect &area, const QFont &font);
 
 private:
+    void layOut();
+
     QString m_text;
     std::unique_ptr<QTextLayout> m_layout;
     QSize m_area;
     QFont m_font;
-    qsizetype m_prefix = 0;
+    qsizetype m_prefix = -1; // not yet known
     int m_lines = 0;     // lines drawn
     qreal m_height = 0;  // their height
     bool m_fits = true;  // the whole caption is in those lines
