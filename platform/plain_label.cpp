@@ -5,6 +5,7 @@
 #include "platform/visible_prefix.h"
 
 #include <QEvent>
+#include <QTextBoundaryFinder>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,23 @@ constexpr qsizetype FirstPrefix = 4096;
 QString onScreen(QStringView text)
 {
     return text.toString().replace(u"\r\n"_s, u"\n"_s);
+}
+
+// A prefix's last run without a break opportunity, when it is longer than the label is wide at a pixel a
+// character, starts a line of its own that shows only its beginning: the rest of it changes nothing on screen,
+// and laying it out would cost as much as all the lines of a page.
+qsizetype withoutUnseenRun(QStringView prefix, int width)
+{
+    const qsizetype seen = width + 2;
+    if (prefix.size() <= seen)
+        return prefix.size();
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, prefix.data(), prefix.size());
+    breaks.toEnd();
+    const qsizetype run = std::max<qsizetype>(breaks.toPreviousBoundary(), 0);
+    if (prefix.size() - run <= seen)
+        return prefix.size();
+    const qsizetype cut = run + seen;
+    return prefix[cut - 1].isHighSurrogate() ? cut + 1 : cut;
 }
 
 } // namespace
@@ -46,9 +64,11 @@ double PlainLabel::prefixCoverage(QStringView prefix) const
 void PlainLabel::showPrefix()
 {
     const QRect area = contentsRect();
-    const qsizetype length = VisiblePrefixLength(m_text, FirstPrefix,
-                                                 VisibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
-                                                 [this](QStringView prefix) { return prefixCoverage(prefix); });
+    qsizetype length = VisiblePrefixLength(m_text, FirstPrefix,
+                                           VisibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
+                                           [this](QStringView prefix) { return prefixCoverage(prefix); });
+    if (length < m_text.size())
+        length = withoutUnseenRun(QStringView(m_text).first(length), area.width());
     if (length == m_shown)
         return;
     m_shown = length;

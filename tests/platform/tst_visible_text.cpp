@@ -107,6 +107,8 @@ private slots:
         QTest::newRow("words in a narrow label") << words(60'000) << QSize(120, 300);
         QTest::newRow("a word longer than a line, then lines")
             << u"\r\n"_s + u"ж"_s.repeated(12'000) + u"\r\nвторая строка\r\nтретья"_s << question;
+        QTest::newRow("lines, then a word longer than a screenful")
+            << u"\r\nстрока 1\r\nстрока 2 и слово: "_s + u"l"_s.repeated(100'000) << question;
         QTest::newRow("lines of CR LF across every cut")
             << u"строка 789\r\n"_s.repeated(3'000) << question;
         QTest::newRow("tabs, controls and soft hyphens")
