@@ -3,6 +3,7 @@
 // What a question costs on screen, by the size of its text: from the start of the main window's load to its
 // first paint, and for a resize of the window afterwards. The goal: a question of one line of 50 MB, with or
 // without spaces, within 1.5 times the first paint of an ordinary file, and a resize within 50 ms.
+#include "bench/window_benchmark_main.h"
 #include "bench/windows1251_encoding.h"
 #include "platform/form.h"
 #include "quiz/main_window.h"
@@ -113,15 +114,5 @@ BENCHMARK(BM_Resize)
 
 int main(int argc, char **argv)
 {
-    // Headless unless a display is asked for: QT_QPA_PLATFORM=xcb with DISPLAY set measures real X11 paints.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
