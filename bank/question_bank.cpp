@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 
+#include "platform/large_text.h"
 #include "platform/runtime_error.h"
 
 #include <algorithm>
@@ -38,4 +39,12 @@ void QuestionBank::AppendQuestionLine(int slot, QStringView line)
     out[0] = u'\r';
     out[1] = u'\n';
     std::copy(line.begin(), line.end(), out + 2);
+}
+
+void QuestionBank::ContinueQuestionLine(int slot, QStringView more, qint64 expected)
+{
+    QString &text = m_fields[size_t(index(slot, 0))];
+    if (text.size() + more.size() > text.capacity())
+        platform::ReserveLargeText(text, text.size() + std::max<qint64>(more.size(), expected));
+    text.append(more);
 }

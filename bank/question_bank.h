@@ -25,6 +25,9 @@ public:
     void ReplaceField(int slot, int field, QString text);
     // Field 0 becomes its former text, then CR LF, then the line.
     void AppendQuestionLine(int slot, QStringView line);
+    // Field 0 grows by the rest of the line that the last AppendQuestionLine began, for lines read in pieces;
+    // `expected` is about how much more will come at most, so that the text is not moved while it grows.
+    void ContinueQuestionLine(int slot, QStringView more, qint64 expected);
 
 private:
     static qsizetype index(int slot, int field);

@@ -3,6 +3,7 @@
 #include "bank/question_reader.h"
 
 #include "bank/question_bank.h"
+#include "platform/large_text.h"
 #include "platform/text_file.h"
 
 #include <QString>
@@ -47,47 +48,84 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
 {
     constexpr bool listening = !std::is_same_v<Listener, NoListener>;
     [[maybe_unused]] qint64 number = 0;
+    [[maybe_unused]] QString wholeLine; // a line of several pieces, gathered for the listener
+    [[maybe_unused]] LineReport report;
+
+    // Lines come in pieces, so that a line of any length costs no memory beyond what the bank keeps of it. The
+    // first piece, which tells the line's class, has been read; this takes the rest, handing each piece on.
+    const auto restOfLine = [&](QStringView first, const auto &take) {
+        if constexpr (listening) {
+            report.text = first;
+            if (!stream.AtEndOfLine())
+                wholeLine = first.toString();
+        }
+        [[maybe_unused]] const bool several = !stream.AtEndOfLine();
+        while (!stream.AtEndOfLine()) {
+            const QStringView more = stream.ReadLinePiece();
+            if constexpr (listening)
+                wholeLine.append(more);
+            take(more);
+        }
+        if constexpr (listening) {
+            if (several)
+                report.text = wholeLine;
+            report.end = stream.LastLineEnd();
+        }
+    };
+    const auto skipRestOfLine = [&](QStringView first) { restOfLine(first, [](QStringView) {}); };
+
     while (!stream.AtEndOfStream()) {
-        // A view into the stream's line buffer: only an answer takes a string of its own, at its exact size.
-        QStringView line = stream.ReadLineView();
-        [[maybe_unused]] LineReport report;
+        // A view into the stream's buffer, the whole line or enough of it to tell its kind: only an answer takes
+        // a string of its own.
+        const QStringView line = stream.ReadLinePiece();
         if constexpr (listening)
-            report = LineReport{.number = ++number, .text = line, .end = stream.LastLineEnd()};
+            report = LineReport{.number = ++number};
         // Only a line that begins with "В" can be a header or dropped: one character spares most comparisons.
         const bool ve = !line.isEmpty() && line.front() == HeaderMarker.front();
         if (ve && line.startsWith(HeaderMarker)) {
             if (QuestionCount >= QuestionBank::QuestionCapacity) {
                 if constexpr (listening) {
+                    skipRestOfLine(line);
                     report.use = LineUse::NotRead;
                     report.question = QuestionCount;
                     listener.LineRead(report);
                 }
                 return ReadOutcome{.cut = true};
             }
+            skipRestOfLine(line);
             ++QuestionCount;
             if (onHeader)
                 onHeader(QuestionCount);
             if constexpr (listening)
                 report.use = LineUse::Header;
         } else if (const int answer = AnswerOf(line)) {
+            QString text = line.toString();
+            if (!stream.AtEndOfLine())
+                platform::ReserveLargeText(text, text.size() + stream.CharactersLeft());
+            restOfLine(line, [&text](QStringView more) { text.append(more); });
             if constexpr (listening) {
                 report.use = LineUse::Answer;
                 report.answer = qint8(answer);
                 report.replacedAnswer = !bank.Field(QuestionCount, answer).isEmpty();
             }
-            if (line.endsWith(u'*')) {
+            if (text.endsWith(u'*')) {
                 if constexpr (listening) {
                     report.marked = true;
                     report.replacedMark = !bank.Field(QuestionCount, 5).isEmpty();
                 }
                 bank.ReplaceField(QuestionCount, 5, AnswerNumber(answer));
-                line.chop(1);
+                text.chop(1);
             }
-            bank.ReplaceField(QuestionCount, answer, line.toString());
+            bank.ReplaceField(QuestionCount, answer, std::move(text));
         } else if (!ve || !line.startsWith(DroppedMarker)) {
             bank.AppendQuestionLine(QuestionCount, line);
-        } else if constexpr (listening) {
-            report.use = LineUse::Dropped;
+            restOfLine(line, [&](QStringView more) {
+                bank.ContinueQuestionLine(QuestionCount, more, more.size() + stream.CharactersLeft());
+            });
+        } else {
+            skipRestOfLine(line);
+            if constexpr (listening)
+                report.use = LineUse::Dropped;
         }
         if constexpr (listening) {
             report.question = QuestionCount;

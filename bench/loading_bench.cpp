@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
+#include "bench/window_benchmark_main.h"
 #include "bench/windows1251_encoding.h"
 #include "bank/question_reader.h"
 #include "platform/form.h"
@@ -133,15 +134,5 @@ BENCHMARK(BM_LoadQuestions)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // Headless unless a display is asked for: QT_QPA_PLATFORM=xcb with DISPLAY set measures real X11 paints.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -140,36 +140,52 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    const QStringList reference = ReferenceLines(bytes);
+    QList<platform::LineEnd> ends;
+    const QStringList reference = ReferenceLines(bytes, &ends);
     Require(StreamLines(bytes, chunkSize) == reference, "lines match the reference split");
     Require(StreamLines(bytes, platform::TextStream::DefaultChunkSize) == reference,
             "lines match the reference split in full chunks");
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer, chunkSize);
+    // Read in pieces of a few characters and in whole lines, the bank comes out the same.
+    const auto load = [&bytes](qsizetype chunk, QuestionBank &bank, qint16 &questionCount, QList<qint16> &headers) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        platform::TextStream stream(buffer, chunk);
+        return ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; }).cut;
+    };
     QuestionBank bank;
     qint16 questionCount = 0;
     QList<qint16> headers;
-    const ReadOutcome outcome = ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; });
-    CheckBank(bank, questionCount, headers, outcome.cut);
+    const bool cut = load(chunkSize, bank, questionCount, headers);
+    CheckBank(bank, questionCount, headers, cut);
+    const auto requireSameBank = [&](const QuestionBank &other, const char *rule) {
+        for (int slot = 0; slot <= questionCount; ++slot) {
+            for (int field = 0; field < QuestionBank::FieldCount; ++field)
+                Require(other.Field(slot, field) == bank.Field(slot, field), rule);
+        }
+    };
 
-    buffer.seek(0);
+    QuestionBank whole;
+    qint16 wholeCount = 0;
+    QList<qint16> wholeHeaders;
+    Require(load(platform::TextStream::DefaultChunkSize, whole, wholeCount, wholeHeaders) == cut
+                && wholeCount == questionCount,
+            "the same questions in pieces and whole");
+    requireSameBank(whole, "the same fields in pieces and whole");
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
     platform::TextStream listened(buffer, chunkSize);
     QuestionBank listenedBank;
     qint16 listenedCount = 0;
     Recorder recorder(listenedBank);
     const ReadOutcome listenedOutcome = ReadQuestions(listened, listenedBank, listenedCount, nullptr, recorder);
-    Require(listenedCount == questionCount && listenedOutcome.cut == outcome.cut, "a listener changes no count");
-    for (int slot = 0; slot <= questionCount; ++slot) {
-        for (int field = 0; field < QuestionBank::FieldCount; ++field)
-            Require(listenedBank.Field(slot, field) == bank.Field(slot, field), "a listener changes nothing filed");
-    }
-    QList<platform::LineEnd> ends;
-    const QStringList lines = ReferenceLines(bytes, &ends);
-    Require(recorder.texts == lines.first(recorder.texts.size()), "each line told is the line read");
+    Require(listenedCount == questionCount && listenedOutcome.cut == cut, "a listener changes no count");
+    requireSameBank(listenedBank, "a listener changes nothing filed");
+    Require(recorder.texts == reference.first(recorder.texts.size()), "each line told is the line read");
     Require(recorder.ends == ends.first(recorder.ends.size()), "each line's end is told as it stands");
-    Require(outcome.cut || recorder.texts.size() == lines.size(), "every line is told unless reading stopped");
+    Require(cut || recorder.texts.size() == reference.size(), "every line is told unless reading stopped");
     return 0;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/control.h"
 
+#include "platform/option_button.h"
+#include "platform/plain_label.h"
 #include "platform/twips.h"
 
 #include <QAbstractButton>
@@ -84,12 +86,14 @@ QString Control::Caption() const
 {
     switch (m_kind) {
     case ControlKind::Label:
-        return as<QLabel>()->text();
+        return as<PlainLabel>()->Text();
     case ControlKind::Frame:
         return unescapeMnemonics(as<QGroupBox>()->title());
     case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
+        return as<CheckBox>()->Caption();
     case ControlKind::OptionButton:
+        return as<OptionButton>()->Caption();
+    case ControlKind::CommandButton:
         return unescapeMnemonics(as<QAbstractButton>()->text());
     case ControlKind::ComboBox:
         return as<QComboBox>()->currentText();
@@ -105,7 +109,7 @@ void Control::SetCaption(const QString &caption)
 {
     switch (m_kind) {
     case ControlKind::Label:
-        as<QLabel>()->setText(caption);
+        as<PlainLabel>()->SetText(caption);
         if (m_autoSize) {
             const QSize size = m_widget->sizeHint();
             m_width = PixelsToTwips(size.width());
@@ -117,8 +121,12 @@ void Control::SetCaption(const QString &caption)
         as<QGroupBox>()->setTitle(escapeMnemonics(caption));
         break;
     case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
+        as<CheckBox>()->SetCaption(caption);
+        break;
     case ControlKind::OptionButton:
+        as<OptionButton>()->SetCaption(caption);
+        break;
+    case ControlKind::CommandButton:
         as<QAbstractButton>()->setText(escapeMnemonics(caption));
         break;
     case ControlKind::ComboBox:

@@ -4,15 +4,15 @@
 
 #include "platform/accessibility.h"
 #include "platform/command_button.h"
+#include "platform/frame.h"
+#include "platform/option_button.h"
+#include "platform/plain_label.h"
 #include "platform/progress_bar.h"
 #include "platform/status_bar.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -34,15 +34,6 @@ QFont MakeFont(const FontDesign &design, const QFont &base)
 
 namespace {
 
-// An option button answers to a click anywhere on its area, not just on its circle and caption.
-class OptionButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
 QComboBox *makeComboBox(QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
@@ -59,17 +50,16 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent)
 {
     switch (kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
+        auto *label = new PlainLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setAutoFillBackground(true);
         return label;
     }
     case ControlKind::Frame:
-        return new QGroupBox(parent);
+        return new Frame(parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(parent);
+        return new CheckBox(parent);
     case ControlKind::CommandButton:
         return new CommandButton(parent);
     case ControlKind::OptionButton:

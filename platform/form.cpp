@@ -5,6 +5,7 @@
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,8 +26,11 @@ Form::Form(const FormDesign &design)
     setFont(MakeFont(design.font, font()));
     const QSize client(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     if (design.border == BorderStyle::FixedDialog) {
-        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                       | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+        // Neither minimise nor maximise; and, as on the classic desktop, a dialog without a caption has no title
+        // bar at all.
+        Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint;
+        flags |= design.caption.isEmpty() ? Qt::FramelessWindowHint : Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        setWindowFlags(flags);
         setFixedSize(client);
     } else {
         resize(client);
@@ -56,10 +60,8 @@ void Form::showModeless()
 {
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(PlaceWindow(QSize(TwipsToPixels(Width()), TwipsToPixels(Height())), screen->availableGeometry()));
     }
     // Left to Qt, the first focus would go to the first control created, whatever its tab index.
     if (!focusWidget()) {

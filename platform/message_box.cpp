@@ -3,8 +3,11 @@
 #include "platform/message_box.h"
 
 #include "platform/app_info.h"
+#include "platform/wrapped_caption.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -20,6 +23,21 @@ bool answerOnStandardError()
 {
     static const bool answer = qEnvironmentVariable("TAVRELO_ANSWER_MESSAGE_BOXES") == u"1"_s;
     return answer;
+}
+
+// The widest that a message box lays its text out, on any screen.
+constexpr int WidestText = 1000;
+
+// A box taller than the screen shows no more: the box gets only as much of the text as fills the screen at its
+// widest, so a message naming an answer of megabytes cannot stall the program.
+QString shownText(const QString &text)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return text;
+    WrappedCaption caption;
+    caption.SetText(text);
+    return text.first(caption.Prepare(QSize(WidestText, screen->availableGeometry().height()), QApplication::font()));
 }
 } // namespace
 
@@ -51,7 +69,7 @@ void MsgBox(const QString &text, MessageIcon icon, const QString &title)
         return;
     }
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    message.title, message.text, QMessageBox::Ok);
+                    message.title, shownText(message.text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

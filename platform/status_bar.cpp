@@ -8,10 +8,16 @@
 #include <QLabel>
 #include <QSizeGrip>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 constexpr int PanelGap = 2;      // pixels between panels
 constexpr int PanelPadding = 12; // pixels around a panel's text
+// Each panel is sunk into the bar with a margin of the bar's own colour above and below it, so that its whole
+// border shows, the lower edge included.
+constexpr int PanelTop = 2;
+constexpr int PanelBottomMargin = 1;
 } // namespace
 
 StatusBar::StatusBar(QWidget *window) : QWidget(window), m_grip(new QSizeGrip(this))
@@ -21,14 +27,14 @@ StatusBar::StatusBar(QWidget *window) : QWidget(window), m_grip(new QSizeGrip(th
     dock();
 }
 
-void StatusBar::AddPanel(const QString &text, PanelSize size, float minWidth)
+void StatusBar::AddPanel(const QString &text, PanelSize size, float minWidth, float designWidth)
 {
     auto *label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setText(text);
     label->setIndent(PanelGap);
-    m_panels.append({label, size, TwipsToPixels(minWidth)});
+    m_panels.append({label, size, TwipsToPixels(minWidth), TwipsToPixels(designWidth)});
     layoutPanels();
 }
 
@@ -39,7 +45,7 @@ QString StatusBar::PanelText(int panel) const
 
 float StatusBar::PanelWidth(int panel) const
 {
-    return PixelsToTwips(m_panels.at(panel).label->width());
+    return PixelsToTwips(m_panels.at(panel).width);
 }
 
 bool StatusBar::eventFilter(QObject *watched, QEvent *event)
@@ -62,31 +68,32 @@ void StatusBar::dock()
     setGeometry(0, window->height() - height, window->width(), height);
 }
 
+int StatusBar::contentsWidth(const Panel &panel) const
+{
+    const int text = panel.label->fontMetrics().horizontalAdvance(panel.label->text()) + PanelPadding;
+    return std::max({panel.minWidth, panel.designWidth, text});
+}
+
 void StatusBar::layoutPanels()
 {
     // The size grip keeps a square of the bar's height at the right end.
     const int gripSize = height();
     m_grip->setGeometry(width() - gripSize, 0, gripSize, gripSize);
 
-    int fixed = 0;
+    int rest = width() - gripSize;
     int springs = 0;
     for (const Panel &panel : std::as_const(m_panels)) {
         if (panel.size == PanelSize::Contents)
-            fixed += std::max(panel.minWidth, panel.label->fontMetrics().horizontalAdvance(panel.label->text())
-                                                  + PanelPadding);
+            rest -= contentsWidth(panel);
         else
             ++springs;
     }
-    const int rest = width() - gripSize - fixed - PanelGap * static_cast<int>(m_panels.size());
     int x = 0;
-    for (const Panel &panel : std::as_const(m_panels)) {
-        int w = panel.minWidth;
-        if (panel.size == PanelSize::Contents)
-            w = std::max(w, panel.label->fontMetrics().horizontalAdvance(panel.label->text()) + PanelPadding);
-        else if (springs > 0)
-            w = std::max(w, rest / springs);
-        panel.label->setGeometry(x, PanelGap, w, height() - PanelGap);
-        x += w + PanelGap;
+    for (Panel &panel : m_panels) {
+        panel.width = panel.size == PanelSize::Contents ? contentsWidth(panel)
+                                                        : std::max(panel.minWidth, springs ? rest / springs : 0);
+        panel.label->setGeometry(x, PanelTop, panel.width - PanelGap, height() - PanelTop - PanelBottomMargin);
+        x += panel.width;
     }
 }
 

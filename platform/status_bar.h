@@ -20,11 +20,13 @@ public:
     explicit StatusBar(QWidget *window);
     Q_DISABLE_COPY_MOVE(StatusBar)
 
-    // A panel never narrower than minWidth twips; Contents panels fit their text, Spring panels share the rest.
-    void AddPanel(const QString &text, PanelSize size, float minWidth = 1440);
+    // A panel never narrower than minWidth twips. A Contents panel fits its text: designWidth is the width its text
+    // takes in the design's font, which may be missing here, so it grows only when the font at hand needs more.
+    // Spring panels share what the Contents panels and the size grip leave.
+    void AddPanel(const QString &text, PanelSize size, float minWidth = 1440, float designWidth = 0);
     int PanelCount() const { return static_cast<int>(m_panels.size()); }
     QString PanelText(int panel) const;
-    float PanelWidth(int panel) const; // twips
+    float PanelWidth(int panel) const; // twips, the gap to the next panel included
 
     static constexpr float DockedHeight = 300; // twips
 
@@ -37,9 +39,12 @@ private:
         QLabel *label;
         PanelSize size;
         int minWidth; // pixels
+        int designWidth; // pixels
+        int width = 0; // pixels, as laid out
     };
     void dock();
     void layoutPanels();
+    int contentsWidth(const Panel &panel) const;
 
     QList<Panel> m_panels;
     QSizeGrip *m_grip;

@@ -8,9 +8,27 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform {
+namespace {
+
+// The first CR or LF in [begin, end), else end. memchr scans a long line many bytes at a time; the windows, small
+// at first and doubling, keep a search for one terminator from running far past the other.
+const char *firstLineEnd(const char *begin, const char *end)
+{
+    for (qsizetype window = 64; begin < end; begin += window, window *= 2) {
+        const char *to = begin + std::min<qsizetype>(window, end - begin);
+        const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', size_t(to - begin)));
+        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', size_t((lf ? lf : to) - begin)));
+        if (cr || lf)
+            return cr ? cr : lf;
+    }
+    return end;
+}
+
+} // namespace
 
 bool FileExists(const QString &path)
 {
@@ -18,12 +36,13 @@ bool FileExists(const QString &path)
 }
 
 TextStream::TextStream(QIODevice &device, qsizetype chunkSize)
-    : m_device(&device), m_chunkSize(qMax<qsizetype>(chunkSize, 1))
+    : m_device(&device), m_chunkSize(qMax<qsizetype>(chunkSize, 1)), m_pieceSize(qMax(m_chunkSize, MinimumPiece))
 {
 }
 
 TextStream::TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize)
-    : m_owned(std::move(owned)), m_device(m_owned.get()), m_chunkSize(chunkSize)
+    : m_owned(std::move(owned)), m_device(m_owned.get()), m_chunkSize(chunkSize),
+      m_pieceSize(qMax(m_chunkSize, MinimumPiece))
 {
 }
 
@@ -59,14 +78,21 @@ bool TextStream::AtEndOfStream()
     return m_pos == m_buffer.size() && !fill();
 }
 
-QStringView TextStream::takeLine(qsizetype end, qsizetype next)
+QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
 {
     const qsizetype length = end - m_pos;
-    if (qsizetype(m_line.size()) < length)
-        m_line.resize(size_t(qMax(length, 2 * qsizetype(m_line.size()))));
-    DecodeWindows1251(QByteArrayView(m_buffer.constData() + m_pos, length), m_line.data());
-    m_pos = m_scan = next;
-    return QStringView(m_line.data(), length);
+    if (qsizetype(m_piece.size()) < length)
+        m_piece.resize(size_t(qMax(length, 2 * qsizetype(m_piece.size()))));
+    DecodeWindows1251(QByteArrayView(m_buffer.constData() + m_pos, length), m_piece.data());
+    m_pos = next;
+    m_scan = std::max(m_scan, next); // a piece leaves the bytes after it scanned
+    m_lineEnded = endsLine;
+    return QStringView(m_piece.data(), length);
+}
+
+qint64 TextStream::CharactersLeft() const
+{
+    return m_buffer.size() - m_pos + (m_device ? m_device->bytesAvailable() : 0);
 }
 
 QString TextStream::ReadLine()
@@ -76,24 +102,40 @@ QString TextStream::ReadLine()
 
 QStringView TextStream::ReadLineView()
 {
-    if (AtEndOfStream())
-        throw InputPastEndOfFile();
+    const QStringView first = ReadLinePiece();
+    if (m_lineEnded)
+        return first;
+    m_line.assign(first.utf16(), first.utf16() + first.size());
+    while (!m_lineEnded) {
+        const QStringView piece = ReadLinePiece();
+        m_line.insert(m_line.end(), piece.utf16(), piece.utf16() + piece.size());
+    }
+    return QStringView(m_line.data(), qsizetype(m_line.size()));
+}
+
+QStringView TextStream::ReadLinePiece()
+{
+    if (AtEndOfStream()) {
+        if (m_lineEnded)
+            throw InputPastEndOfFile();
+        return take(m_pos, m_pos, true); // the line's last piece ended right at the end of the file
+    }
     for (;;) {
         const char *data = m_buffer.constData();
         const qsizetype size = m_buffer.size();
-        qsizetype i = m_scan;
-        while (i < size && data[i] != '\r' && data[i] != '\n')
-            ++i;
+        const qsizetype i = firstLineEnd(data + m_scan, data + size) - data;
         m_scan = i;
         if (i == size) {
             if (m_deviceAtEnd)
-                return takeLine(size, size); // the last line has no terminator
+                return take(size, size, true); // the last line has no terminator
+            if (size - m_pos >= m_pieceSize)
+                return take(m_pos + m_pieceSize, m_pos + m_pieceSize, false);
         } else if (data[i] == '\n') {
-            return takeLine(i, i + 1);
+            return take(i, i + 1, true);
         } else if (i + 1 < size) {
-            return takeLine(i, data[i + 1] == '\n' ? i + 2 : i + 1);
+            return take(i, data[i + 1] == '\n' ? i + 2 : i + 1, true);
         } else if (m_deviceAtEnd) {
-            return takeLine(i, i + 1);
+            return take(i, i + 1, true);
         }
         // No terminator yet, or a CR at the end of the buffer whose LF may come in the next chunk.
         fill();
@@ -120,8 +162,10 @@ void TextStream::Close()
     m_device = nullptr;
     m_deviceAtEnd = true;
     m_buffer.clear();
+    m_piece.clear();
     m_line.clear();
     m_pos = m_scan = 0;
+    m_lineEnded = true;
 }
 
 std::unique_ptr<TextStream> OpenTextFile(const QString &path)

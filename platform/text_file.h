@@ -21,9 +21,9 @@ enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
 bool FileExists(const QString &path);
 
 // Reads Windows-1251 text line by line, in one pass over its device and with no more in memory than a chunk
-// and the longest line. A line ends at CR LF, a lone LF or a lone CR; the terminator is not part of it, a
-// terminator at the very end adds no empty line, and a last line without one is still read. Every other byte,
-// NUL included, is a character.
+// and the longest line, or no more than a few chunks when lines are read in pieces. A line ends at CR LF, a
+// lone LF or a lone CR; the terminator is not part of it, a terminator at the very end adds no empty line, and
+// a last line without one is still read. Every other byte, NUL included, is a character.
 class TextStream final {
 public:
     static constexpr qsizetype DefaultChunkSize = 64 * 1024;
@@ -42,6 +42,19 @@ public:
     // The terminator of the line just read, valid until the next call that reads; None for a last line without one.
     LineEnd LastLineEnd() const;
 
+    // A line in pieces, for a reader whose memory must not grow with the longest line: the next piece of the
+    // line begun, or the first piece of the next line when the last piece ended its line (past the end:
+    // InputPastEndOfFile). A piece holds the whole rest of the line or a chunk of it, and never fewer than
+    // MinimumPiece characters, so a first piece shows every marker that a line can begin with. The view lasts
+    // until the next read.
+    QStringView ReadLinePiece();
+    // Whether the last piece read ended its line.
+    bool AtEndOfLine() const { return m_lineEnded; }
+    // At most this many characters are still to come (all there are, for a file): room for the rest of a line.
+    qint64 CharactersLeft() const;
+
+    static constexpr qsizetype MinimumPiece = 16;
+
     // Releases the device (closing it if the stream owns it); the stream is then at its end.
     void Close();
 
@@ -50,16 +63,19 @@ private:
     TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize);
 
     bool fill();
-    QStringView takeLine(qsizetype end, qsizetype next);
+    QStringView take(qsizetype end, qsizetype next, bool endsLine);
 
     std::unique_ptr<QIODevice> m_owned;
     QIODevice *m_device;
     const qsizetype m_chunkSize;
+    const qsizetype m_pieceSize;
     QByteArray m_buffer;
-    std::vector<char16_t> m_line; // the decoded current line
-    qsizetype m_pos = 0;  // first byte of the current line
+    std::vector<char16_t> m_piece; // the decoded current piece
+    std::vector<char16_t> m_line;  // a line gathered from its pieces, for ReadLineView
+    qsizetype m_pos = 0;  // first byte of the current piece
     qsizetype m_scan = 0; // bytes before this one hold no terminator of the current line
     bool m_deviceAtEnd = false;
+    bool m_lineEnded = true;
 };
 
 // Opens an existing file for reading, never creating it. Raises FileNotFound when there is no such file,

@@ -77,6 +77,6 @@ const platform::FormDesign &MainWindowDesign()
 
 void AddMainWindowStatusPanels(platform::StatusBar &bar)
 {
-    bar.AddPanel(u"Tavrelo 1.0.0 "_s, platform::StatusBar::PanelSize::Contents, 1440);
+    bar.AddPanel(u"Tavrelo 1.0.0 "_s, platform::StatusBar::PanelSize::Contents, 1440, 1755);
     bar.AddPanel(QString(), platform::StatusBar::PanelSize::Spring, 1440);
 }

@@ -9,17 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The bank keeps CR LF between the lines of a question; on screen each one starts a new line.
-QString displayText(const QString &stored)
-{
-    QString text = stored;
-    return text.replace(u"\r\n"_s, u"\n"_s);
-}
-
-} // namespace
-
 void MainWindow::ShowQuestion(qint16 index)
 {
     if (index > 1) {
@@ -50,7 +39,7 @@ void MainWindow::ShowQuestion(qint16 index)
     }
 
     control(u"MainFrame").SetCaption(u"Question #"_s + QString::number(index));
-    control(u"qQuestion").SetCaption(displayText(field(0)));
+    control(u"qQuestion").SetCaption(field(0));
 
     // All four answer buttons come to exist at the first display, so that every later question finds one for
     // each of its answers.

@@ -5,6 +5,7 @@
 #include "platform/form.h"
 #include "quiz/main_window.h"
 #include "startup/logo.h"
+#include "startup/splash_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -42,15 +43,19 @@ std::unique_ptr<QApplication> startWindowRuntime(int &argc, char **argv)
 
 } // namespace
 
-int Run(int &argc, char **argv)
+int Run(int &argc, char **argv, FirstWindow first)
 {
     const std::unique_ptr<QApplication> app = startWindowRuntime(argc, argv);
     // The program ends when its last window is unloaded, which the window layer tells the application.
     app->setQuitOnLastWindowClosed(false);
     app->setWindowIcon(QIcon(LogoPicture()));
 
-    platform::Forms<MainWindow>::Load();
-    platform::Forms<MainWindow>::Show();
+    if (first == FirstWindow::Splash) {
+        platform::Forms<frmSplash>::Show();
+    } else {
+        platform::Forms<MainWindow>::Load();
+        platform::Forms<MainWindow>::Show();
+    }
     return app->exec();
 }
 

@@ -58,9 +58,6 @@ frmSplash::frmSplash() : platform::Form(Design)
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
-    // The style draws the frame's inside a shade off the window colour: the labels let it show through.
-    for (const QStringView label : {u"lblWarning", u"lblVersion", u"lblProductName"})
-        controls().Get(label).widget()->setAutoFillBackground(false);
     controls().Get(u"imgLogo").as<QLabel>()->setPixmap(LogoPicture());
     controls().Get(u"Frame1").widget()->installEventFilter(this);
 }

@@ -61,12 +61,13 @@ struct Loaded {
 };
 
 // Reads the bytes as the program does, or with a listener, which must not change what is filed.
-Loaded Load(const QByteArray &bytes, bool listening = false)
+Loaded Load(const QByteArray &bytes, bool listening = false,
+            qsizetype chunkSize = platform::TextStream::DefaultChunkSize)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer);
+    platform::TextStream stream(buffer, chunkSize);
     QuestionBank bank;
     Loaded loaded;
     const auto onHeader = [&](qint16 n) { loaded.headers << n; };
@@ -94,6 +95,8 @@ private slots:
     void lineReports();
     void capacity_data();
     void capacity();
+    void linesInPieces_data();
+    void linesInPieces();
 };
 
 void TestQuestionReader::lineClasses_data()
@@ -277,6 +280,38 @@ void TestQuestionReader::capacity()
         QCOMPARE(loaded.reports.last(), questions > 1000 ? u"3001 CRLF not read q1000"_s
                                                          : QString::number(3 * filed) + u" none answer q"_s
                                                              + QString::number(filed) + u" B marked"_s);
+    }
+}
+
+void TestQuestionReader::linesInPieces_data()
+{
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::newRow("pieces of the least size") << qsizetype(1);
+    QTest::newRow("pieces of 17") << qsizetype(17);
+    QTest::newRow("lines shorter than a piece") << platform::TextStream::DefaultChunkSize;
+}
+
+// Lines of every class, many pieces long when read in small chunks, come out as when read whole.
+void TestQuestionReader::linesInPieces()
+{
+    QFETCH(qsizetype, chunkSize);
+    const QString tail = u"длинный хвост строки, много длиннее одного куска"_s.repeated(3);
+    const QStringList lines{u"до первого вопроса "_s + tail, Header + u" 1 "_s + tail, u"текст "_s + tail,
+                            u"Ве "_s + tail, u"B)"_s + tail + u"*"_s, u"C)"_s + tail + u"*x"_s,
+                            u"ещё текст"_s, Header, u"D)"_s + tail};
+    for (const bool listening : {false, true}) {
+        const Loaded loaded = Load(File(lines), listening, chunkSize);
+        if (listening)
+            QCOMPARE(loaded.texts, lines); // a listener hears every line whole, however many pieces it came in
+        QCOMPARE(loaded.count, 2);
+        QCOMPARE(loaded.filled, (QStringList{
+                                    u"0.0=\r\nдо первого вопроса "_s + tail,
+                                    u"1.0=\r\nтекст "_s + tail + u"\r\nещё текст"_s,
+                                    u"1.2=B)"_s + tail,
+                                    u"1.3=C)"_s + tail + u"*x"_s,
+                                    u"1.5=2"_s,
+                                    u"2.4=D)"_s + tail,
+                                }));
     }
 }
 

@@ -98,6 +98,8 @@ private slots:
     void crLfAcrossChunks_data();
     void crLfAcrossChunks();
     void longLineFromFile();
+    void linesInPieces_data();
+    void linesInPieces();
     void readPastEnd();
     void closeEndsTheStream();
     void deviceFailure_data();
@@ -247,6 +249,44 @@ void TestTextFile::longLineFromFile()
     QCOMPARE(line.at(500000), QChar(0));
     QCOMPARE(stream->ReadLine(), u"b"_s);
     QVERIFY(stream->AtEndOfStream());
+}
+
+void TestTextFile::linesInPieces_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    const QByteArray x16(TextStream::MinimumPiece, 'x');
+    const QString s16 = QString::fromLatin1(x16);
+    QTest::newRow("shorter than a piece") << QByteArray("ab\r\ncd") << QStringList{u"ab"_s, u"cd"_s};
+    QTest::newRow("exactly a piece, then CR LF") << x16 + "\r\n" << QStringList{s16};
+    QTest::newRow("two pieces and a bit") << x16 + x16 + "y\rz" << QStringList{s16 + s16 + u"y"_s, u"z"_s};
+    QTest::newRow("pieces to the very end, no terminator") << x16 + x16 << QStringList{s16 + s16};
+    QTest::newRow("CR LF right after a piece") << x16 + "\r\n\r\n" << QStringList{s16, QString()};
+}
+
+// With chunks of one byte every line comes in pieces of MinimumPiece characters, but its last one.
+void TestTextFile::linesInPieces()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    TextStream stream(buffer, 1);
+    QStringList lines;
+    while (!stream.AtEndOfStream()) {
+        QString line;
+        for (;;) {
+            const QStringView piece = stream.ReadLinePiece();
+            line += piece;
+            if (stream.AtEndOfLine())
+                break;
+            QCOMPARE(piece.size(), TextStream::MinimumPiece);
+        }
+        lines << line;
+    }
+    QCOMPARE(lines, expected);
+    QCOMPARE(ErrorOf([&] { stream.ReadLinePiece(); }), 62);
 }
 
 void TestTextFile::readPastEnd()

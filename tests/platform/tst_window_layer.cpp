@@ -8,8 +8,12 @@
 #include "platform/form.h"
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
+#include "platform/window_placement.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -135,6 +139,29 @@ private slots:
         QCOMPARE(option.widget()->pos(), QPoint(7, 7));
     }
 
+    void windowsAreCentredOrKeptOnScreen_data()
+    {
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("topLeft");
+        const QRect screen(0, 0, 1280, 1024);
+        const QRect besidePanel(0, 30, 1280, 994);
+        QTest::newRow("fits: centred") << QSize(729, 611) << screen << QPoint(275, 206);
+        QTest::newRow("centred in the free area") << QSize(729, 611) << besidePanel << QPoint(275, 221);
+        QTest::newRow("exactly as tall") << QSize(400, 994) << besidePanel << QPoint(440, 30);
+        QTest::newRow("1366 x 768 at 1.5: too tall") << QSize(729, 611) << QRect(0, 0, 910, 512) << QPoint(90, 0);
+        QTest::newRow("too wide") << QSize(1000, 300) << QRect(100, 0, 800, 600) << QPoint(100, 150);
+        QTest::newRow("too large") << QSize(2000, 2000) << QRect(10, 20, 800, 600) << QPoint(10, 20);
+    }
+
+    void windowsAreCentredOrKeptOnScreen()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(platform::PlaceWindow(outer, available), topLeft);
+    }
+
     void captionsArePlainText_data()
     {
         QTest::addColumn<QString>("name");
@@ -163,6 +190,28 @@ private slots:
         } else {
             QCOMPARE(c.as<QAbstractButton>()->text(), shown);
         }
+    }
+
+    // A long caption takes as many whole lines as the check box's height holds, and no more.
+    void checkBoxCaptionWraps()
+    {
+        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Check");
+        c.SetHeight(600);
+        c.SetCaption(u"one two three four five six seven eight nine ten eleven twelve thirteen fourteen"_s);
+        const QImage picture = c.widget()->grab().toImage();
+        int first = picture.height(), last = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 20; x < picture.width(); ++x) { // past the box
+                if (qGray(picture.pixel(x, y)) < 128) {
+                    first = std::min(first, y);
+                    last = y;
+                    break;
+                }
+            }
+        }
+        const QFontMetrics metrics = c.widget()->fontMetrics();
+        QVERIFY(c.widget()->height() / metrics.height() >= 2);
+        QCOMPARE((last - first) / metrics.lineSpacing() + 1, c.widget()->height() / metrics.height());
     }
 
     void autoSizedLabelTakesItsTextsSize()
@@ -295,6 +344,36 @@ private slots:
         QCOMPARE(recorder.messages().at(0).title, u"Tavrelo"_s);
         QCOMPARE(recorder.messages().at(1).icon, platform::MessageIcon::Critical);
         QCOMPARE(recorder.messages().at(1).title, u"Other"_s);
+    }
+
+    void messageBoxesShowAsMuchAsTheScreenHolds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");
+        const QString head = u"Увы, неправильно. Правильный ответ :\r\n"_s;
+        QTest::newRow("ordinary message") << head + u"B) Волга"_s << true;
+        QTest::newRow("answer of 5 MB of words") << head + u"B) "_s + u"слово "_s.repeated(900'000) << false;
+        QTest::newRow("answer of 5 MB without a space") << head + u"B) "_s + u"ы"_s.repeated(5'000'000) << false;
+    }
+
+    // A box on screen, closed as soon as it is up: it holds the text's beginning, at most a screenful.
+    void messageBoxesShowAsMuchAsTheScreenHolds()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        platform::MsgBox(text, platform::MessageIcon::Critical);
+        QVERIFY(text.startsWith(shown));
+        if (whole)
+            QCOMPARE(shown, text);
+        else
+            QVERIFY2(shown.size() < 100'000, qPrintable(QString::number(shown.size())));
     }
 
     void runTimeErrorEndsTheProgramAfterItsMessage()

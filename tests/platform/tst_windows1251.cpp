@@ -14,6 +14,7 @@ private slots:
     void everyByte();
     void oneCharacterPerByte();
     void encodeRoundTrip();
+    void runsOfEveryKindAtEveryOffset();
 };
 
 void TestWindows1251::everyByte_data()
@@ -59,6 +60,26 @@ void TestWindows1251::encodeRoundTrip()
         QCOMPARE(platform::Windows1251ToUnicode(uchar(*byte)), char16_t(ch));
     }
     QCOMPARE(encodable, 256); // every byte, and nothing else
+}
+
+// Russian text decodes sixteen bytes at a time where no byte lies in 0x80..0xBF: runs of letters, ASCII and
+// the irregular block, cut at every offset, must come out as byte by byte.
+void TestWindows1251::runsOfEveryKindAtEveryOffset()
+{
+    QByteArray bytes;
+    for (int run = 0; run < 40; ++run) {
+        for (int i = 0; i < 5 + run % 23; ++i) {
+            const int kind = run % 3;
+            bytes.append(char(kind == 0 ? 0xC0 + (run * 7 + i) % 64 : kind == 1 ? (run + i) % 128 : 0x80 + i % 64));
+        }
+    }
+    for (qsizetype offset = 0; offset < 17; ++offset) {
+        const QByteArrayView part = QByteArrayView(bytes).sliced(offset);
+        const QString text = platform::DecodeWindows1251(part);
+        QCOMPARE(text.size(), part.size());
+        for (qsizetype i = 0; i < part.size(); ++i)
+            QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(part.at(i)))));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestWindows1251)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -41,6 +42,21 @@ QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts)
     for (int k = 1; k <= answerCounts.size(); ++k)
         questions << NumberedQuestions(k, answerCounts[k - 1]).last();
     return questions;
+}
+
+bool IsFixedDialog(const QWidget &window)
+{
+    const Qt::WindowFlags flags = window.windowFlags();
+    return window.windowType() == Qt::Dialog && !(flags & Qt::WindowMinimizeButtonHint)
+        && !(flags & Qt::WindowMaximizeButtonHint) && window.minimumSize() == window.size()
+        && window.maximumSize() == window.size();
+}
+
+bool IsCentred(const platform::Form &window)
+{
+    const QRect area = window.screen()->availableGeometry();
+    const QRect outer(window.frameGeometry().topLeft(), QSize(qRound(window.Width() / 15), qRound(window.Height() / 15)));
+    return qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1;
 }
 
 static QString dataFileName()

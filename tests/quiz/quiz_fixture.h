@@ -48,6 +48,11 @@ QList<Question> NumberedQuestions(int n, int answers = 4);
 
 // Questions "Question k" with answerCounts[k - 1] answers each, the first one marked right.
 QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts);
+// A fixed dialog: no minimise or maximise button, and a size that cannot change.
+bool IsFixedDialog(const QWidget &window);
+
+// A shown window whose outer size, as the program counts it, is centred on its screen's free area.
+bool IsCentred(const platform::Form &window);
 
 // Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
 void WriteDataFile(const QStringList &lines);

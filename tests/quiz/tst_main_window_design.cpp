@@ -6,7 +6,10 @@
 #include "platform/status_bar.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -61,6 +64,27 @@ private slots:
         QVERIFY(w.font().families().startsWith(u"Verdana"_s));
         QCOMPARE(w.font().pointSizeF(), 8.25);
         QCOMPARE(w.font().weight(), QFont::Normal);
+        // A normal window, sizable, with minimise and maximise buttons.
+        QCOMPARE(w.windowType(), Qt::Window);
+        QVERIFY(w.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        QVERIFY(!w.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        QVERIFY(w.minimumSize() != w.maximumSize());
+    }
+
+    // Centred on the screen's free area where it fits; a screen too low for it gets its title bar at the top.
+    void placedOnScreen()
+    {
+        QuizWindow quiz;
+        MainWindow &w = quiz.window();
+        const QRect area = w.screen()->availableGeometry();
+        const QSize outer(qRound(w.Width() / 15), qRound(w.Height() / 15));
+        const QRect placed(w.frameGeometry().topLeft(), outer);
+        QVERIFY(area.width() >= outer.width());
+        QVERIFY(qAbs(placed.center().x() - area.center().x()) <= 1);
+        if (area.height() >= outer.height())
+            QVERIFY(qAbs(placed.center().y() - area.center().y()) <= 1);
+        else
+            QCOMPARE(placed.top(), area.top());
     }
 
     void controls_data()
@@ -84,7 +108,7 @@ private slots:
         row("qList", "MainFrame", QString(), {9000, 6840, 870, 315});
         row("bPrevious", "MainFrame", u"<<"_s, {8400, 6840, 495, 315});
         row("bCheck", "MainFrame", u"Я прав?"_s, {240, 6840, 1695, 375});
-        row("qQuestion", "MainFrame", u"\nQuestion 1"_s, {240, 480, 9975, 2535}, 9.75);
+        row("qQuestion", "MainFrame", u"\r\nQuestion 1"_s, {240, 480, 9975, 2535}, 9.75);
         row("LabelRate", "MainWindow", u"0%"_s, {9840, 120, 855, 375}, 12, true);
         row("LabelWrong", "MainWindow", u"Неправильных: 0"_s, {7680, 600, 2895, 375}, 9.75, true);
         row("LabelRight", "MainWindow", u"Правильных: 0"_s, {4560, 600, 2895, 255}, 9.75, true);
@@ -133,8 +157,25 @@ private slots:
         };
         QCOMPARE(text(u"LabelWrong"), QColor(192, 0, 0));
         QCOMPARE(text(u"LabelRight"), QColor(0, 128, 0));
-        QCOMPARE(text(u"LabelRate"), quiz.window().palette().color(QPalette::Light));
         QCOMPARE(text(u"LabelTotal"), quiz.window().palette().color(QPalette::WindowText));
+    }
+
+    // The desktop's 3D-highlight colour, white in the standard colours: on screen, the rate is drawn in white.
+    void rateIsWhiteInTheStandardColours()
+    {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QuizWindow quiz;
+        QWidget &rate = *quiz.control(u"LabelRate").widget();
+        QCOMPARE(rate.palette().color(QPalette::WindowText), QColor(Qt::white));
+        const QImage picture = rate.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int white = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                white += picture.pixel(x, y) == qRgb(255, 255, 255);
+        }
+        QApplication::setPalette(saved);
+        QVERIFY2(white > 20, "the text \"0%\" in white");
     }
 
     void hiddenPatternAndCheckBoxes()
@@ -146,6 +187,11 @@ private slots:
         QCOMPARE(rect(pattern), (Rect{360, 3360, 9975, 375}));
         QVERIFY(!quiz.control(u"showMessage").Value());
         QVERIFY(!quiz.control(u"showRight").Value());
+        // The first layout, when the window is first shown, has already stretched the answer buttons.
+        for (int j = 1; j <= 4; ++j) {
+            QCOMPARE(quiz.answer(j).Width(), 9935.0f);
+            QCOMPARE(quiz.answer(j).widget()->width(), 662);
+        }
         // Answer buttons are made from the pattern: same container and font.
         QCOMPARE(quiz.answer(1).widget()->parentWidget(), pattern.widget()->parentWidget());
         QCOMPARE(quiz.answer(4).widget()->font(), pattern.widget()->font());
@@ -180,17 +226,19 @@ private slots:
         QCOMPARE(bar->PanelCount(), 2);
         QCOMPARE(bar->PanelText(0), u"Tavrelo 1.0.0 "_s);
         QCOMPARE(bar->PanelText(1), QString());
-        QVERIFY(bar->PanelWidth(0) >= 1440);
-        QVERIFY(bar->PanelWidth(0) >= 15.0f * bar->fontMetrics().horizontalAdvance(bar->PanelText(0)));
-        QVERIFY(bar->PanelWidth(1) >= 1440);
+        // At the start size: the text's width in the design's font, and the rest up to the size grip.
+        QCOMPARE(bar->PanelWidth(0), 1755.0f);
+        QCOMPARE(bar->PanelWidth(1), 8760.0f);
         const auto docked = [&] {
             QCOMPARE(bar->geometry(), QRect(0, quiz.window().height() - 20, quiz.window().width(), 20));
-            QVERIFY(bar->PanelWidth(0) + bar->PanelWidth(1) <= 15.0f * bar->width());
-            QVERIFY(bar->PanelWidth(0) + bar->PanelWidth(1) >= 15.0f * (bar->width() - 30));
+            QCOMPARE(bar->PanelWidth(0) + bar->PanelWidth(1), 15.0f * (bar->width() - bar->height()));
         };
         docked();
         quiz.window().resize(900, 700);
         docked();
+        QCOMPARE(bar->PanelWidth(0), 1755.0f);
+        quiz.window().resize(150, 700);
+        QCOMPARE(bar->PanelWidth(1), 1440.0f); // never narrower, even when the bar is
     }
 
     void layoutWorkedExample()

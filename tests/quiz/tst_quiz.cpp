@@ -3,6 +3,7 @@
 // Playing a quiz through the real window: start, checks and their messages, the score, and moving around.
 #include "quiz_fixture.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -51,7 +52,7 @@ private slots:
         QCOMPARE(quiz.caption(u"LabelWrong"), u"Неправильных: 0"_s);
         QCOMPARE(quiz.caption(u"LabelRate"), u"0%"_s);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
-        QCOMPARE(quiz.caption(u"qQuestion"), u"\nQuestion 1"_s);
+        QCOMPARE(quiz.caption(u"qQuestion"), u"\r\nQuestion 1"_s);
 
         auto *list = quiz.control(u"qList").as<QComboBox>();
         QCOMPARE(list->count(), 3);
@@ -389,6 +390,10 @@ private slots:
         // Buttons would take '&' as a mnemonic marker: it must reach the screen as it stands.
         QCOMPARE(quiz.answer(1).as<QAbstractButton>()->text(), u"A) Tom && Jerry"_s);
         QCOMPARE(quiz.answer(1).Caption(), u"A) Tom & Jerry"_s);
+        // A screen reader reads the caption as it stands.
+        QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(quiz.answer(1).widget());
+        QVERIFY(answer);
+        QCOMPARE(answer->text(QAccessible::Name), u"A) Tom & Jerry"_s);
         QCOMPARE(quiz.answer(2).Caption(), u"B) <font color=red>red</font>"_s);
 
         quiz.setOption(u"showMessage", true);

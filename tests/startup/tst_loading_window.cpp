@@ -82,6 +82,32 @@ private Q_SLOTS:
         quiztest::RemoveDataFile();
     }
 
+    void design()
+    {
+        Forms<dData>::Show();
+        dData &window = Forms<dData>::Get();
+        QCOMPARE(window.windowTitle(), u"Loading data..."_s);
+        QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
+        QVERIFY(quiztest::IsFixedDialog(window));
+        QVERIFY(quiztest::IsCentred(window));
+        QCOMPARE(window.font().families().constFirst(), u"Verdana"_s);
+        QCOMPARE(window.font().pointSizeF(), 8.25);
+        QVERIFY(window.font().bold());
+
+        const platform::Control &label = window.controls().Get(u"Label1");
+        QCOMPARE(label.Caption(), u"Importing data. Please wait..."_s);
+        QCOMPARE(label.widget()->geometry(), QRect(16, 16, 361, 25));
+        QCOMPARE(label.widget()->font().families().constFirst(), u"Verdana"_s);
+        QCOMPARE(label.widget()->font().pointSizeF(), 8.25);
+        QCOMPARE(label.widget()->font().weight(), QFont::Normal);
+
+        platform::ProgressBar &progress = bar(window);
+        QCOMPARE(progress.geometry(), QRect(16, 48, 360, 25));
+        QCOMPARE(progress.Min(), 0.0f);
+        QCOMPARE(progress.Max(), 100.0f);
+        QCOMPARE(progress.Value(), 0.0f);
+    }
+
     void progressAfterHeaders_data()
     {
         QTest::addColumn<int>("headers");

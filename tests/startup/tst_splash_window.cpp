@@ -91,6 +91,39 @@ private Q_SLOTS:
         QVERIFY(Forms<frmSplash>::Get().windowTitle().trimmed().isEmpty());
     }
 
+    void design()
+    {
+        frmSplash &splash = shownSplash();
+        QCOMPARE(splash.size(), QSize(490, 285)); // 7350 x 4275 twips
+        QVERIFY(quiztest::IsFixedDialog(splash));
+        QVERIFY(quiztest::IsCentred(splash));
+        QVERIFY(splash.windowTitle().trimmed().isEmpty());
+        QCOMPARE(control(u"lblWarning").Caption(), u"by tavrelo@users.noreply.example"_s);
+    }
+
+    void labelFonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("pointSize");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("lblWarning") << u"lblWarning"_s << u"Verdana"_s << 8.25 << false;
+        QTest::newRow("lblVersion") << u"lblVersion"_s << u"Arial"_s << 12.0 << true;
+        QTest::newRow("lblProductName") << u"lblProductName"_s << u"Arial"_s << 32.25 << true;
+    }
+
+    void labelFonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(qreal, pointSize);
+        QFETCH(bool, bold);
+        const QFont font = control(name).widget()->font();
+        QCOMPARE(font.families().constFirst(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(font.bold(), bold);
+    }
+
     void logoPicture()
     {
         const auto *logo = control(u"imgLogo").as<QLabel>();
