@@ -4,12 +4,13 @@
 // first paint, and for a resize of the window afterwards. The goal: a question of one line of 50 MB, with or
 // without spaces, within 1.5 times the first paint of an ordinary file, and a resize within 50 ms.
 #include "bench/window_benchmark_main.h"
-#include "bench/windows1251_encoding.h"
 #include "platform/form.h"
 #include "quiz/main_window.h"
+#include "tests/support/deferred_delete.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows1251.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -36,15 +37,14 @@ QByteArray QuestionFile(Text kind, int megabytes)
         text += u"Вес вопроса: 1\r\n"_s + (n == 1 ? first : ordinary) + u"\r\n"_s;
         text += u"A) первый*\r\nB) второй\r\nC) третий\r\nD) четвёртый\r\n"_s;
     }
-    return ToWindows1251(text);
+    return support::ToWindows1251(text);
 }
 
-bool WriteDataFile(benchmark::State &state)
+void WriteDataFile(benchmark::State &state)
 {
-    QFile file(QCoreApplication::applicationDirPath() + u"/data.txt"_s);
     const QByteArray bytes = QuestionFile(static_cast<Text>(state.range(0)), static_cast<int>(state.range(1)));
+    support::WriteDataFileBytes(bytes);
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1 << 20);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 // Paints the whole window now, as the first expose of a window on screen does.
@@ -57,17 +57,14 @@ void Discard(benchmark::State &state)
 {
     state.PauseTiming();
     Forms<MainWindow>::Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    support::FlushDeferredDeletes();
     QCoreApplication::processEvents();
     state.ResumeTiming();
 }
 
 void BM_FirstPaint(benchmark::State &state)
 {
-    if (!WriteDataFile(state)) {
-        state.SkipWithError("cannot write the question file");
-        return;
-    }
+    WriteDataFile(state);
     for (auto _ : state) {
         Forms<MainWindow>::Show();
         Paint(Forms<MainWindow>::Get());
@@ -87,10 +84,7 @@ BENCHMARK(BM_FirstPaint)
 // Dragging the border: every step lays the window out for its new size and paints it.
 void BM_Resize(benchmark::State &state)
 {
-    if (!WriteDataFile(state)) {
-        state.SkipWithError("cannot write the question file");
-        return;
-    }
+    WriteDataFile(state);
     Forms<MainWindow>::Show();
     MainWindow &window = Forms<MainWindow>::Get();
     Paint(window);
@@ -101,7 +95,7 @@ void BM_Resize(benchmark::State &state)
         Paint(window);
     }
     Forms<MainWindow>::Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    support::FlushDeferredDeletes();
 }
 
 BENCHMARK(BM_Resize)

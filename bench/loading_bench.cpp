@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
-#include "bench/window_benchmark_main.h"
-#include "bench/windows1251_encoding.h"
 #include "bank/question_reader.h"
+#include "bench/window_benchmark_main.h"
 #include "platform/form.h"
 #include "platform/text_file.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
+#include "tests/support/deferred_delete.h"
+#include "tests/support/main_window_probe.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows1251.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,11 +21,6 @@
 
 using namespace Qt::StringLiterals;
 using platform::Forms;
-
-struct MainWindowProbe {
-    static void LoadQuestions(MainWindow &window) { window.LoadQuestions(); }
-    static qint16 QuestionCount(const MainWindow &window) { return window.QuestionCount; }
-};
 
 namespace {
 
@@ -43,28 +41,21 @@ QByteArray LargestFile(int lines)
                 + u"\r\n"_s;
         text += u"\r\n"_s;
     }
-    return ToWindows1251(text);
+    return support::ToWindows1251(text);
 }
 
 // The loader reads data.txt from the program's folder; each benchmark writes it before its first run.
-QString DataFile()
-{
-    return QCoreApplication::applicationDirPath() + u"/data.txt"_s;
-}
-
 void WriteDataFile(benchmark::State &state)
 {
-    QFile file(DataFile());
     const QByteArray bytes = LargestFile(static_cast<int>(state.range(0)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        state.SkipWithError("cannot write the question file");
+    support::WriteDataFileBytes(bytes);
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1 << 20);
 }
 
 void Settle(benchmark::State &state)
 {
     state.PauseTiming();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    support::FlushDeferredDeletes();
     QCoreApplication::processEvents();
     state.ResumeTiming();
 }
@@ -74,7 +65,7 @@ template<class OnHeader> void ReadFile(benchmark::State &state, OnHeader &&onHea
     state.PauseTiming(); // the bank lives as long as the main window, not the read
     auto bank = std::make_unique<QuestionBank>();
     state.ResumeTiming();
-    const auto stream = platform::OpenTextFile(DataFile());
+    const auto stream = platform::OpenTextFile(support::DataFilePath());
     qint16 count = 0;
     ReadQuestions(*stream, *bank, count, onHeader);
     stream->Close();
@@ -90,7 +81,7 @@ void BM_ReaderAlone(benchmark::State &state)
     WriteDataFile(state);
     for (auto _ : state)
         ReadFile(state, [](qint16 n) { benchmark::DoNotOptimize(n); });
-    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
 }
 // The argument of every benchmark: text lines per question.
 BENCHMARK(BM_ReaderAlone)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
@@ -105,7 +96,7 @@ void BM_ReaderWithLoadingWindow(benchmark::State &state)
         Forms<dData>::Unload();
         Settle(state);
     }
-    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
 }
 BENCHMARK(BM_ReaderWithLoadingWindow)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
@@ -126,7 +117,7 @@ void BM_LoadQuestions(benchmark::State &state)
             state.SkipWithError("the file did not load whole");
         Settle(state);
     }
-    state.SetBytesProcessed(state.iterations() * QFile(DataFile()).size());
+    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
 }
 BENCHMARK(BM_LoadQuestions)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 

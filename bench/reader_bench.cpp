@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
-#include "bench/windows1251_encoding.h"
 #include "bank/question_reader.h"
 #include "platform/text_file.h"
 #include "platform/windows1251.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows1251.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -54,7 +53,7 @@ const QByteArray &QuestionFile()
             }
             text += u"\r\n"_s;
         }
-        return ToWindows1251(text);
+        return support::ToWindows1251(text);
     }();
     return file;
 }
@@ -91,14 +90,8 @@ BENCHMARK(BM_ReadQuestionsFromMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadQuestionsFromFile(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"data.txt"_s);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QuestionFile()) != QuestionFile().size()) {
-        state.SkipWithError("cannot write the question file");
-        return;
-    }
-    file.close();
+    const support::TestFolder folder;
+    const QString path = folder.write(u"data.txt"_s, QuestionFile());
     for (auto _ : state) {
         const auto stream = platform::OpenTextFile(path);
         ReadInto(*stream, state);

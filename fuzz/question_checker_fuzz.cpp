@@ -11,7 +11,7 @@
 #include "check/finding_log.h"
 #include "check/to_cp1251.h"
 #include "platform/text_file.h"
-#include "tests/bank/bank_test_util.h"
+#include "tests/support/bank_contents.h"
 
 #include <QBuffer>
 
@@ -61,7 +61,7 @@ void CheckFindings(const QByteArray &bytes)
     QuestionBank bank;
     qint16 questions = 0;
     ReadQuestions(again, bank, questions, nullptr);
-    const LoadedCounts loaded = CountLoaded(bank, questions);
+    const support::LoadedCounts loaded = support::CountLoaded(bank, questions);
     Require(counts.questions == questions && counts.answers == loaded.answers
                 && counts.markedQuestions == loaded.marked,
             "the summary counts what the program loads");

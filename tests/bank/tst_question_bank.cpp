@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
-#include "platform/runtime_error.h"
-
-#include "bank_test_util.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/run_time_error.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using support::ErrorNumberOf;
+using support::FilledFields;
 
 class TestQuestionBank : public QObject {
     Q_OBJECT
@@ -51,18 +52,10 @@ void TestQuestionBank::bounds()
     QFETCH(bool, valid);
 
     QuestionBank bank;
-    const auto errorOf = [](auto &&call) {
-        try {
-            call();
-        } catch (const platform::RuntimeError &error) {
-            return error.number();
-        }
-        return 0;
-    };
     const int expected = valid ? 0 : 9;
-    QCOMPARE(errorOf([&] { bank.Field(slot, field); }), expected);
-    QCOMPARE(errorOf([&] { bank.ReplaceField(slot, field, u"A)x"_s); }), expected);
-    QCOMPARE(errorOf([&] { bank.AppendQuestionLine(slot, u"line"); }), slot >= 0 && slot <= 1000 ? 0 : 9);
+    QCOMPARE(ErrorNumberOf([&] { bank.Field(slot, field); }), expected);
+    QCOMPARE(ErrorNumberOf([&] { bank.ReplaceField(slot, field, u"A)x"_s); }), expected);
+    QCOMPARE(ErrorNumberOf([&] { bank.AppendQuestionLine(slot, u"line"); }), slot >= 0 && slot <= 1000 ? 0 : 9);
     if (!valid) {
         QStringList allowed; // only the append may have gone through, to field 0 of a valid slot
         if (slot >= 0 && slot <= 1000)

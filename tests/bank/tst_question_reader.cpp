@@ -4,12 +4,15 @@
 #include "bank/question_reader.h"
 #include "platform/text_file.h"
 
-#include "bank_test_util.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/windows1251.h"
 
 #include <QBuffer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using support::FilledFields;
+using support::ToWindows1251;
 
 namespace {
 

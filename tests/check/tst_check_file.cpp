@@ -7,17 +7,22 @@
 #include "check/to_cp1251.h"
 #include "platform/text_file.h"
 
-#include "tests/bank/bank_test_util.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows1251.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
+using support::FilledFields;
+using support::ToWindows1251;
 
 namespace {
 
@@ -54,24 +59,15 @@ private slots:
     void commandLine();
 
 private:
-    QString write(const QString &name, const QByteArray &bytes);
+    QString write(const QString &name, const QByteArray &bytes) { return m_folder->write(name, bytes); }
     ExitStatus check(const QString &path, QStringList *output = nullptr);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<support::TestFolder> m_folder;
 };
 
 void TestCheckFile::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-QString TestCheckFile::write(const QString &name, const QByteArray &bytes)
-{
-    QFile file(m_dir->filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test file");
-    return file.fileName();
+    m_folder.emplace();
 }
 
 ExitStatus TestCheckFile::check(const QString &path, QStringList *output)
@@ -117,12 +113,12 @@ void TestCheckFile::exitStatus()
     QFETCH(int, status);
     QFETCH(QString, last);
     if (name == u"folder.txt")
-        QVERIFY(QDir(m_dir->path()).mkdir(name));
+        QVERIFY(QDir(m_folder->path()).mkdir(name));
     else if (name == u"unreadable.txt") // a regular file that opens but cannot be read, even for root
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, m_dir->filePath(name)));
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, m_folder->filePath(name)));
     else if (name != u"missing.txt")
         write(name, bytes);
-    const QString path = m_dir->filePath(name);
+    const QString path = m_folder->filePath(name);
     QStringList output;
     QCOMPARE(int(check(path, &output)), status);
     QCOMPARE(output.last(), path + u": "_s + last);
@@ -192,7 +188,7 @@ void TestCheckFile::conversion()
 {
     QFETCH(QByteArray, utf8);
     const QString input = write(u"utf8.txt"_s, utf8);
-    const QString output = m_dir->filePath(u"cp1251.txt"_s);
+    const QString output = m_folder->filePath(u"cp1251.txt"_s);
     QCOMPARE(ConvertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
     const QString original = write(u"original.txt"_s, ToWindows1251(Quiz));
     QCOMPARE(Loaded(output), Loaded(original));
@@ -231,7 +227,7 @@ void TestCheckFile::conversionRefused()
     const QString in = write(u"in.txt"_s, input);
     const QString out = intoInput ? in : write(u"out.txt"_s, "kept");
     QStringList printed;
-    QCOMPARE(int(ConvertToCp1251(in, out, [&](const QString &line) { printed << line.mid(m_dir->path().size() + 1); })),
+    QCOMPARE(int(ConvertToCp1251(in, out, [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); })),
              status);
     QCOMPARE(printed, messages);
     QFile kept(out);
@@ -263,7 +259,7 @@ void TestCheckFile::commandLine()
     write(u"warning.txt"_s, ToWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
     write(u"utf8.txt"_s, Quiz.toUtf8());
     QProcess checker;
-    checker.setWorkingDirectory(m_dir->path());
+    checker.setWorkingDirectory(m_folder->path());
     checker.start(QStringLiteral(TAVRELO_CHECK), arguments);
     QVERIFY(checker.waitForFinished());
     QCOMPARE(checker.exitCode(), status);

@@ -6,7 +6,8 @@
 #include "check/finding_log.h"
 #include "platform/text_file.h"
 
-#include "tests/bank/bank_test_util.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/windows1251.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -14,6 +15,9 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
+using support::CountLoaded;
+using support::LoadedCounts;
+using support::ToWindows1251;
 
 namespace {
 

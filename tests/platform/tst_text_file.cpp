@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
+#include "tests/support/question_file.h"
+#include "tests/support/run_time_error.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 #include <unistd.h>
 
@@ -72,17 +75,6 @@ QChar EndLetter(platform::LineEnd end)
     return u'n';
 }
 
-// The error number the call raises, 0 when it raises none.
-template<class F> int ErrorOf(F &&call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
 } // namespace
 
 class TestTextFile : public QObject {
@@ -112,23 +104,14 @@ private slots:
     void fileExists();
 
 private:
-    QString write(const QString &name, const QByteArray &bytes);
+    QString write(const QString &name, const QByteArray &bytes) { return m_folder->write(name, bytes); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<support::TestFolder> m_folder;
 };
 
 void TestTextFile::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-QString TestTextFile::write(const QString &name, const QByteArray &bytes)
-{
-    QFile file(m_dir->filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test file");
-    return file.fileName();
+    m_folder.emplace();
 }
 
 void TestTextFile::lines_data()
@@ -286,7 +269,7 @@ void TestTextFile::linesInPieces()
         lines << line;
     }
     QCOMPARE(lines, expected);
-    QCOMPARE(ErrorOf([&] { stream.ReadLinePiece(); }), 62);
+    QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLinePiece(); }), 62);
 }
 
 void TestTextFile::readPastEnd()
@@ -298,7 +281,7 @@ void TestTextFile::readPastEnd()
         TextStream stream(buffer);
         ReadAll(stream);
         QVERIFY(stream.AtEndOfStream());
-        QCOMPARE(ErrorOf([&] { stream.ReadLine(); }), 62);
+        QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLine(); }), 62);
         try {
             stream.ReadLine();
         } catch (const platform::RuntimeError &error) {
@@ -313,7 +296,7 @@ void TestTextFile::closeEndsTheStream()
     QCOMPARE(stream->ReadLine(), u"one"_s);
     stream->Close();
     QVERIFY(stream->AtEndOfStream());
-    QCOMPARE(ErrorOf([&] { stream->ReadLine(); }), 62);
+    QCOMPARE(support::ErrorNumberOf([&] { stream->ReadLine(); }), 62);
     stream->Close(); // twice is harmless
 }
 
@@ -352,11 +335,11 @@ void TestTextFile::deviceFailure()
 void TestTextFile::unreadableFile()
 {
     // A regular file that opens but cannot be read (EIO), even for root.
-    const QString link = m_dir->filePath(u"data.txt"_s);
+    const QString link = m_folder->filePath(u"data.txt"_s);
     QVERIFY(QFile::link(u"/proc/self/mem"_s, link));
     QVERIFY(platform::FileExists(link));
     auto stream = platform::OpenTextFile(link);
-    QCOMPARE(ErrorOf([&] { stream->AtEndOfStream(); }), 57);
+    QCOMPARE(support::ErrorNumberOf([&] { stream->AtEndOfStream(); }), 57);
 }
 
 void TestTextFile::openErrors_data()
@@ -374,8 +357,8 @@ void TestTextFile::openErrors()
     QFETCH(QString, name);
     QFETCH(int, number);
     QFETCH(QString, description);
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder.txt"_s));
-    const QString path = m_dir->filePath(name);
+    QVERIFY(QDir(m_folder->path()).mkdir(u"folder.txt"_s));
+    const QString path = m_folder->filePath(name);
     try {
         platform::OpenTextFile(path);
         QFAIL("opened");
@@ -392,7 +375,7 @@ void TestTextFile::permissionDenied()
         QSKIP("file permissions do not bind root");
     const QString path = write(u"secret.txt"_s, "x");
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    QCOMPARE(ErrorOf([&] { platform::OpenTextFile(path); }), 70);
+    QCOMPARE(support::ErrorNumberOf([&] { platform::OpenTextFile(path); }), 70);
 }
 
 void TestTextFile::fileExists_data()
@@ -415,11 +398,11 @@ void TestTextFile::fileExists()
     QFETCH(bool, exists);
     const QString file = write(u"file.txt"_s, "x");
     write(u"empty.txt"_s, {});
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder.txt"_s));
-    QVERIFY(QFile::link(file, m_dir->filePath(u"file-link.txt"_s)));
-    QVERIFY(QFile::link(m_dir->filePath(u"folder.txt"_s), m_dir->filePath(u"folder-link.txt"_s)));
-    QVERIFY(QFile::link(m_dir->filePath(u"gone.txt"_s), m_dir->filePath(u"dangling.txt"_s)));
-    QCOMPARE(platform::FileExists(name.isEmpty() ? name : m_dir->filePath(name)), exists);
+    QVERIFY(QDir(m_folder->path()).mkdir(u"folder.txt"_s));
+    QVERIFY(QFile::link(file, m_folder->filePath(u"file-link.txt"_s)));
+    QVERIFY(QFile::link(m_folder->filePath(u"folder.txt"_s), m_folder->filePath(u"folder-link.txt"_s)));
+    QVERIFY(QFile::link(m_folder->filePath(u"gone.txt"_s), m_folder->filePath(u"dangling.txt"_s)));
+    QCOMPARE(platform::FileExists(name.isEmpty() ? name : m_folder->filePath(name)), exists);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
 #include "platform/window_placement.h"
+#include "tests/support/deferred_delete.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,11 +72,6 @@ public:
     OtherForm() : platform::Form(ProbeDesign) {}
 };
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class WindowLayerTest final : public QObject {
@@ -94,7 +90,7 @@ private slots:
     {
         Forms<ProbeForm>::Unload();
         Forms<OtherForm>::Unload();
-        flushDeletes();
+        support::FlushDeferredDeletes();
         platform::SetProgramEnd({});
     }
 
@@ -260,7 +256,7 @@ private slots:
         Forms<ProbeForm>::Unload();
         QVERIFY(!Forms<ProbeForm>::IsLoaded());
         QVERIFY(!old->isVisible());
-        flushDeletes();
+        support::FlushDeferredDeletes();
         QVERIFY(old.isNull());
         // A later use loads afresh.
         Forms<ProbeForm>::Show();

@@ -1,88 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+
+#include "tests/support/deferred_delete.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
-#include <QScreen>
-#include <QStringEncoder>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace quiztest {
-
-QStringList FileLines(const QList<Question> &questions)
-{
-    QStringList lines;
-    for (const Question &q : questions) {
-        lines << u"Вес вопроса: 1"_s;
-        lines << q.text << q.answers;
-    }
-    return lines;
-}
-
-QList<Question> NumberedQuestions(int n, int answers)
-{
-    QList<Question> questions;
-    for (int k = 1; k <= n; ++k) {
-        Question q{{u"Question %1"_s.arg(k)}, {}};
-        for (int a = 0; a < answers; ++a)
-            q.answers << u"%1) answer %2.%3%4"_s.arg(QChar(u'A' + a)).arg(k).arg(a + 1).arg(a == 0 ? u"*" : u"");
-        questions << q;
-    }
-    return questions;
-}
-
-QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts)
-{
-    QList<Question> questions;
-    for (int k = 1; k <= answerCounts.size(); ++k)
-        questions << NumberedQuestions(k, answerCounts[k - 1]).last();
-    return questions;
-}
-
-bool IsFixedDialog(const QWidget &window)
-{
-    const Qt::WindowFlags flags = window.windowFlags();
-    return window.windowType() == Qt::Dialog && !(flags & Qt::WindowMinimizeButtonHint)
-        && !(flags & Qt::WindowMaximizeButtonHint) && window.minimumSize() == window.size()
-        && window.maximumSize() == window.size();
-}
-
-bool IsCentred(const platform::Form &window)
-{
-    const QRect area = window.screen()->availableGeometry();
-    const QRect outer(window.frameGeometry().topLeft(), QSize(qRound(window.Width() / 15), qRound(window.Height() / 15)));
-    return qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1;
-}
-
-static QString dataFileName()
-{
-    return QCoreApplication::applicationDirPath() + u"/data.txt"_s;
-}
-
-void WriteDataFile(const QStringList &lines)
-{
-    QStringEncoder encode("windows-1251");
-    const QByteArray bytes = encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
-    QVERIFY(!encode.hasError());
-    WriteDataFileBytes(bytes);
-}
-
-void WriteDataFileBytes(const QByteArray &bytes)
-{
-    QFile file(dataFileName());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-void RemoveDataFile()
-{
-    QFile::remove(dataFileName());
-}
 
 QuizWindow::QuizWindow()
     : m_recorder(std::make_unique<platform::MessageBoxRecorder>([this](const platform::Message &m) {
@@ -98,7 +27,7 @@ QuizWindow::QuizWindow()
 QuizWindow::~QuizWindow()
 {
     platform::Forms<MainWindow>::Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    support::FlushDeferredDeletes();
 }
 
 void QuizWindow::click(QStringView name)

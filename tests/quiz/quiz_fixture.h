@@ -6,6 +6,7 @@
 #include "platform/form.h"
 #include "platform/message_box.h"
 #include "quiz/main_window.h"
+#include "tests/support/main_window_probe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,51 +15,7 @@
 
 #include <memory>
 
-// Reaches into the quiz window the way the tests need to: its state, its procedures and its controls.
-struct MainWindowProbe {
-    static qint16 CurrentQuestion(const MainWindow &w) { return w.CurrentQuestion; }
-    static qint16 QuestionCount(const MainWindow &w) { return w.QuestionCount; }
-    static qint16 AnswerCount(const MainWindow &w) { return w.AnswerCount; }
-    static const ScoreCounter &TotalCount(const MainWindow &w) { return w.TotalCount; }
-    static const ScoreCounter &RightCount(const MainWindow &w) { return w.RightCount; }
-    static const ScoreCounter &WrongCount(const MainWindow &w) { return w.WrongCount; }
-    static bool FirstShow(const MainWindow &w) { return w.FirstShow; }
-    static const QuestionBank &Bank(const MainWindow &w) { return w.QuestionBank; }
-    static void ShowQuestion(MainWindow &w, qint16 index)
-    {
-        w.CurrentQuestion = index;
-        w.ShowQuestion(index);
-    }
-    static void LayOut(MainWindow &w, float W, float H) { w.LayOut(W, H); }
-};
-
 namespace quiztest {
-
-// One question of a test file: its text lines, its answer lines as they stand in the file.
-struct Question {
-    QStringList text;
-    QStringList answers;
-};
-
-// The lines of a question file, each question opened by a header.
-QStringList FileLines(const QList<Question> &questions);
-
-// n questions "Question k" with `answers` answers each, the first one marked right.
-QList<Question> NumberedQuestions(int n, int answers = 4);
-
-// Questions "Question k" with answerCounts[k - 1] answers each, the first one marked right.
-QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts);
-// A fixed dialog: no minimise or maximise button, and a size that cannot change.
-bool IsFixedDialog(const QWidget &window);
-
-// A shown window whose outer size, as the program counts it, is centred on its screen's free area.
-bool IsCentred(const platform::Form &window);
-
-// Writes data.txt beside the test program, in Windows-1251 with CR LF lines.
-void WriteDataFile(const QStringList &lines);
-// Writes data.txt beside the test program byte for byte.
-void WriteDataFileBytes(const QByteArray &bytes);
-void RemoveDataFile();
 
 // Loads and shows the quiz window on the current data.txt, answering message boxes into `messages`.
 class QuizWindow final {

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "soak_file_generator.h"
+#include "tests/quiz/soak_file_generator.h"
+
+#include "tests/support/windows1251.h"
 
 #include <QList>
 #include <QRandomGenerator>
-#include <QStringEncoder>
 
 #include <initializer_list>
 #include <utility>
@@ -14,11 +15,7 @@ using namespace Qt::StringLiterals;
 namespace soak {
 namespace {
 
-QByteArray ToWindows1251(QStringView text)
-{
-    QStringEncoder encode("windows-1251");
-    return encode(text);
-}
+using support::ToWindows1251;
 
 QList<QByteArray> Encoded(std::initializer_list<QStringView> texts)
 {

@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "quiz/main_window_design.h"
 #include "soak_user.h"
+#include "tests/support/question_file.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -34,9 +35,9 @@ namespace {
 bool WriteFile(const QuestionFile &file)
 {
     if (file.exists)
-        quiztest::WriteDataFileBytes(file.bytes);
+        support::WriteDataFileBytes(file.bytes);
     else
-        quiztest::RemoveDataFile();
+        support::RemoveDataFile();
     return file.exists;
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
 #include "soak_expectations.h"
 #include "soak_file_generator.h"
 

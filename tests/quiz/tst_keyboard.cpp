@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Playing with the keyboard alone: Tab always reaches the answers, the first focus follows the tab order, and
 // Enter clicks the focused command button.
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+#include "tests/support/question_file.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quiztest;
+using namespace support;
 
 namespace {
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 // The quiz window as designed, and how its controls follow the window's size.
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+#include "tests/support/deferred_delete.h"
+#include "tests/support/question_file.h"
 
 #include "platform/status_bar.h"
 
@@ -14,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quiztest;
+using namespace support;
 
 namespace {
 
@@ -146,7 +149,7 @@ private slots:
             QCOMPARE(a->text(QAccessible::Name), label->text());
         }
         platform::Forms<MainWindow>::Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        support::FlushDeferredDeletes();
     }
 
     void colours()

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 // The quiz window as it is drawn: what lies in front of the question, long answers, the status bar.
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+#include "tests/support/question_file.h"
 
 #include "platform/status_bar.h"
 
@@ -11,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quiztest;
+using namespace support;
 
 namespace {
 

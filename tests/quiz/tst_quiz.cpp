@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 // Playing a quiz through the real window: start, checks and their messages, the score, and moving around.
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+#include "tests/support/question_file.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quiztest;
+using namespace support;
 using platform::MessageIcon;
 
 Q_DECLARE_METATYPE(MessageIcon)

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader gets from the quiz window: each display read out (with the new score after a check), the
 // question again when Tab enters the answers, and a tree of controls without the hidden pattern button.
-#include "quiz_fixture.h"
+#include "tests/quiz/quiz_fixture.h"
+#include "tests/support/question_file.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quiztest;
+using namespace support;
 
 namespace {
 

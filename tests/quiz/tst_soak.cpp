@@ -10,6 +10,7 @@
 #include "soak_player.h"
 
 #include "bank/question_bank.h"
+#include "tests/support/question_file.h"
 
 #include <QElapsedTimer>
 #include <QHashFunctions>
@@ -71,7 +72,7 @@ private slots:
     void cleanupTestCase()
     {
         qInstallMessageHandler(testLog);
-        quiztest::RemoveDataFile();
+        support::RemoveDataFile();
     }
 
     void randomActionsKeepTheRules()

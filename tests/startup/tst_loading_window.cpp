@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "../quiz/quiz_fixture.h"
-
+#include "platform/message_box.h"
 #include "platform/progress_bar.h"
+#include "quiz/main_window.h"
 #include "startup/loading_window.h"
+#include "tests/support/deferred_delete.h"
+#include "tests/support/main_window_probe.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -63,11 +67,6 @@ protected:
     }
 };
 
-void discardUnloaded()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestLoadingWindow final : public QObject {
@@ -78,8 +77,8 @@ private Q_SLOTS:
     {
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        discardUnloaded();
-        quiztest::RemoveDataFile();
+        support::FlushDeferredDeletes();
+        support::RemoveDataFile();
     }
 
     void design()
@@ -88,8 +87,8 @@ private Q_SLOTS:
         dData &window = Forms<dData>::Get();
         QCOMPARE(window.windowTitle(), u"Loading data..."_s);
         QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
-        QVERIFY(quiztest::IsFixedDialog(window));
-        QVERIFY(quiztest::IsCentred(window));
+        QVERIFY(support::IsFixedDialog(window));
+        QVERIFY(support::IsCentred(window));
         QCOMPARE(window.font().families().constFirst(), u"Verdana"_s);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QVERIFY(window.font().bold());
@@ -167,8 +166,8 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QStringList lines{u"Title line"_s, u"Ведущая строка"_s};
-        lines << quiztest::FileLines(quiztest::NumberedQuestions(headers));
-        quiztest::WriteDataFile(lines);
+        lines << support::FileLines(support::NumberedQuestions(headers));
+        support::WriteDataFile(lines);
 
         QPointer<dData> window = &Forms<dData>::Get();
         const SettingLog log(bar(*window));
@@ -182,13 +181,13 @@ private Q_SLOTS:
         QVERIFY(window->isHidden());
         QVERIFY(Forms<MainWindow>::Get().Enabled());
         QVERIFY(recorder.messages().isEmpty());
-        discardUnloaded();
+        support::FlushDeferredDeletes();
         QVERIFY(!window);
     }
 
     void missingFileMessageWhileWindowShown()
     {
-        quiztest::RemoveDataFile();
+        support::RemoveDataFile();
         int boxes = 0;
         const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
             ++boxes;

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "../quiz/quiz_fixture.h"
-
 #include "platform/error_guard.h"
+#include "platform/message_box.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
+#include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "startup/splash_window.h"
+#include "tests/support/deferred_delete.h"
+#include "tests/support/main_window_probe.h"
+#include "tests/support/question_file.h"
+#include "tests/support/windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -18,16 +22,6 @@ using namespace Qt::StringLiterals;
 using platform::Forms;
 
 namespace {
-
-void discardUnloaded()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QString dataFileName()
-{
-    return QCoreApplication::applicationDirPath() + u"/data.txt"_s;
-}
 
 // The splash window on screen, as a user meets it.
 frmSplash &shownSplash()
@@ -70,9 +64,8 @@ private Q_SLOTS:
         Forms<frmSplash>::Unload();
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        discardUnloaded();
-        quiztest::RemoveDataFile();
-        QFile::remove(dataFileName());
+        support::FlushDeferredDeletes();
+        support::RemoveDataFile();
     }
 
     void labelsAfterLoad()
@@ -95,8 +88,8 @@ private Q_SLOTS:
     {
         frmSplash &splash = shownSplash();
         QCOMPARE(splash.size(), QSize(490, 285)); // 7350 x 4275 twips
-        QVERIFY(quiztest::IsFixedDialog(splash));
-        QVERIFY(quiztest::IsCentred(splash));
+        QVERIFY(support::IsFixedDialog(splash));
+        QVERIFY(support::IsCentred(splash));
         QVERIFY(splash.windowTitle().trimmed().isEmpty());
         QCOMPARE(control(u"lblWarning").Caption(), u"by tavrelo@users.noreply.example"_s);
     }
@@ -165,7 +158,7 @@ private Q_SLOTS:
     // file's message) while the splash is still loaded, and only then does the splash close.
     void frameClickLoadsMainWindow()
     {
-        quiztest::RemoveDataFile();
+        support::RemoveDataFile();
         shownSplash();
         int boxes = 0;
         const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
@@ -187,7 +180,7 @@ private Q_SLOTS:
 
     void frameClickShowsLoadedMainWindow()
     {
-        quiztest::WriteDataFile(quiztest::FileLines(quiztest::NumberedQuestions(3)));
+        support::WriteDataFile(support::FileLines(support::NumberedQuestions(3)));
         const platform::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
         MainWindow *main = &Forms<MainWindow>::Get();
@@ -240,8 +233,8 @@ private Q_SLOTS:
     // click unchanged, is reported once, and ends the program.
     void frameClickPassesRunTimeErrorOn()
     {
-        QFile::remove(dataFileName());
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, dataFileName()));
+        QFile::remove(support::DataFilePath());
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::DataFilePath()));
         QList<int> ended;
         platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.number(); });
         const platform::MessageBoxRecorder recorder;

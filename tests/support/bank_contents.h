@@ -3,29 +3,10 @@
 #pragma once
 
 #include "bank/question_bank.h"
-#include "platform/windows1251.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QStringList>
 
-// Question files for the tests are written as text and stored as the Windows-1251 bytes the reader gets.
-inline QByteArray ToWindows1251(QStringView text)
-{
-    static const QHash<char16_t, char> bytes = [] {
-        QHash<char16_t, char> map;
-        for (int byte = 0; byte < 256; ++byte)
-            map.insert(platform::Windows1251ToUnicode(uchar(byte)), char(byte));
-        return map;
-    }();
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar ch : text) {
-        Q_ASSERT(bytes.contains(ch.unicode()));
-        out.append(bytes.value(ch.unicode()));
-    }
-    return out;
-}
+namespace support {
 
 // Every non-empty field as "slot.field=text": comparing the lists shows what was filed and that nothing else was.
 inline QStringList FilledFields(const QuestionBank &bank)
@@ -56,3 +37,5 @@ inline LoadedCounts CountLoaded(const QuestionBank &bank, int questions)
     }
     return counts;
 }
+
+} // namespace support

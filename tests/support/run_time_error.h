@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/runtime_error.h"
+
+namespace support {
+
+// The number of the run-time error that the call raises, 0 when it raises none.
+template<class Call> int ErrorNumberOf(Call &&call)
+{
+    try {
+        call();
+    } catch (const platform::RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+} // namespace support
