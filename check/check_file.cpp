@@ -53,7 +53,7 @@ FileEncoding DetectFileEncoding(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw platform::PathFileAccessError();
+        throw platform::RuntimeError(platform::ErrorNumber::PathFileAccessError);
     return DetectEncoding(file);
 }
 

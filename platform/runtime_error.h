@@ -9,7 +9,8 @@
 
 namespace platform {
 
-// The run-time errors the program can meet; the numbers are the ones users know from the message box.
+// The run-time errors the program can meet; the numbers are the ones users know from the message box, and
+// runtime_error.cpp gives each its description.
 enum class ErrorNumber : int {
     Overflow = 6,
     OutOfMemory = 7,
@@ -26,11 +27,7 @@ enum class ErrorNumber : int {
 // the program.
 class RuntimeError final : public std::exception {
 public:
-    RuntimeError(ErrorNumber number, QString description)
-        : m_number(static_cast<int>(number)), m_description(std::move(description)),
-          m_what(m_description.toUtf8())
-    {
-    }
+    explicit RuntimeError(ErrorNumber number);
 
     int number() const noexcept { return m_number; }
     const QString &description() const noexcept { return m_description; }
@@ -41,40 +38,5 @@ private:
     QString m_description;
     QByteArray m_what;
 };
-
-inline RuntimeError SubscriptOutOfRange()
-{
-    return RuntimeError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-}
-
-inline RuntimeError Overflow()
-{
-    return RuntimeError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
-}
-
-inline RuntimeError FileNotFound()
-{
-    return RuntimeError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-}
-
-inline RuntimeError DeviceIOError()
-{
-    return RuntimeError(ErrorNumber::DeviceIOError, QStringLiteral("Device I/O error"));
-}
-
-inline RuntimeError InputPastEndOfFile()
-{
-    return RuntimeError(ErrorNumber::InputPastEndOfFile, QStringLiteral("Input past end of file"));
-}
-
-inline RuntimeError PermissionDenied()
-{
-    return RuntimeError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied"));
-}
-
-inline RuntimeError PathFileAccessError()
-{
-    return RuntimeError(ErrorNumber::PathFileAccessError, QStringLiteral("Path/File access error"));
-}
 
 } // namespace platform

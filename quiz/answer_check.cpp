@@ -66,7 +66,7 @@ void MainWindow::qList_Click()
     bool isNumber = false;
     const qint16 picked = control(u"qList").Caption().toShort(&isNumber);
     if (!isNumber)
-        throw platform::RuntimeError(platform::ErrorNumber::TypeMismatch, u"Type mismatch"_s);
+        throw platform::RuntimeError(platform::ErrorNumber::TypeMismatch);
     CurrentQuestion = picked;
     ShowQuestion(CurrentQuestion);
 }

@@ -57,7 +57,7 @@ protected:
     {
         ++loads;
         if (failInLoad)
-            throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError, u"Device I/O error"_s);
+            throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError);
     }
     void Form_KeyPress(qint16 keyAscii) override { keys << keyAscii; }
     void Form_Resize() override
@@ -379,7 +379,7 @@ private slots:
         platform::MessageBoxRecorder recorder;
         bool after = false;
         platform::RunHandler([&] {
-            platform::RunHandler([] { throw platform::SubscriptOutOfRange(); }); // passed on unchanged
+            platform::RunHandler([] { throw platform::RuntimeError(platform::ErrorNumber::SubscriptOutOfRange); }); // passed on unchanged
             after = true;
         });
         QVERIFY(!after);

@@ -241,7 +241,7 @@ private Q_SLOTS:
         shownSplash();
         clickAt(frameItself());
 
-        const platform::RuntimeError expected = platform::DeviceIOError();
+        const platform::RuntimeError expected(platform::ErrorNumber::DeviceIOError);
         QCOMPARE(ended, QList<int>{expected.number()});
         QCOMPARE(recorder.messages().size(), 1);
         const platform::Message &message = recorder.messages().constFirst();
