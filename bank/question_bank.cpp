@@ -15,7 +15,7 @@ QuestionBank::QuestionBank()
 qsizetype QuestionBank::index(int slot, int field)
 {
     if (slot < 0 || slot >= SlotCount || field < 0 || field >= FieldCount)
-        throw platform::RuntimeError(platform::ErrorNumber::SubscriptOutOfRange);
+        throw platform::RuntimeError(platform::Error::SubscriptOutOfRange);
     return qsizetype(slot) * FieldCount + field;
 }
 

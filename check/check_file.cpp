@@ -53,7 +53,7 @@ FileEncoding DetectFileEncoding(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw platform::RuntimeError(platform::ErrorNumber::PathFileAccessError);
+        throw platform::RuntimeError(platform::Error::PathFileAccessError);
     return DetectEncoding(file);
 }
 

@@ -56,7 +56,7 @@ FileEncoding DetectEncoding(QIODevice &device)
     while (!utf8.Broken() || head.size() < 3) {
         const qint64 got = device.read(chunk.data(), ChunkSize);
         if (got < 0)
-            throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError);
+            throw platform::RuntimeError(platform::Error::DeviceIOError);
         if (got == 0)
             break;
         const QByteArrayView bytes(chunk.constData(), got);

@@ -32,32 +32,13 @@ QString unescapeMnemonics(const QString &text)
 
 } // namespace
 
-Control::Control(QString name, int index, ControlKind kind, QWidget *widget)
-    : m_name(std::move(name)), m_index(index), m_kind(kind), m_widget(widget)
+Control::Control(ControlKind kind, QWidget *widget) : m_kind(kind), m_widget(widget)
 {
 }
 
-void Control::SetLeft(float twips)
+void Control::setTwips(float &field, float twips)
 {
-    m_left = twips;
-    applyGeometry();
-}
-
-void Control::SetTop(float twips)
-{
-    m_top = twips;
-    applyGeometry();
-}
-
-void Control::SetWidth(float twips)
-{
-    m_width = twips;
-    applyGeometry();
-}
-
-void Control::SetHeight(float twips)
-{
-    m_height = twips;
+    field = twips;
     applyGeometry();
 }
 

@@ -25,11 +25,9 @@ enum class ControlKind {
 // were set (negative ones included) and the widget is placed at the nearest pixels.
 class Control final {
 public:
-    Control(QString name, int index, ControlKind kind, QWidget *widget);
+    Control(ControlKind kind, QWidget *widget);
     Q_DISABLE_COPY_MOVE(Control)
 
-    const QString &name() const { return m_name; }
-    int index() const { return m_index; }
     ControlKind kind() const { return m_kind; }
     QWidget *widget() const { return m_widget; }
     template<class W> W *as() const { return static_cast<W *>(m_widget); }
@@ -38,10 +36,10 @@ public:
     float Top() const { return m_top; }
     float Width() const { return m_width; }
     float Height() const { return m_height; }
-    void SetLeft(float twips);
-    void SetTop(float twips);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
+    void SetLeft(float twips) { setTwips(m_left, twips); }
+    void SetTop(float twips) { setTwips(m_top, twips); }
+    void SetWidth(float twips) { setTwips(m_width, twips); }
+    void SetHeight(float twips) { setTwips(m_height, twips); }
     void Move(float left, float top, float width, float height);
 
     // The control's own visibility flag, whether or not its window is on screen.
@@ -60,10 +58,9 @@ public:
     void SetValue(bool selected);
 
 private:
+    void setTwips(float &field, float twips);
     void applyGeometry();
 
-    QString m_name;
-    int m_index;
     ControlKind m_kind;
     QWidget *m_widget;
     float m_left = 0;

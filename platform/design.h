@@ -3,16 +3,16 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/control_array.h"
 
 #include <QRgb>
 #include <QStringView>
 
-#include <memory>
+#include <array>
+#include <cstddef>
 #include <span>
-#include <vector>
 
 class QFont;
-class QWidget;
 
 namespace platform {
 
@@ -22,19 +22,25 @@ struct FontDesign {
     bool bold = false;
 };
 
+QFont MakeFont(const FontDesign &design, const QFont &base);
+
 enum class ForeColour {
     Default,
-    Rgb,          // the design's own colour, see ControlDesign::rgb
-    Highlight3D,  // the desktop's 3D-highlight colour
+    Rgb,         // the design's own colour, see ControlDesign::rgb
+    Highlight3D, // the desktop's 3D-highlight colour
 };
 
 enum class TextAlignment { Left, Right };
 
-// One row of a window's design table, as a form file would hold it.
-struct ControlDesign {
-    QStringView name;
+// One row of a window's design table, as a form file would hold it. Handles is the window's struct of typed
+// handles: the row names the member that it makes (`handle`), or, for element 0 of a control array, the array
+// (`array`), so a misspelt control name does not compile.
+template<class Handles> struct ControlDesign {
+    Control *Handles::*handle = nullptr;
+    ControlArray Handles::*array = nullptr;
+    QStringView name; // the design's name, which the widget carries as its object name
     ControlKind kind = ControlKind::Label;
-    QStringView container; // empty: the window's client area
+    Control *Handles::*container = nullptr; // a frame of an earlier row; none: the window's client area
     QStringView caption;
     float left = 0;
     float top = 0;
@@ -45,58 +51,65 @@ struct ControlDesign {
     ForeColour colour = ForeColour::Default;
     QRgb rgb = 0;
     bool visible = true;
-    int index = -1; // element of a control array; -1 for a plain control
     bool autoSize = false;
     TextAlignment alignment = TextAlignment::Left;
     QStringView accessibleName; // what a screen reader calls the control; empty: its caption
     bool accessible = true;     // false: left out of what screen readers see (a hidden pattern element)
 };
 
+namespace design {
+// Called only where a design table breaks a rule below: being no constant expression, it stops the compiler there.
+void TableError(const char *rule);
+} // namespace design
+
+// A window's design table, checked when the program is compiled: every row makes a handle of its own or element
+// 0 of an array of its own, a container is a frame made by an earlier row, and the rows make every handle of the
+// struct, which holds nothing else.
+template<class Handles> class ControlTable final {
+public:
+    template<std::size_t N>
+    consteval ControlTable(const std::array<ControlDesign<Handles>, N> &rows) : m_rows(rows)
+    {
+        std::size_t handles = 0;
+        std::size_t arrays = 0;
+        for (std::size_t i = 0; i < N; ++i) {
+            const ControlDesign<Handles> &row = rows[i];
+            if (!row.handle == !row.array)
+                design::TableError("a row names either a handle or a control array");
+            row.handle ? ++handles : ++arrays;
+            bool containerMade = !row.container;
+            for (std::size_t j = 0; j < i; ++j) {
+                if ((row.handle && rows[j].handle == row.handle) || (row.array && rows[j].array == row.array))
+                    design::TableError("two rows make the same handle");
+                if (row.container && rows[j].handle == row.container && rows[j].kind == ControlKind::Frame)
+                    containerMade = true;
+            }
+            if (!containerMade)
+                design::TableError("a container must be a frame made by an earlier row");
+        }
+        if (sizeof(Handles) != handles * sizeof(Control *) + arrays * sizeof(ControlArray))
+            design::TableError("the struct of handles holds a member that no row makes");
+    }
+
+    std::span<const ControlDesign<Handles>> rows() const { return m_rows; }
+
+private:
+    std::span<const ControlDesign<Handles>> m_rows;
+};
+
 enum class BorderStyle { Sizable, FixedDialog };
 
-struct FormDesign {
+struct WindowDesign {
     QStringView caption;
     float clientWidth = 0;
     float clientHeight = 0;
     BorderStyle border = BorderStyle::Sizable;
     FontDesign font;
-    std::span<const ControlDesign> controls;
 };
 
-QFont MakeFont(const FontDesign &design, const QFont &base);
-
-// The controls of one window, built from its design table; owns the Control records, while Qt's parent chain
-// owns the widgets.
-class Controls final {
-public:
-    Controls() = default;
-    Q_DISABLE_COPY_MOVE(Controls)
-
-    void Build(QWidget &form, std::span<const ControlDesign> design);
-
-    // The control of that name (and element index, for control arrays); nullptr when there is none.
-    Control *Find(QStringView name, int index = -1) const;
-    Control &Get(QStringView name, int index = -1) const;
-
-    // Creates element `index` of a control array from its element 0: same kind, container and font, hidden and
-    // not selected, taking its place in the tab order right after the elements before it.
-    Control &LoadElement(QStringView arrayName, int index);
-
-    // The control with the lowest tab index that can take the focus now; nullptr when none can.
-    QWidget *FirstTabStop() const;
-
-private:
-    struct Entry {
-        std::unique_ptr<Control> control;
-        int tabIndex;
-        int sequence;
-    };
-    Control &add(const ControlDesign &row, QWidget &parent, QWidget *patternFor = nullptr);
-    std::vector<const Entry *> tabOrder() const;
-    void applyTabOrder();
-
-    std::vector<Entry> m_entries;
-    QWidget *m_form = nullptr;
+template<class Handles> struct FormDesign {
+    WindowDesign window;
+    ControlTable<Handles> controls;
 };
 
 } // namespace platform

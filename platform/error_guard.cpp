@@ -57,7 +57,7 @@ void RunHandler(const std::function<void()> &handler)
     } catch (const RuntimeError &error) {
         report(error);
     } catch (const std::bad_alloc &) {
-        report(RuntimeError(ErrorNumber::OutOfMemory));
+        report(RuntimeError(Error::OutOfMemory));
     }
 }
 

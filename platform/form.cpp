@@ -19,7 +19,7 @@ namespace {
 int loadedForms = 0;
 } // namespace
 
-Form::Form(const FormDesign &design)
+Form::Form(const WindowDesign &design)
 {
     InstallAccessibility();
     setWindowTitle(design.caption.toString());
@@ -35,7 +35,6 @@ Form::Form(const FormDesign &design)
     } else {
         resize(client);
     }
-    m_controls.Build(*this, design.controls);
 }
 
 float Form::Width() const

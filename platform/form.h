@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/design.h"
+#include "platform/controls.h"
 
 #include <QWidget>
 
 namespace platform {
 
-// A window of the program, built from its design table. There is one instance of each kind per run, reached
-// through Forms<T>: using a window that is not loaded loads it (creates it hidden, then runs Form_Load).
+// A window of the program, built from its design (see DesignedForm). There is one instance of each kind per run,
+// reached through Forms<T>: using a window that is not loaded loads it (creates it hidden, then runs Form_Load).
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -22,11 +22,10 @@ public:
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
 
-    Controls &controls() { return m_controls; }
-    const Controls &controls() const { return m_controls; }
-
 protected:
-    explicit Form(const FormDesign &design);
+    explicit Form(const WindowDesign &design);
+
+    Controls &controls() { return m_controls; }
 
     virtual void Form_Load() {}
     virtual void Form_Resize() {}
@@ -48,6 +47,18 @@ private:
     Controls m_controls;
     Form **m_slot = nullptr;
     bool m_centred = false;
+};
+
+// A window whose controls are reached through `ui`, its struct of typed handles, which the design table fills
+// when the window is built.
+template<class Handles> class DesignedForm : public Form {
+protected:
+    explicit DesignedForm(const FormDesign<Handles> &design) : Form(design.window)
+    {
+        controls().Build(*this, design.controls, ui);
+    }
+
+    Handles ui{};
 };
 
 // Hides and discards a loaded window; when it was the last loaded one, the program ends.

@@ -65,7 +65,7 @@ bool TextStream::fill()
     const qint64 got = m_device->read(m_buffer.data() + old, m_chunkSize);
     if (got < 0) {
         m_buffer.resize(old);
-        throw RuntimeError(ErrorNumber::DeviceIOError);
+        throw RuntimeError(Error::DeviceIOError);
     }
     m_buffer.resize(old + qsizetype(got));
     if (got == 0)
@@ -117,7 +117,7 @@ QStringView TextStream::ReadLinePiece()
 {
     if (AtEndOfStream()) {
         if (m_lineEnded)
-            throw RuntimeError(ErrorNumber::InputPastEndOfFile);
+            throw RuntimeError(Error::InputPastEndOfFile);
         return take(m_pos, m_pos, true); // the line's last piece ended right at the end of the file
     }
     for (;;) {
@@ -176,10 +176,10 @@ std::unique_ptr<TextStream> OpenTextFile(const QString &path)
         // QFile tells only that the open failed; the file system says why.
         const QFileInfo info(path);
         if (!info.exists())
-            throw RuntimeError(ErrorNumber::FileNotFound);
+            throw RuntimeError(Error::FileNotFound);
         if (info.isFile() && !info.isReadable())
-            throw RuntimeError(ErrorNumber::PermissionDenied);
-        throw RuntimeError(ErrorNumber::PathFileAccessError);
+            throw RuntimeError(Error::PermissionDenied);
+        throw RuntimeError(Error::PathFileAccessError);
     }
     return std::unique_ptr<TextStream>(new TextStream(std::move(file), TextStream::DefaultChunkSize));
 }

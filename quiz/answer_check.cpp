@@ -12,15 +12,15 @@ void MainWindow::bCheck_Click()
 {
     int choice = 0;
     for (int i = 1; i <= AnswerCount; ++i) {
-        if (qAnswers(i).Value())
+        if (ui.qAnswers(i).Value())
             choice = i;
     }
     if (choice == 0)
         return;
 
     TotalCount.Increment();
-    const bool showMessage = control(u"showMessage").Value();
-    const bool showRight = control(u"showRight").Value();
+    const bool showMessage = ui.showMessage->Value();
+    const bool showRight = ui.showRight->Value();
     const QString &rightAnswer = QuestionBank.Field(CurrentQuestion, 5);
     if (rightAnswer == QString::number(choice)) {
         if (showMessage)
@@ -28,17 +28,13 @@ void MainWindow::bCheck_Click()
         RightCount.Increment();
     } else {
         WrongCount.Increment();
-        if (showRight) {
-            // A question whose file marks no answer has none to name: it gets the short message.
-            if (showMessage && !rightAnswer.isEmpty())
-                MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s
-                           + QuestionBank.Field(CurrentQuestion, rightAnswer.toInt()),
-                       MessageIcon::Critical);
-            else if (showMessage)
-                MsgBox(u"Увы, неправильно."_s, MessageIcon::Critical);
-        } else if (showMessage) {
+        // A question whose file marks no answer has none to name: it gets the short message.
+        if (showMessage && showRight && !rightAnswer.isEmpty())
+            MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s
+                       + QuestionBank.Field(CurrentQuestion, rightAnswer.toInt()),
+                   MessageIcon::Critical);
+        else if (showMessage)
             MsgBox(u"Увы, неправильно."_s, MessageIcon::Critical);
-        }
     }
 
     CurrentQuestion += 1;
@@ -64,9 +60,9 @@ void MainWindow::bNext_Click()
 void MainWindow::qList_Click()
 {
     bool isNumber = false;
-    const qint16 picked = control(u"qList").Caption().toShort(&isNumber);
+    const qint16 picked = ui.qList->Caption().toShort(&isNumber);
     if (!isNumber)
-        throw platform::RuntimeError(platform::ErrorNumber::TypeMismatch);
+        throw platform::RuntimeError(platform::Error::TypeMismatch);
     CurrentQuestion = picked;
     ShowQuestion(CurrentQuestion);
 }

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "quiz/layout_rule.h"
 #include "quiz/main_window.h"
 
 void MainWindow::Form_Resize()
@@ -10,45 +11,40 @@ void MainWindow::Form_Resize()
     LayOut(Width(), Height());
 }
 
-// Every constant counts from the window's outer edges: W and H include border and title bar.
 void MainWindow::LayOut(float W, float H)
 {
-    if (!(W > 4770) || !(H > 2235))
+    using namespace layout;
+    if (!(W > MinWidth) || !(H > MinHeight))
         return;
 
-    platform::Control &frame = control(u"MainFrame");
-    frame.SetWidth(W - 350);
-    frame.SetHeight(H - 675 - 600 - 450);
+    ui.MainFrame->SetWidth(W - FrameWidthInset);
+    ui.MainFrame->SetHeight(H - FrameHeightInset);
+    ui.qQuestion->SetWidth(W - ContentWidthInset);
+    ui.qQuestion->SetHeight(H - QuestionHeightInset);
 
-    platform::Control &question = control(u"qQuestion");
-    question.SetWidth(W - 1000);
-    question.SetHeight(H - 2235);
-
-    const auto bottomRow = [&](QStringView name, float left) {
-        platform::Control &c = control(name);
-        c.SetTop(H - 2175);
+    const auto bottomRow = [&](platform::Control &c, float left) {
+        c.SetTop(H - BottomRowTopInset);
         c.SetLeft(left);
     };
-    bottomRow(u"bCheck", 360);
-    bottomRow(u"bPrevious", W - 2535);
-    bottomRow(u"bNext", W - 975);
-    bottomRow(u"qList", W - 1935);
+    bottomRow(*ui.bCheck, CheckLeft);
+    bottomRow(*ui.bPrevious, W - PreviousLeftInset);
+    bottomRow(*ui.bNext, W - NextLeftInset);
+    bottomRow(*ui.qList, W - ListLeftInset);
 
-    platform::Control &showRight = control(u"showRight");
-    showRight.SetLeft(control(u"showMessage").Left());
-    showRight.SetTop(480);
+    ui.showRight->SetLeft(ui.showMessage->Left());
+    ui.showRight->SetTop(ShowRightTop);
 
-    control(u"LabelTotal").SetLeft(W - 6375);
-    control(u"LabelRight").SetLeft(W - 6375);
-    control(u"LabelWrong").SetLeft(W - 3255);
-    control(u"LabelRate").SetLeft(W - 1095);
+    ui.LabelTotal->SetLeft(W - TotalAndRightLeftInset);
+    ui.LabelRight->SetLeft(W - TotalAndRightLeftInset);
+    ui.LabelWrong->SetLeft(W - WrongLeftInset);
+    ui.LabelRate->SetLeft(W - RateLeftInset);
 
     for (int i = 1; i <= AnswerButtons; ++i) {
-        platform::Control *button = controls().Find(u"qAnswers", i);
+        platform::Control *button = ui.qAnswers.Find(i);
         if (button && button->Visible()) {
-            button->SetWidth(W - 1000);
-            button->SetTop((H - 5170) + 720 * static_cast<float>(i - 1));
-            button->SetHeight(750);
+            button->SetWidth(W - ContentWidthInset);
+            button->SetTop(AnswerTop(H, i));
+            button->SetHeight(AnswerHeight);
         }
     }
 }

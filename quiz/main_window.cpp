@@ -4,25 +4,24 @@
 
 #include "platform/error_guard.h"
 #include "platform/status_bar.h"
-#include "quiz/main_window_design.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 
-MainWindow::MainWindow() : platform::Form(MainWindowDesign())
+MainWindow::MainWindow() : DesignedForm(MainWindowDesign())
 {
-    AddMainWindowStatusPanels(*control(u"StatusBar").as<platform::StatusBar>());
+    AddMainWindowStatusPanels(*ui.StatusBar->as<platform::StatusBar>());
 
-    const auto onClick = [this](QStringView name, void (MainWindow::*handler)()) {
-        connect(control(name).as<QAbstractButton>(), &QAbstractButton::clicked, this,
+    const auto onClick = [this](const platform::Control &button, void (MainWindow::*handler)()) {
+        connect(button.as<QAbstractButton>(), &QAbstractButton::clicked, this,
                 [this, handler] { platform::RunHandler([this, handler] { (this->*handler)(); }); });
     };
-    onClick(u"bCheck", &MainWindow::bCheck_Click);
-    onClick(u"bPrevious", &MainWindow::bPrevious_Click);
-    onClick(u"bNext", &MainWindow::bNext_Click);
+    onClick(*ui.bCheck, &MainWindow::bCheck_Click);
+    onClick(*ui.bPrevious, &MainWindow::bPrevious_Click);
+    onClick(*ui.bNext, &MainWindow::bNext_Click);
     // Only a pick from the list counts as a click; typing into the text field does not.
-    connect(control(u"qList").as<QComboBox>(), &QComboBox::activated, this,
+    connect(ui.qList->as<QComboBox>(), &QComboBox::activated, this,
             [this] { platform::RunHandler([this] { qList_Click(); }); });
     // The announcer, a member, ends this connection before the controls go: focus still moves while they do.
     connect(qApp, &QApplication::focusChanged, &m_announcer,
@@ -33,7 +32,7 @@ void MainWindow::Form_Load()
 {
     LoadQuestions();
 
-    auto *list = control(u"qList").as<QComboBox>();
+    auto *list = ui.qList->as<QComboBox>();
     for (qint16 i = 1; i <= QuestionCount; ++i)
         list->addItem(QString::number(i));
     // Filling the list must not put a number into its text field.

@@ -5,6 +5,7 @@
 #include "bank/question_bank.h"
 #include "platform/announcer.h"
 #include "platform/form.h"
+#include "quiz/main_window_design.h"
 #include "quiz/score_counter.h"
 
 // The quiz window. Form_Load reads the question file (LoadQuestions), lists the question numbers and shows
@@ -12,8 +13,9 @@
 // and call ShowQuestion, the one procedure that puts a question, its answer buttons and the score on screen.
 // Form_Resize lays the controls out from the window's outer size. Screen readers read neither a label's new
 // text nor a frame's new caption by themselves: every display, and the focus entering the answers, has the
-// question read out through an announcer (screen_reader.cpp).
-class MainWindow final : public platform::Form {
+// question read out through an announcer (screen_reader.cpp). The controls are reached through `ui`, made by the
+// design table in main_window_design.cpp.
+class MainWindow final : public platform::DesignedForm<MainWindowControls> {
     Q_OBJECT
 public:
     MainWindow();
@@ -40,9 +42,6 @@ private:
     void bPrevious_Click();
     void bNext_Click();
     void qList_Click();
-
-    platform::Control &control(QStringView name) const { return controls().Get(name); }
-    platform::Control &qAnswers(int index) const { return controls().Get(u"qAnswers", index); }
 
     ::QuestionBank QuestionBank;
     qint16 CurrentQuestion = 0;

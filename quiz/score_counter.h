@@ -22,7 +22,7 @@ public:
     void Increment()
     {
         if (Value() == std::numeric_limits<qint64>::max())
-            throw platform::RuntimeError(platform::ErrorNumber::Overflow);
+            throw platform::RuntimeError(platform::Error::Overflow);
         m_value = Value() + 1;
     }
 

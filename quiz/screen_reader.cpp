@@ -34,7 +34,7 @@ QString MainWindow::SpokenQuestion(qint16 index) const
 // "Question #12. " and the question: what the frame's caption and the question label show, read as one.
 QString MainWindow::SpokenNumberedQuestion(const QString &question) const
 {
-    return control(u"MainFrame").Caption() + u'.' + (question.isEmpty() ? QString() : u' ' + question);
+    return ui.MainFrame->Caption() + u'.' + (question.isEmpty() ? QString() : u' ' + question);
 }
 
 // Every display has the question read out, after the new score when a check has changed it: with no message box
@@ -45,14 +45,14 @@ void MainWindow::TellScreenReaders()
     // A label hands screen readers its whole text, which they fetch at every change: one too long to be read
     // whole hands them only what is read of it.
     const QString labelName = question.size() > SpokenTextLimit ? question : QString();
-    if (QWidget *label = control(u"qQuestion").widget(); label->accessibleName() != labelName)
+    if (QWidget *label = ui.qQuestion->widget(); label->accessibleName() != labelName)
         label->setAccessibleName(labelName);
 
     QString announcement = SpokenNumberedQuestion(question);
     if (TotalCount.Value() != m_spokenTotal) {
         m_spokenTotal = TotalCount.Value();
-        const QStringList score{control(u"LabelTotal").Caption(), control(u"LabelRight").Caption(),
-                                control(u"LabelWrong").Caption(), control(u"LabelRate").Caption()};
+        const QStringList score{ui.LabelTotal->Caption(), ui.LabelRight->Caption(), ui.LabelWrong->Caption(),
+                                ui.LabelRate->Caption()};
         announcement = score.join(u", "_s) + u". "_s + announcement;
     }
     m_announcer.Announce(announcement);
@@ -64,7 +64,7 @@ void MainWindow::FocusChanged(QWidget *old, QWidget *now)
 {
     const auto isAnswer = [this](const QWidget *widget) {
         for (int j = 1; j <= AnswerButtons; ++j) {
-            const platform::Control *button = controls().Find(u"qAnswers", j);
+            const platform::Control *button = ui.qAnswers.Find(j);
             if (button && button->widget() == widget)
                 return true;
         }

@@ -3,6 +3,7 @@
 #include "quiz/main_window.h"
 
 #include "platform/option_group.h"
+#include "quiz/layout_rule.h"
 
 #include <cmath>
 #include <vector>
@@ -13,8 +14,8 @@ void MainWindow::ShowQuestion(qint16 index)
 {
     if (index > 1) {
         for (int j = 1; j <= AnswerCount; ++j) {
-            if (qAnswers(j).Visible())
-                qAnswers(j).SetVisible(false);
+            if (ui.qAnswers(j).Visible())
+                ui.qAnswers(j).SetVisible(false);
         }
     }
 
@@ -23,10 +24,10 @@ void MainWindow::ShowQuestion(qint16 index)
         percent = static_cast<qint16>(std::floor(static_cast<double>(RightCount.Value()) * 100
                                                  / static_cast<double>(TotalCount.Value())));
 
-    control(u"LabelTotal").SetCaption(u"Ответов всего: "_s + TotalCount.Text());
-    control(u"LabelRight").SetCaption(u"Правильных: "_s + RightCount.Text());
-    control(u"LabelWrong").SetCaption(u"Неправильных: "_s + WrongCount.Text());
-    control(u"LabelRate").SetCaption(QString::number(percent) + u'%');
+    ui.LabelTotal->SetCaption(u"Ответов всего: "_s + TotalCount.Text());
+    ui.LabelRight->SetCaption(u"Правильных: "_s + RightCount.Text());
+    ui.LabelWrong->SetCaption(u"Неправильных: "_s + WrongCount.Text());
+    ui.LabelRate->SetCaption(QString::number(percent) + u'%');
 
     // After question 1000 of a full bank comes an end page with no slot behind it: it shows as empty.
     const bool hasSlot = index >= 0 && index < QuestionBank::SlotCount;
@@ -38,30 +39,30 @@ void MainWindow::ShowQuestion(qint16 index)
             ++answers;
     }
 
-    control(u"MainFrame").SetCaption(u"Question #"_s + QString::number(index));
-    control(u"qQuestion").SetCaption(field(0));
+    ui.MainFrame->SetCaption(u"Question #"_s + QString::number(index));
+    ui.qQuestion->SetCaption(field(0));
 
     // All four answer buttons come to exist at the first display, so that every later question finds one for
     // each of its answers.
     if (index == 1 && FirstShow) {
         for (int j = 1; j <= AnswerButtons; ++j)
-            controls().LoadElement(u"qAnswers", j);
+            ui.qAnswers.Load(j);
     }
     const float height = Height();
     for (int j = 1; j <= answers; ++j) {
-        platform::Control &button = qAnswers(j);
-        button.SetTop(height - 5170 + 720 * static_cast<float>(j - 1));
-        button.SetLeft(360);
-        button.SetWidth(9975);
+        platform::Control &button = ui.qAnswers(j);
+        button.SetTop(layout::AnswerTop(height, j));
+        button.SetLeft(layout::AnswerLeft);
+        button.SetWidth(layout::AnswerWidth);
         button.SetCaption(field(j));
-        button.SetHeight(750);
+        button.SetHeight(layout::AnswerHeight);
         button.SetValue(false);
         button.SetVisible(true);
     }
     // Question 1 is shown without hiding the previous buttons first: hide any its answers leave over.
     for (int j = answers + 1; j <= AnswerButtons; ++j) {
-        if (qAnswers(j).Visible())
-            qAnswers(j).SetVisible(false);
+        if (ui.qAnswers(j).Visible())
+            ui.qAnswers(j).SetVisible(false);
     }
 
     AnswerCount = static_cast<qint16>(answers);
@@ -75,7 +76,7 @@ void MainWindow::KeepAnswersReachable()
 {
     std::vector<platform::Control *> group;
     for (int j = 0; j <= AnswerButtons; ++j) {
-        if (platform::Control *button = controls().Find(u"qAnswers", j))
+        if (platform::Control *button = ui.qAnswers.Find(j))
             group.push_back(button);
     }
     platform::ResetOptionGroup(group);

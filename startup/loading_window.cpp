@@ -12,8 +12,9 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
-using platform::ControlDesign;
 using platform::ControlKind;
+using C = dDataControls;
+using Row = platform::ControlDesign<C>;
 
 namespace {
 
@@ -22,19 +23,17 @@ constexpr platform::FontDesign LabelFont{u"Verdana", 8.25f, false};
 
 // clang-format off
 constexpr std::array Controls{
-    ControlDesign{.name = u"ProgressBar", .kind = ControlKind::ProgressBar,
-                  .left = 240, .top = 720, .width = 5400, .height = 375, .tabIndex = 0},
-    ControlDesign{.name = u"Label1", .kind = ControlKind::Label, .caption = u"Importing data. Please wait...",
-                  .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
+    Row{.handle = &C::ProgressBar, .name = u"ProgressBar", .kind = ControlKind::ProgressBar,
+        .left = 240, .top = 720, .width = 5400, .height = 375, .tabIndex = 0},
+    Row{.handle = &C::Label1, .name = u"Label1", .kind = ControlKind::Label,
+        .caption = u"Importing data. Please wait...",
+        .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
 };
 // clang-format on
 
-constexpr platform::FormDesign Design{
-    .caption = u"Loading data...",
-    .clientWidth = 5910,
-    .clientHeight = 1710,
-    .border = platform::BorderStyle::FixedDialog,
-    .font = WindowFont,
+constexpr platform::FormDesign<C> Design{
+    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
+               .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
     .controls = Controls,
 };
 
@@ -43,13 +42,13 @@ constexpr int ExposeTimeoutMs = 1000;
 
 } // namespace
 
-dData::dData() : platform::Form(Design)
+dData::dData() : DesignedForm(Design)
 {
 }
 
 platform::ProgressBar &dData::progressBar() const
 {
-    return *controls().Get(u"ProgressBar").as<platform::ProgressBar>();
+    return *ui.ProgressBar->as<platform::ProgressBar>();
 }
 
 void dData::UpdateProgress(qint16 questionCount)

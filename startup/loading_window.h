@@ -8,11 +8,16 @@ namespace platform {
 class ProgressBar;
 }
 
+// The loading window's controls, made by its design table.
+struct dDataControls {
+    platform::Control *ProgressBar, *Label1;
+};
+
 // The loading window: one line of text over a progress bar, shown by the question loader while it reads the
 // question file and unloaded when it is done. It has no handlers; the loader moves the bar through
 // UpdateProgress. The read never gives the event loop a turn, so the window puts itself on screen when shown
 // and paints its bar itself whenever the picture changes.
-class dData final : public platform::Form {
+class dData final : public platform::DesignedForm<dDataControls> {
     Q_OBJECT
 public:
     dData();

@@ -14,8 +14,9 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using platform::ControlDesign;
 using platform::ControlKind;
+using C = frmSplashControls;
+using Row = platform::ControlDesign<C>;
 using platform::Forms;
 
 namespace {
@@ -26,51 +27,48 @@ constexpr platform::FontDesign ProductFont{u"Arial", 32.25f, true};
 
 // clang-format off
 constexpr std::array Controls{
-    ControlDesign{.name = u"Frame1", .kind = ControlKind::Frame,
-                  .left = 150, .top = 60, .width = 7080, .height = 4050, .tabIndex = 0},
-    ControlDesign{.name = u"imgLogo", .kind = ControlKind::Image, .container = u"Frame1",
-                  .left = 360, .top = 795, .width = 1815, .height = 2385},
-    ControlDesign{.name = u"lblWarning", .kind = ControlKind::Label, .container = u"Frame1",
-                  .caption = u"by tavrelo@users.noreply.example",
-                  .left = 120, .top = 3720, .width = 6855, .height = 195, .tabIndex = 1, .font = WarningFont},
-    ControlDesign{.name = u"lblVersion", .kind = ControlKind::Label, .container = u"Frame1",
-                  .caption = u"Version",
-                  .left = 5970, .top = 2700, .width = 885, .height = 285, .tabIndex = 2, .font = VersionFont,
-                  .autoSize = true, .alignment = platform::TextAlignment::Right},
-    ControlDesign{.name = u"lblProductName", .kind = ControlKind::Label, .container = u"Frame1",
-                  .caption = u"Product",
-                  .left = 2880, .top = 1080, .width = 2430, .height = 765, .tabIndex = 3, .font = ProductFont,
-                  .autoSize = true},
+    Row{.handle = &C::Frame1, .name = u"Frame1", .kind = ControlKind::Frame,
+        .left = 150, .top = 60, .width = 7080, .height = 4050, .tabIndex = 0},
+    Row{.handle = &C::imgLogo, .name = u"imgLogo", .kind = ControlKind::Image, .container = &C::Frame1,
+        .left = 360, .top = 795, .width = 1815, .height = 2385},
+    Row{.handle = &C::lblWarning, .name = u"lblWarning", .kind = ControlKind::Label, .container = &C::Frame1,
+        .caption = u"by tavrelo@users.noreply.example",
+        .left = 120, .top = 3720, .width = 6855, .height = 195, .tabIndex = 1, .font = WarningFont},
+    Row{.handle = &C::lblVersion, .name = u"lblVersion", .kind = ControlKind::Label, .container = &C::Frame1,
+        .caption = u"Version",
+        .left = 5970, .top = 2700, .width = 885, .height = 285, .tabIndex = 2, .font = VersionFont,
+        .autoSize = true, .alignment = platform::TextAlignment::Right},
+    Row{.handle = &C::lblProductName, .name = u"lblProductName", .kind = ControlKind::Label, .container = &C::Frame1,
+        .caption = u"Product",
+        .left = 2880, .top = 1080, .width = 2430, .height = 765, .tabIndex = 3, .font = ProductFont,
+        .autoSize = true},
 };
 // clang-format on
 
-constexpr platform::FormDesign Design{
-    .caption = {},
-    .clientWidth = 7350,
-    .clientHeight = 4275,
-    .border = platform::BorderStyle::FixedDialog,
+constexpr platform::FormDesign<C> Design{
+    .window = {.caption = {}, .clientWidth = 7350, .clientHeight = 4275, .border = platform::BorderStyle::FixedDialog},
     .controls = Controls,
 };
 
 } // namespace
 
-frmSplash::frmSplash() : platform::Form(Design)
+frmSplash::frmSplash() : DesignedForm(Design)
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
-    controls().Get(u"imgLogo").as<QLabel>()->setPixmap(LogoPicture());
-    controls().Get(u"Frame1").widget()->installEventFilter(this);
+    ui.imgLogo->as<QLabel>()->setPixmap(LogoPicture());
+    ui.Frame1->widget()->installEventFilter(this);
 }
 
 void frmSplash::Form_Load()
 {
-    platform::Control &version = controls().Get(u"lblVersion");
+    platform::Control &version = *ui.lblVersion;
     // The version is right-aligned, so a longer text grows it to the left.
     const float right = version.Left() + version.Width();
     version.SetCaption(u"Version %1.%2.%3"_s.arg(platform::AppMajor()).arg(platform::AppMinor())
                            .arg(platform::AppRevision()));
     version.SetLeft(right - version.Width());
-    controls().Get(u"lblProductName").SetCaption(platform::AppTitle());
+    ui.lblProductName->SetCaption(platform::AppTitle());
 }
 
 void frmSplash::Form_KeyPress(qint16 KeyAscii)
@@ -89,7 +87,7 @@ void frmSplash::Frame1_Click()
 // the frame too, since they ignore the mouse, so the point must not lie on one of them.
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != controls().Get(u"Frame1").widget())
+    if (watched != ui.Frame1->widget())
         return platform::Form::eventFilter(watched, event);
     const auto *frame = static_cast<QWidget *>(watched);
     const auto onFrameItself = [frame](const QMouseEvent *mouse) {

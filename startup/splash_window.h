@@ -4,11 +4,16 @@
 
 #include "platform/form.h"
 
+// The splash window's controls, made by its design table.
+struct frmSplashControls {
+    platform::Control *Frame1, *imgLogo, *lblWarning, *lblVersion, *lblProductName;
+};
+
 // The splash window: product name, version and contact line over the logo, all inside the frame Frame1.
 // Form_Load writes the name and version; any key that types a character closes the window, and a click on the
 // frame itself (not on the picture or a label in it) opens the main window and then closes this one. No
 // control takes the focus, so every key reaches the window.
-class frmSplash final : public platform::Form {
+class frmSplash final : public platform::DesignedForm<frmSplashControls> {
     Q_OBJECT
 public:
     frmSplash();

@@ -10,6 +10,7 @@
 #include "platform/runtime_error.h"
 #include "platform/window_placement.h"
 #include "tests/support/deferred_delete.h"
+#include "tests/support/run_time_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,24 +29,35 @@ using platform::Forms;
 
 namespace {
 
-constexpr std::array ProbeControls{
-    ControlDesign{.name = u"Frame", .kind = ControlKind::Frame, .caption = u"F",
-                  .left = 150, .top = 60, .width = 3000, .height = 2000},
-    ControlDesign{.name = u"Option", .kind = ControlKind::OptionButton, .container = u"Frame",
-                  .caption = u"a", .left = 100, .top = 100, .width = 1500, .height = 300, .tabIndex = 2, .index = 0},
-    ControlDesign{.name = u"Check", .kind = ControlKind::CheckBox, .caption = u"c",
-                  .left = 100, .top = 2200, .width = 1500, .height = 300, .tabIndex = 1},
-    ControlDesign{.name = u"Text", .kind = ControlKind::Label, .caption = u"t",
-                  .left = 100, .top = 2600, .width = 1500, .height = 300, .autoSize = true},
+struct ProbeControls {
+    platform::Control *Frame;
+    platform::ControlArray Option;
+    platform::Control *Check, *Text;
+};
+using Row = platform::ControlDesign<ProbeControls>;
+
+constexpr std::array ProbeRows{
+    Row{.handle = &ProbeControls::Frame, .name = u"Frame", .kind = ControlKind::Frame, .caption = u"F",
+        .left = 150, .top = 60, .width = 3000, .height = 2000},
+    Row{.array = &ProbeControls::Option, .name = u"Option", .kind = ControlKind::OptionButton,
+        .container = &ProbeControls::Frame, .caption = u"a", .left = 100, .top = 100, .width = 1500, .height = 300,
+        .tabIndex = 2},
+    Row{.handle = &ProbeControls::Check, .name = u"Check", .kind = ControlKind::CheckBox, .caption = u"c",
+        .left = 100, .top = 2200, .width = 1500, .height = 300, .tabIndex = 1},
+    Row{.handle = &ProbeControls::Text, .name = u"Text", .kind = ControlKind::Label, .caption = u"t",
+        .left = 100, .top = 2600, .width = 1500, .height = 300, .autoSize = true},
 };
 
-constexpr platform::FormDesign ProbeDesign{.caption = u"Probe", .clientWidth = 4500, .clientHeight = 3000,
-                                           .controls = ProbeControls};
+constexpr platform::FormDesign<ProbeControls> ProbeDesign{
+    .window = {.caption = u"Probe", .clientWidth = 4500, .clientHeight = 3000},
+    .controls = ProbeRows,
+};
 
 // A small window whose load and key handlers can be watched, or made to fail.
-class ProbeForm final : public platform::Form {
+class ProbeForm final : public platform::DesignedForm<ProbeControls> {
 public:
-    ProbeForm() : platform::Form(ProbeDesign) {}
+    ProbeForm() : DesignedForm(ProbeDesign) {}
+    using DesignedForm::ui;
 
     static inline int loads = 0;
     static inline bool failInLoad = false;
@@ -57,7 +69,7 @@ protected:
     {
         ++loads;
         if (failInLoad)
-            throw platform::RuntimeError(platform::ErrorNumber::DeviceIOError);
+            throw platform::RuntimeError(platform::Error::DeviceIOError);
     }
     void Form_KeyPress(qint16 keyAscii) override { keys << keyAscii; }
     void Form_Resize() override
@@ -67,9 +79,9 @@ protected:
     }
 };
 
-class OtherForm final : public platform::Form {
+class OtherForm final : public platform::DesignedForm<ProbeControls> {
 public:
-    OtherForm() : platform::Form(ProbeDesign) {}
+    OtherForm() : DesignedForm(ProbeDesign) {}
 };
 
 } // namespace
@@ -111,7 +123,7 @@ private slots:
         QFETCH(float, twips);
         QFETCH(int, pixels);
         ProbeForm &form = Forms<ProbeForm>::Get();
-        platform::Control &c = form.controls().Get(u"Check");
+        platform::Control &c = *form.ui.Check;
         c.SetLeft(twips);
         c.SetTop(twips);
         QCOMPARE(c.Left(), twips);
@@ -130,8 +142,8 @@ private slots:
         QCOMPARE(form.Height(), 3000.0f + 405);
         QCOMPARE(form.windowTitle(), u"Probe"_s);
         // Inside a frame, positions count from the frame.
-        const platform::Control &option = form.controls().Get(u"Option", 0);
-        QCOMPARE(option.widget()->parentWidget(), form.controls().Get(u"Frame").widget());
+        const platform::Control &option = form.ui.Option(0);
+        QCOMPARE(option.widget()->parentWidget(), form.ui.Frame->widget());
         QCOMPARE(option.widget()->pos(), QPoint(7, 7));
     }
 
@@ -175,7 +187,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, shown);
-        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(name);
+        const ProbeControls &ui = Forms<ProbeForm>::Get().ui;
+        platform::Control &c = *(name == u"Frame" ? ui.Frame : name == u"Check" ? ui.Check : ui.Text);
         c.SetCaption(caption);
         QCOMPARE(c.Caption(), caption);
         if (auto *label = qobject_cast<QLabel *>(c.widget())) {
@@ -191,7 +204,7 @@ private slots:
     // A long caption takes as many whole lines as the check box's height holds, and no more.
     void checkBoxCaptionWraps()
     {
-        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Check");
+        platform::Control &c = *Forms<ProbeForm>::Get().ui.Check;
         c.SetHeight(600);
         c.SetCaption(u"one two three four five six seven eight nine ten eleven twelve thirteen fourteen"_s);
         const QImage picture = c.widget()->grab().toImage();
@@ -212,7 +225,7 @@ private slots:
 
     void autoSizedLabelTakesItsTextsSize()
     {
-        platform::Control &c = Forms<ProbeForm>::Get().controls().Get(u"Text");
+        platform::Control &c = *Forms<ProbeForm>::Get().ui.Text;
         c.SetCaption(u"a much longer caption than before"_s);
         QCOMPARE(c.Left(), 100.0f);
         QCOMPARE(c.Width(), 15.0f * c.widget()->sizeHint().width());
@@ -222,12 +235,12 @@ private slots:
     void optionButtonsClearEvenWhenChecked()
     {
         ProbeForm &form = Forms<ProbeForm>::Get();
-        platform::Control &first = form.controls().LoadElement(u"Option", 1);
-        platform::Control &second = form.controls().LoadElement(u"Option", 2);
+        platform::Control &first = form.ui.Option.Load(1);
+        platform::Control &second = form.ui.Option.Load(2);
         QVERIFY(!first.Visible());
-        QCOMPARE(first.widget()->parentWidget(), form.controls().Get(u"Frame").widget());
+        QCOMPARE(first.widget()->parentWidget(), form.ui.Frame->widget());
         QCOMPARE(first.Left(), 100.0f);
-        QCOMPARE(&form.controls().LoadElement(u"Option", 1), &first); // loading twice makes no second one
+        QCOMPARE(&form.ui.Option.Load(1), &first); // loading twice makes no second one
         first.SetValue(true);
         second.SetValue(true);
         QVERIFY(!first.Value()); // one group
@@ -235,10 +248,38 @@ private slots:
         QVERIFY(!second.Value());
         QVERIFY(second.as<QAbstractButton>()->autoExclusive());
         // The new elements follow their pattern in the tab order.
-        QWidget *next = form.controls().Get(u"Option", 0).widget()->nextInFocusChain();
+        QWidget *next = form.ui.Option(0).widget()->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         QCOMPARE(next, first.widget());
+    }
+
+    void controlArrayElements_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("error"); // of using the element after elements 1 and 3 were created
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the design's element 0") << 0 << 0 << u"Option(0)"_s;
+        QTest::newRow("created") << 3 << 0 << u"Option(3)"_s;
+        QTest::newRow("between created ones") << 2 << 9 << QString();
+        QTest::newRow("past the last created") << 4 << 9 << QString();
+        QTest::newRow("negative") << -1 << 9 << QString();
+    }
+
+    // An element is reached by its index once it exists; any other index is a run-time error, never a null control.
+    void controlArrayElements()
+    {
+        QFETCH(int, index);
+        QFETCH(int, error);
+        QFETCH(QString, name);
+        platform::ControlArray &option = Forms<ProbeForm>::Get().ui.Option;
+        option.Load(1);
+        option.Load(3);
+        QCOMPARE(support::ErrorNumberOf([&] { option(index); }), error);
+        QCOMPARE(option.Find(index) != nullptr, error == 0);
+        if (error == 0)
+            QCOMPARE(option(index).widget()->objectName(), name);
+        QCOMPARE(support::ErrorNumberOf([&] { option.Load(-1); }), 9);
     }
 
     void formsAreLoadedOnFirstUse()
@@ -379,7 +420,8 @@ private slots:
         platform::MessageBoxRecorder recorder;
         bool after = false;
         platform::RunHandler([&] {
-            platform::RunHandler([] { throw platform::RuntimeError(platform::ErrorNumber::SubscriptOutOfRange); }); // passed on unchanged
+            // passed on unchanged
+            platform::RunHandler([] { throw platform::RuntimeError(platform::Error::SubscriptOutOfRange); });
             after = true;
         });
         QVERIFY(!after);

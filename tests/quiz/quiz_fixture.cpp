@@ -59,7 +59,7 @@ QList<int> QuizWindow::visibleAnswers()
 {
     QList<int> visible;
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j) {
-        if (platform::Control *button = window().controls().Find(u"qAnswers", j);
+        if (platform::Control *button = ui().qAnswers.Find(j);
             button && button->Visible() && button->widget()->isVisible())
             visible << j;
     }

@@ -25,8 +25,12 @@ public:
     Q_DISABLE_COPY_MOVE(QuizWindow)
 
     MainWindow &window() { return platform::Forms<MainWindow>::Get(); }
-    platform::Control &control(QStringView name, int index = -1) { return window().controls().Get(name, index); }
-    platform::Control &answer(int j) { return control(u"qAnswers", j); }
+    const MainWindowControls &ui() { return MainWindowProbe::Controls(window()); }
+    platform::Control &control(QStringView name, int index = -1)
+    {
+        return MainWindowProbe::Control(window(), name, index);
+    }
+    platform::Control &answer(int j) { return ui().qAnswers(j); }
     QString caption(QStringView name) { return control(name).Caption(); }
     const QList<platform::Message> &messages() const { return m_recorder->messages(); }
     void clearMessages() { m_recorder->clear(); }

@@ -6,6 +6,7 @@
 #include "platform/design.h"
 #include "quiz/main_window.h"
 #include "quiz/main_window_design.h"
+#include "tests/support/main_window_probe.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,31 +19,34 @@ QString AnswerName(int j)
 
 namespace {
 
-QString NameOf(const platform::ControlDesign &row)
+using Row = platform::ControlDesign<MainWindowControls>;
+
+QString NameOf(const Row &row)
 {
-    return row.index < 0 ? row.name.toString() : u"%1(%2)"_s.arg(row.name).arg(row.index);
+    return row.array ? u"%1(0)"_s.arg(row.name) : row.name.toString();
 }
 
 } // namespace
 
-Geometry ReadGeometry(const platform::Controls &controls)
+Geometry ReadGeometry(const MainWindow &window)
 {
     Geometry geometry;
     const auto read = [&](const QString &name, const platform::Control *c) {
         if (c)
             geometry[name] = {c->Left(), c->Top(), c->Width(), c->Height()};
     };
-    for (const platform::ControlDesign &row : MainWindowDesign().controls)
-        read(NameOf(row), controls.Find(row.name, row.index));
+    const MainWindowControls &ui = MainWindowProbe::Controls(window);
+    for (const Row &row : MainWindowDesign().controls.rows())
+        read(NameOf(row), row.handle ? ui.*row.handle : (ui.*row.array).Find(0));
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        read(AnswerName(j), controls.Find(u"qAnswers", j));
+        read(AnswerName(j), ui.qAnswers.Find(j));
     return geometry;
 }
 
 Geometry DesignGeometry()
 {
     Geometry geometry;
-    for (const platform::ControlDesign &row : MainWindowDesign().controls)
+    for (const Row &row : MainWindowDesign().controls.rows())
         geometry[NameOf(row)] = {row.left, row.top, row.width, row.height};
     // The first display creates every answer button from the hidden pattern, in the pattern's place.
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)

@@ -10,11 +10,8 @@
 #include <map>
 #include <optional>
 
+class MainWindow;
 class QuestionBank;
-
-namespace platform {
-class Controls;
-}
 
 namespace soak {
 
@@ -33,7 +30,7 @@ struct Rect {
 using Geometry = std::map<QString, Rect>;
 
 QString AnswerName(int j);
-Geometry ReadGeometry(const platform::Controls &controls);
+Geometry ReadGeometry(const MainWindow &window);
 // The design's rectangles, as the window is built before anything is displayed or laid out.
 Geometry DesignGeometry();
 // A display places the answer buttons it shows; the outer height is read at that moment.

@@ -62,7 +62,7 @@ void QuizPlayer::checkStart()
     // Question 1 was displayed before the window first appeared, and the first resize laid it out.
     const int shown = ShownAnswers(bank(), 1);
     m_geometry = DesignGeometry();
-    PlaceShownAnswers(m_geometry, shown, MainWindowDesign().clientHeight + platform::DesignFrameHeight);
+    PlaceShownAnswers(m_geometry, shown, MainWindowDesign().window.clientHeight + platform::DesignFrameHeight);
     m_geometry = LaidOut(m_geometry, window().Width(), window().Height(), shown);
     m_scoreBefore = m_expect.score();
     checkAll(true);
@@ -170,7 +170,7 @@ void QuizPlayer::checkAnswers(bool displayed)
     QVERIFY(!pattern.Visible() && !pattern.widget()->isVisible() && !pattern.Value());
 
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j) {
-        const platform::Control *button = window().controls().Find(u"qAnswers", j);
+        const platform::Control *button = m_quiz.ui().qAnswers.Find(j);
         QVERIFY2(button, qPrintable(u"answer button %1 does not exist"_s.arg(j)));
         const bool visible = j <= shown;
         const QString which = u"answer button %1 of %2 on display"_s.arg(j).arg(shown);
@@ -188,7 +188,7 @@ void QuizPlayer::checkAnswers(bool displayed)
 
 void QuizPlayer::checkGeometry()
 {
-    const Geometry actual = ReadGeometry(window().controls());
+    const Geometry actual = ReadGeometry(window());
     QCOMPARE(actual.size(), m_geometry.size());
     for (const auto &[name, expected] : m_geometry) {
         const Rect &got = actual.at(name);

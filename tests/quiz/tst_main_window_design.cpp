@@ -129,7 +129,7 @@ private slots:
 
         // Before the window is first laid out, every control stands where the design puts it.
         MainWindow &w = platform::Forms<MainWindow>::Get();
-        const platform::Control &c = w.controls().Get(name);
+        const platform::Control &c = MainWindowProbe::Control(w, name);
         QCOMPARE(rect(c), design);
         QCOMPARE(c.widget()->geometry(), QRect(qRound(design.left / 15), qRound(design.top / 15),
                                                qRound(design.width / 15), qRound(design.height / 15)));

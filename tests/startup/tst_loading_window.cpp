@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "platform/message_box.h"
+#include "platform/plain_label.h"
 #include "platform/progress_bar.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
@@ -23,7 +24,7 @@ namespace {
 
 platform::ProgressBar &bar(dData &window)
 {
-    return *window.controls().Get(u"ProgressBar").as<platform::ProgressBar>();
+    return support::Widget<platform::ProgressBar>(window, u"ProgressBar");
 }
 
 // Every setting of the bar, in the order it happened, as "Min 1", "Max 2", "Value 1".
@@ -93,12 +94,12 @@ private Q_SLOTS:
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QVERIFY(window.font().bold());
 
-        const platform::Control &label = window.controls().Get(u"Label1");
-        QCOMPARE(label.Caption(), u"Importing data. Please wait..."_s);
-        QCOMPARE(label.widget()->geometry(), QRect(16, 16, 361, 25));
-        QCOMPARE(label.widget()->font().families().constFirst(), u"Verdana"_s);
-        QCOMPARE(label.widget()->font().pointSizeF(), 8.25);
-        QCOMPARE(label.widget()->font().weight(), QFont::Normal);
+        const auto &label = support::Widget<platform::PlainLabel>(window, u"Label1");
+        QCOMPARE(label.Text(), u"Importing data. Please wait..."_s);
+        QCOMPARE(label.geometry(), QRect(16, 16, 361, 25));
+        QCOMPARE(label.font().families().constFirst(), u"Verdana"_s);
+        QCOMPARE(label.font().pointSizeF(), 8.25);
+        QCOMPARE(label.font().weight(), QFont::Normal);
 
         platform::ProgressBar &progress = bar(window);
         QCOMPARE(progress.geometry(), QRect(16, 48, 360, 25));

@@ -63,7 +63,7 @@ private Q_SLOTS:
         environment.insert(u"TAVRELO_ANSWER_MESSAGE_BOXES"_s, u"1"_s);
 
         const Outcome outcome = run(*m_folder, environment);
-        const platform::RuntimeError expected(platform::ErrorNumber::DeviceIOError);
+        const platform::RuntimeError expected(platform::Error::DeviceIOError);
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 1);
         const QString box = u"Message box (critical) \"Tavrelo\":\nRun-time error '%1':\n\n%2\n"_s

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/plain_label.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
 #include "quiz/main_window.h"
@@ -33,15 +34,20 @@ frmSplash &shownSplash()
     return splash;
 }
 
-platform::Control &control(QStringView name)
+QWidget &control(QStringView name)
 {
-    return Forms<frmSplash>::Get().controls().Get(name);
+    return support::Widget(Forms<frmSplash>::Get(), name);
+}
+
+QString caption(QStringView label)
+{
+    return support::Widget<platform::PlainLabel>(Forms<frmSplash>::Get(), label).Text();
 }
 
 // A point of the frame that lies on none of its controls, in the window's coordinates.
 QPoint frameItself()
 {
-    QWidget *frame = control(u"Frame1").widget();
+    QWidget *frame = &control(u"Frame1");
     const QPoint local(platform::TwipsToPixels(450), platform::TwipsToPixels(450));
     Q_ASSERT(!frame->childAt(local));
     return frame->mapTo(frame->window(), local);
@@ -71,16 +77,16 @@ private Q_SLOTS:
     void labelsAfterLoad()
     {
         shownSplash();
-        platform::Control &version = control(u"lblVersion");
-        platform::Control &product = control(u"lblProductName");
-        QCOMPARE(version.Caption(), u"Version 1.0.3"_s);
-        QCOMPARE(product.Caption(), u"Tavrelo"_s);
+        const QWidget &version = control(u"lblVersion");
+        const QWidget &product = control(u"lblProductName");
+        QCOMPARE(caption(u"lblVersion"), u"Version 1.0.3"_s);
+        QCOMPARE(caption(u"lblProductName"), u"Tavrelo"_s);
         // Both fit their new text; the version keeps its right edge, the name its left one.
-        QCOMPARE(version.widget()->size(), version.widget()->sizeHint());
-        QCOMPARE(product.widget()->size(), product.widget()->sizeHint());
-        QCOMPARE(version.Left() + version.Width(), 5970.0f + 885.0f);
-        QCOMPARE(product.Left(), 2880.0f);
-        QVERIFY(control(u"Frame1").widget()->rect().contains(version.widget()->geometry()));
+        QCOMPARE(version.size(), version.sizeHint());
+        QCOMPARE(product.size(), product.sizeHint());
+        QCOMPARE(version.x() + version.width(), platform::TwipsToPixels(5970 + 885));
+        QCOMPARE(product.x(), platform::TwipsToPixels(2880));
+        QVERIFY(control(u"Frame1").rect().contains(version.geometry()));
         QVERIFY(Forms<frmSplash>::Get().windowTitle().trimmed().isEmpty());
     }
 
@@ -91,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(support::IsFixedDialog(splash));
         QVERIFY(support::IsCentred(splash));
         QVERIFY(splash.windowTitle().trimmed().isEmpty());
-        QCOMPARE(control(u"lblWarning").Caption(), u"by tavrelo@users.noreply.example"_s);
+        QCOMPARE(caption(u"lblWarning"), u"by tavrelo@users.noreply.example"_s);
     }
 
     void labelFonts_data()
@@ -111,7 +117,7 @@ private Q_SLOTS:
         QFETCH(QString, family);
         QFETCH(qreal, pointSize);
         QFETCH(bool, bold);
-        const QFont font = control(name).widget()->font();
+        const QFont font = control(name).font();
         QCOMPARE(font.families().constFirst(), family);
         QCOMPARE(font.pointSizeF(), pointSize);
         QCOMPARE(font.bold(), bold);
@@ -119,7 +125,7 @@ private Q_SLOTS:
 
     void logoPicture()
     {
-        const auto *logo = control(u"imgLogo").as<QLabel>();
+        const auto *logo = &support::Widget<QLabel>(Forms<frmSplash>::Get(), u"imgLogo");
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
         QVERIFY(logo->hasScaledContents());
         QCOMPARE(logo->size(), QSize(platform::TwipsToPixels(1815), platform::TwipsToPixels(2385)));
@@ -217,10 +223,10 @@ private Q_SLOTS:
             point = frameItself();
         } else if (target == u"margin"_s) {
             point = QPoint(2, 2);
-            QVERIFY(!control(u"Frame1").widget()->geometry().contains(point));
+            QVERIFY(!control(u"Frame1").geometry().contains(point));
         } else {
-            QWidget *widget = control(target).widget();
-            point = widget->mapTo(&splash, widget->rect().center());
+            const QWidget &widget = control(target);
+            point = widget.mapTo(&splash, widget.rect().center());
         }
         const platform::MessageBoxRecorder recorder;
         clickAt(point, button);
@@ -241,7 +247,7 @@ private Q_SLOTS:
         shownSplash();
         clickAt(frameItself());
 
-        const platform::RuntimeError expected(platform::ErrorNumber::DeviceIOError);
+        const platform::RuntimeError expected(platform::Error::DeviceIOError);
         QCOMPARE(ended, QList<int>{expected.number()});
         QCOMPARE(recorder.messages().size(), 1);
         const platform::Message &message = recorder.messages().constFirst();

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "quiz/main_window.h"
+#include "quiz/main_window_design.h"
+
+#include <QStringView>
 
 // Reaches into the quiz window the way tests and benchmarks need to: its state, its procedures and its
 // controls. The one friend of MainWindow.
@@ -24,4 +27,20 @@ struct MainWindowProbe {
         w.ShowQuestion(index);
     }
     static void LayOut(MainWindow &w, float W, float H) { w.LayOut(W, H); }
+
+    static const MainWindowControls &Controls(const MainWindow &w) { return w.ui; }
+    // The control that the design names so; an answer button is "qAnswers" with its index. Naming none that
+    // exists ends the run.
+    static platform::Control &Control(const MainWindow &w, QStringView name, int index = -1)
+    {
+        for (const platform::ControlDesign<MainWindowControls> &row : MainWindowDesign().controls.rows()) {
+            if (row.name != name)
+                continue;
+            if (row.handle)
+                return *(w.ui.*row.handle);
+            if (platform::Control *element = (w.ui.*row.array).Find(index))
+                return *element;
+        }
+        qFatal("the quiz window has no control %s (index %d)", qPrintable(name.toString()), index);
+    }
 };

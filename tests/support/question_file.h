@@ -73,7 +73,9 @@ inline QByteArray QuestionFileBytes(const QStringList &lines)
 inline QString WriteFile(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes.data(), bytes.size()) != bytes.size())
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes.data(), bytes.size()) == bytes.size();
+    if (!written)
         qFatal("cannot write %s", qPrintable(QDir::toNativeSeparators(path)));
     return path;
 }

@@ -5,6 +5,7 @@
 #include "platform/form.h"
 
 #include <QScreen>
+#include <QStringView>
 #include <QWidget>
 
 namespace support {
@@ -22,8 +23,18 @@ inline bool IsFixedDialog(const QWidget &window)
 inline bool IsCentred(const platform::Form &window)
 {
     const QRect area = window.screen()->availableGeometry();
-    const QRect outer(window.frameGeometry().topLeft(), QSize(qRound(window.Width() / 15), qRound(window.Height() / 15)));
+    const QSize outerSize(qRound(window.Width() / 15), qRound(window.Height() / 15));
+    const QRect outer(window.frameGeometry().topLeft(), outerSize);
     return qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1;
+}
+
+// The control of a window that the design names so, seen as the widget on screen; naming none ends the run.
+template<class W = QWidget> W &Widget(const QWidget &window, QStringView name)
+{
+    W *widget = window.findChild<W *>(name.toString());
+    if (!widget)
+        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name.toString()));
+    return *widget;
 }
 
 } // namespace support
