@@ -84,11 +84,6 @@ void UnloadForm(Form *form)
         QCoreApplication::quit();
 }
 
-int LoadedFormCount()
-{
-    return loadedForms;
-}
-
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

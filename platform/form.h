@@ -64,13 +64,8 @@ protected:
 // Hides and discards a loaded window; when it was the last loaded one, the program ends.
 void UnloadForm(Form *form);
 
-// Number of windows now loaded.
-int LoadedFormCount();
-
 template<class T> class Forms final {
 public:
-    static bool IsLoaded() { return s_instance != nullptr; }
-
     static T &Get()
     {
         Load();

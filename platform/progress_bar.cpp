@@ -18,40 +18,18 @@ ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent)
 {
 }
 
-void ProgressBar::SetMin(float min)
+// Most settings during a load leave the picture as it is; scheduling a paint for them would cost more than the
+// reading.
+void ProgressBar::set(float &setting, float value)
 {
-    const int old = FilledPixels();
-    m_min = min;
-    Q_EMIT minChanged(min);
-    changedFrom(old);
-}
-
-void ProgressBar::SetMax(float max)
-{
-    const int old = FilledPixels();
-    m_max = max;
-    Q_EMIT maxChanged(max);
-    changedFrom(old);
-}
-
-void ProgressBar::SetValue(float value)
-{
-    const int old = FilledPixels();
-    m_value = value;
-    Q_EMIT valueChanged(value);
-    changedFrom(old);
-}
-
-void ProgressBar::changedFrom(int oldPixels)
-{
-    // Most settings during a load leave the picture as it is; scheduling a paint for them would cost more
-    // than the reading.
-    const int pixels = FilledPixels();
+    const int oldPixels = filledPixels();
+    setting = value;
+    const int pixels = filledPixels();
     if (pixels != oldPixels)
         update(columnsBetween(oldPixels, pixels));
 }
 
-double ProgressBar::FilledShare() const
+double ProgressBar::filledShare() const
 {
     const double range = static_cast<double>(m_max) - m_min;
     if (!(range > 0))
@@ -74,9 +52,9 @@ int ProgressBar::pixelsFor(double share) const
     return static_cast<int>(static_cast<qint64>(share * Steps) * std::max(0, contents().width()) / Steps);
 }
 
-int ProgressBar::FilledPixels() const
+int ProgressBar::filledPixels() const
 {
-    return pixelsFor(FilledShare());
+    return pixelsFor(filledShare());
 }
 
 // The columns whose picture differs between two filled widths; the whole bar where either is an end, since
@@ -93,7 +71,7 @@ QRect ProgressBar::columnsBetween(int pixels, int otherPixels) const
 
 void ProgressBar::RepaintIfWorthwhile()
 {
-    const int pixels = FilledPixels();
+    const int pixels = filledPixels();
     if (pixels != m_paintedPixels && m_paintedPixels >= 0)
         repaint(columnsBetween(m_paintedPixels, pixels));
     else if (pixels != m_paintedPixels || !m_sincePaint.isValid() || m_sincePaint.elapsed() >= RepaintIntervalMs)
@@ -129,7 +107,7 @@ void ProgressBar::paintEvent(QPaintEvent *)
 {
     if (m_empty.isNull())
         renderPictures();
-    const int pixels = FilledPixels();
+    const int pixels = filledPixels();
     QPainter painter(this);
     if (pixels <= 0) {
         painter.drawPixmap(0, 0, m_empty);

@@ -23,14 +23,9 @@ public:
     float Min() const { return m_min; }
     float Max() const { return m_max; }
     float Value() const { return m_value; }
-    void SetMin(float min);
-    void SetMax(float max);
-    void SetValue(float value);
-
-    // The filled share of the bar, 0 to 1.
-    double FilledShare() const;
-    // Width in pixels of the filled part as drawn.
-    int FilledPixels() const;
+    void SetMin(float min) { set(m_min, min); }
+    void SetMax(float max) { set(m_max, max); }
+    void SetValue(float value) { set(m_value, value); }
 
     // For a caller that keeps the event loop waiting (a long read): puts the bar on screen at once, but only
     // when its filled width has changed since the last paint or that paint is older than about a frame, so
@@ -39,22 +34,20 @@ public:
 
     static constexpr qint64 RepaintIntervalMs = 16;
 
-Q_SIGNALS:
-    void minChanged(float min);
-    void maxChanged(float max);
-    void valueChanged(float value);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    // The filled share of the bar, 0 to 1, and the width in pixels that it takes as drawn.
+    double filledShare() const;
+    int filledPixels() const;
     void initStyleOption(QStyleOptionProgressBar &option, int progress) const;
     const QRect &contents() const;
     int pixelsFor(double share) const;
     QRect columnsBetween(int pixels, int otherPixels) const;
-    void changedFrom(int oldPixels);
+    void set(float &setting, float value);
     void renderPictures();
 
     float m_min = 0;

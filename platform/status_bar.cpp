@@ -38,16 +38,6 @@ void StatusBar::AddPanel(const QString &text, PanelSize size, float minWidth, fl
     layoutPanels();
 }
 
-QString StatusBar::PanelText(int panel) const
-{
-    return m_panels.at(panel).label->text();
-}
-
-float StatusBar::PanelWidth(int panel) const
-{
-    return PixelsToTwips(m_panels.at(panel).width);
-}
-
 bool StatusBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parent() && event->type() == QEvent::Resize)
@@ -89,11 +79,11 @@ void StatusBar::layoutPanels()
             ++springs;
     }
     int x = 0;
-    for (Panel &panel : m_panels) {
-        panel.width = panel.size == PanelSize::Contents ? contentsWidth(panel)
-                                                        : std::max(panel.minWidth, springs ? rest / springs : 0);
-        panel.label->setGeometry(x, PanelTop, panel.width - PanelGap, height() - PanelTop - PanelBottomMargin);
-        x += panel.width;
+    for (const Panel &panel : std::as_const(m_panels)) {
+        const int width = panel.size == PanelSize::Contents ? contentsWidth(panel)
+                                                            : std::max(panel.minWidth, springs ? rest / springs : 0);
+        panel.label->setGeometry(x, PanelTop, width - PanelGap, height() - PanelTop - PanelBottomMargin);
+        x += width;
     }
 }
 

@@ -24,9 +24,6 @@ public:
     // takes in the design's font, which may be missing here, so it grows only when the font at hand needs more.
     // Spring panels share what the Contents panels and the size grip leave.
     void AddPanel(const QString &text, PanelSize size, float minWidth = 1440, float designWidth = 0);
-    int PanelCount() const { return static_cast<int>(m_panels.size()); }
-    QString PanelText(int panel) const;
-    float PanelWidth(int panel) const; // twips, the gap to the next panel included
 
     static constexpr float DockedHeight = 300; // twips
 
@@ -40,7 +37,6 @@ private:
         PanelSize size;
         int minWidth; // pixels
         int designWidth; // pixels
-        int width = 0; // pixels, as laid out
     };
     void dock();
     void layoutPanels();

@@ -11,6 +11,7 @@
 #include "platform/window_placement.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/run_time_error.h"
+#include "tests/support/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -284,7 +285,7 @@ private slots:
 
     void formsAreLoadedOnFirstUse()
     {
-        QVERIFY(!Forms<ProbeForm>::IsLoaded());
+        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
         ProbeForm &form = Forms<ProbeForm>::Get();
         QCOMPARE(ProbeForm::loads, 1);
         QVERIFY(!form.isVisible());
@@ -295,9 +296,8 @@ private slots:
 
         QPointer<ProbeForm> old(&form);
         Forms<ProbeForm>::Unload();
-        QVERIFY(!Forms<ProbeForm>::IsLoaded());
         QVERIFY(!old->isVisible());
-        support::FlushDeferredDeletes();
+        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
         QVERIFY(old.isNull());
         // A later use loads afresh.
         Forms<ProbeForm>::Show();
@@ -308,10 +308,10 @@ private slots:
     {
         Forms<ProbeForm>::Show();
         Forms<OtherForm>::Show();
-        QCOMPARE(platform::LoadedFormCount(), 2);
+        QCOMPARE(support::LoadedWindows(), 2);
         Forms<OtherForm>::Get().close();
-        QVERIFY(!Forms<OtherForm>::IsLoaded());
-        QCOMPARE(platform::LoadedFormCount(), 1);
+        QCOMPARE(support::LoadedWindows<OtherForm>(), 0);
+        QCOMPARE(support::LoadedWindows(), 1);
     }
 
     void keysThatProduceACharacter_data()

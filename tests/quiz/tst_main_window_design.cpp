@@ -5,7 +5,6 @@
 #include "tests/support/deferred_delete.h"
 #include "tests/support/question_file.h"
 
-#include "platform/status_bar.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -222,26 +221,33 @@ private slots:
             QCOMPARE(quiz.control(QString::fromLatin1(name)).widget()->focusPolicy(), Qt::NoFocus);
     }
 
+    // The panels as the bar shows them: their texts and widths, the last one reaching the size grip.
     void statusBar()
     {
         QuizWindow quiz;
-        auto *bar = quiz.control(u"StatusBar").as<platform::StatusBar>();
-        QCOMPARE(bar->PanelCount(), 2);
-        QCOMPARE(bar->PanelText(0), u"Tavrelo 1.0.0 "_s);
-        QCOMPARE(bar->PanelText(1), QString());
+        QWidget &bar = *quiz.ui().StatusBar->widget();
+        const QList<QLabel *> panels = bar.findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(panels.size(), 2);
+        QCOMPARE(panels[0]->text(), u"Tavrelo 1.0.0 "_s);
+        QCOMPARE(panels[1]->text(), QString());
+        // Each panel takes its width and the gap before the next one.
+        const auto spans = [&] {
+            const int gap = panels[1]->x() - panels[0]->x() - panels[0]->width();
+            return QList<int>{15 * (panels[1]->x() - panels[0]->x()), 15 * (panels[1]->width() + gap)};
+        };
         // At the start size: the text's width in the design's font, and the rest up to the size grip.
-        QCOMPARE(bar->PanelWidth(0), 1755.0f);
-        QCOMPARE(bar->PanelWidth(1), 8760.0f);
+        QCOMPARE(spans(), (QList<int>{1755, 8760}));
         const auto docked = [&] {
-            QCOMPARE(bar->geometry(), QRect(0, quiz.window().height() - 20, quiz.window().width(), 20));
-            QCOMPARE(bar->PanelWidth(0) + bar->PanelWidth(1), 15.0f * (bar->width() - bar->height()));
+            QCOMPARE(bar.geometry(), QRect(0, quiz.window().height() - 20, quiz.window().width(), 20));
+            QCOMPARE(panels[0]->x(), 0);
+            QCOMPARE(15 * panels[1]->x() + spans()[1], 15 * (bar.width() - bar.height()));
         };
         docked();
         quiz.window().resize(900, 700);
         docked();
-        QCOMPARE(bar->PanelWidth(0), 1755.0f);
+        QCOMPARE(spans()[0], 1755);
         quiz.window().resize(150, 700);
-        QCOMPARE(bar->PanelWidth(1), 1440.0f); // never narrower, even when the bar is
+        QCOMPARE(spans()[1], 1440); // never narrower, even when the bar is
     }
 
     void layoutWorkedExample()

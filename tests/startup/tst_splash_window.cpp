@@ -153,11 +153,11 @@ private Q_SLOTS:
     {
         QFETCH(Qt::Key, key);
         QFETCH(bool, closes);
-        QTest::keyClick(shownSplash().windowHandle(), key);
-        QCOMPARE(Forms<frmSplash>::IsLoaded(), !closes);
+        QWindow *splash = shownSplash().windowHandle();
         // With no other window loaded, closing the splash leaves none: the program ends.
-        QCOMPARE(platform::LoadedFormCount(), closes ? 0 : 1);
-        QVERIFY(!Forms<MainWindow>::IsLoaded());
+        QCOMPARE(support::EndsProgram([&] { QTest::keyClick(splash, key); }), closes);
+        QCOMPARE(support::LoadedWindows(), closes ? 0 : 1);
+        QCOMPARE(support::LoadedWindows<frmSplash>(), closes ? 0 : 1);
     }
 
     // The main window's whole start runs inside the click: the loading window is up (here with the missing
@@ -170,16 +170,15 @@ private Q_SLOTS:
         const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
             ++boxes;
             QCOMPARE(message.text, u"Data file not found"_s);
-            QVERIFY(Forms<frmSplash>::IsLoaded());
-            QVERIFY(Forms<dData>::IsLoaded());
+            QVERIFY(Forms<frmSplash>::Get().isVisible());
             QVERIFY(Forms<dData>::Get().isVisible());
             QVERIFY(!Forms<MainWindow>::Get().isVisible());
         });
         clickAt(frameItself());
         QCOMPARE(boxes, 1);
-        QVERIFY(!Forms<frmSplash>::IsLoaded());
-        QVERIFY(!Forms<dData>::IsLoaded());
-        QVERIFY(Forms<MainWindow>::IsLoaded());
+        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
+        QCOMPARE(support::LoadedWindows<dData>(), 0);
+        QCOMPARE(support::LoadedWindows<MainWindow>(), 1);
         QVERIFY(Forms<MainWindow>::Get().isVisible());
         QVERIFY(Forms<MainWindow>::Get().Enabled());
     }
@@ -193,7 +192,7 @@ private Q_SLOTS:
         MainWindowProbe::ShowQuestion(*main, 2);
         shownSplash();
         clickAt(frameItself());
-        QVERIFY(!Forms<frmSplash>::IsLoaded());
+        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
         QCOMPARE(&Forms<MainWindow>::Get(), main);
         QVERIFY(main->isVisible());
         // Not loaded again: a fresh load would have gone back to question 1.
@@ -230,8 +229,8 @@ private Q_SLOTS:
         }
         const platform::MessageBoxRecorder recorder;
         clickAt(point, button);
-        QVERIFY(Forms<frmSplash>::IsLoaded());
-        QVERIFY(!Forms<MainWindow>::IsLoaded());
+        QCOMPARE(support::LoadedWindows<frmSplash>(), 1);
+        QCOMPARE(support::LoadedWindows<MainWindow>(), 0);
         QVERIFY(recorder.messages().isEmpty());
     }
 

@@ -3,10 +3,15 @@
 #pragma once
 
 #include "platform/form.h"
+#include "tests/support/deferred_delete.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QStringView>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace support {
 
@@ -35,6 +40,44 @@ template<class W = QWidget> W &Widget(const QWidget &window, QStringView name)
     if (!widget)
         qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name.toString()));
     return *widget;
+}
+
+// The loaded windows of kind W. An unloaded window is hidden and discarded at the event loop's next turn, so this
+// first discards those: call it where the program would be back in its event loop, never from inside a handler.
+template<class W = platform::Form> int LoadedWindows()
+{
+    FlushDeferredDeletes();
+    int loaded = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        loaded += dynamic_cast<W *>(window) != nullptr;
+    return loaded;
+}
+
+// Whether `action`, run from the event loop as the program's handlers are, ends the program: unloading the last
+// window asks the application to quit. The request is taken here, so the test runs on.
+inline bool EndsProgram(const std::function<void()> &action)
+{
+    class QuitWatch final : public QObject {
+    public:
+        bool asked = false;
+
+    protected:
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (watched != qApp || event->type() != QEvent::Quit)
+                return false;
+            asked = true;
+            return true;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
+    QTimer::singleShot(0, &watch, [&action] {
+        action();
+        QCoreApplication::exit();
+    });
+    QCoreApplication::exec();
+    qApp->removeEventFilter(&watch);
+    return watch.asked;
 }
 
 } // namespace support
