@@ -204,51 +204,52 @@ private slots:
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #3"_s);
     }
 
+    void endPage_data()
+    {
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("answers"); // of each question; answer 1 is the right one
+        QTest::addColumn<int>("checked"); // on the last question
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("score"); // what the check makes of that label
+        QTest::newRow("after the last question") << 2 << 4 << 1 << u"LabelRight"_s << u"Правильных: 1"_s;
+        QTest::newRow("after question 1000 of a full bank, which has no slot for it")
+            << 1000 << 2 << 2 << u"LabelWrong"_s << u"Неправильных: 1"_s;
+    }
+
+    // Checking the last question leads to an empty end page, where ">>" and the check do nothing and "<<" goes back.
     void endPage()
     {
-        WriteDataFile(FileLines(NumberedQuestions(2)));
+        QFETCH(int, questions);
+        QFETCH(int, answers);
+        QFETCH(int, checked);
+        QFETCH(QString, label);
+        QFETCH(QString, score);
+        WriteDataFile(FileLines(NumberedQuestions(questions, answers)));
         QuizWindow quiz;
-        quiz.click(u"bNext");
-        quiz.check(1);
         MainWindow &w = quiz.window();
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 3);
-        QCOMPARE(quiz.caption(u"MainFrame"), u"Question #3"_s);
+        QCOMPARE(MainWindowProbe::QuestionCount(w), questions);
+        quiz.pickFromList(questions - 1);
+        QCOMPARE(quiz.caption(u"MainFrame"), u"Question #%1"_s.arg(questions));
+        quiz.check(checked);
+        const int end = questions + 1;
+        QCOMPARE(MainWindowProbe::CurrentQuestion(w), end);
+        QCOMPARE(quiz.caption(u"MainFrame"), u"Question #%1"_s.arg(end));
         QCOMPARE(quiz.caption(u"qQuestion"), QString());
         QCOMPARE(MainWindowProbe::AnswerCount(w), 0);
         QVERIFY(quiz.visibleAnswers().isEmpty());
         QCOMPARE(quiz.caption(u"LabelTotal"), u"Ответов всего: 1"_s);
+        QCOMPARE(quiz.caption(label), score);
 
         quiz.click(u"bNext");
         quiz.click(u"bCheck");
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 3);
+        QCOMPARE(MainWindowProbe::CurrentQuestion(w), end);
         QCOMPARE(quiz.caption(u"LabelTotal"), u"Ответов всего: 1"_s);
         quiz.click(u"bPrevious");
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 2);
-        QCOMPARE(quiz.visibleAnswers(), (QList<int>{1, 2, 3, 4}));
-    }
-
-    void fullBankEndPageReadsNoSlot()
-    {
-        WriteDataFile(FileLines(NumberedQuestions(1000, 2)));
-        QuizWindow quiz;
-        MainWindow &w = quiz.window();
-        QCOMPARE(MainWindowProbe::QuestionCount(w), 1000);
-        quiz.pickFromList(999);
-        QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1000"_s);
-        quiz.check(2);
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 1001);
-        QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1001"_s);
-        QCOMPARE(quiz.caption(u"qQuestion"), QString());
-        QVERIFY(quiz.visibleAnswers().isEmpty());
-        QCOMPARE(quiz.caption(u"LabelWrong"), u"Неправильных: 1"_s);
-
-        quiz.click(u"bNext");
-        quiz.click(u"bCheck");
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 1001);
-        QCOMPARE(quiz.caption(u"LabelTotal"), u"Ответов всего: 1"_s);
-        quiz.click(u"bPrevious");
-        QCOMPARE(MainWindowProbe::CurrentQuestion(w), 1000);
-        QCOMPARE(quiz.visibleAnswers(), (QList<int>{1, 2}));
+        QCOMPARE(MainWindowProbe::CurrentQuestion(w), questions);
+        QList<int> shown;
+        for (int j = 1; j <= answers; ++j)
+            shown << j;
+        QCOMPARE(quiz.visibleAnswers(), shown);
     }
 
     void listPickMovesButLeavesItsText()
