@@ -19,7 +19,7 @@ public:
     float Width() const;
     float Height() const;
 
-    bool Enabled() const { return isEnabled(); }
+    // A disabled window takes no keyboard or mouse input.
     void SetEnabled(bool enabled) { setEnabled(enabled); }
 
 protected:

@@ -20,11 +20,8 @@ public:
     explicit ProgressBar(QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(ProgressBar)
 
-    float Min() const { return m_min; }
     void SetMin(float min) { set(m_min, min); }
-    float Max() const { return m_max; }
     void SetMax(float max) { set(m_max, max); }
-    float Value() const { return m_value; }
     void SetValue(float value) { set(m_value, value); }
 
     // For a caller that keeps the event loop waiting (a long read): puts the bar on screen at once, but only

@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(support::LoadedWindows<dData>(), 0);
         QCOMPARE(support::LoadedWindows<MainWindow>(), 1);
         QVERIFY(Forms<MainWindow>::Get().isVisible());
-        QVERIFY(Forms<MainWindow>::Get().Enabled());
+        QVERIFY(Forms<MainWindow>::Get().isEnabled());
     }
 
     void frameClickShowsLoadedMainWindow()
