@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/app_info.h"
 
+#include "platform/version.h"
+
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
@@ -23,17 +25,17 @@ QString AppTitle()
 
 qint16 AppMajor()
 {
-    return TAVRELO_VERSION_MAJOR;
+    return version::Major;
 }
 
 qint16 AppMinor()
 {
-    return TAVRELO_VERSION_MINOR;
+    return version::Minor;
 }
 
 qint16 AppRevision()
 {
-    return TAVRELO_VERSION_REVISION;
+    return version::Revision;
 }
 
 } // namespace platform

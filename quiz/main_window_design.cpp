@@ -3,6 +3,7 @@
 #include "quiz/main_window_design.h"
 
 #include "platform/status_bar.h"
+#include "platform/version.h"
 #include "quiz/layout_rule.h"
 
 #include <array>
@@ -76,6 +77,9 @@ const platform::FormDesign<MainWindowControls> &MainWindowDesign()
 
 void AddMainWindowStatusPanels(platform::StatusBar &bar)
 {
-    bar.AddPanel(u"Tavrelo 1.0.0 "_s, platform::StatusBar::PanelSize::Contents, 1440, 1755);
+    // The first three fields of the version, and one blank.
+    namespace version = platform::version;
+    const QString product = u"Tavrelo %1.%2.%3 "_s.arg(version::Major).arg(version::Minor).arg(version::Patch);
+    bar.AddPanel(product, platform::StatusBar::PanelSize::Contents, 1440, 1755);
     bar.AddPanel(QString(), platform::StatusBar::PanelSize::Spring, 1440);
 }
