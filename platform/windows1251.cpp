@@ -13,6 +13,7 @@ namespace {
 
 // 0x80..0xBF: the only irregular block. 0x98 has no character in Windows-1251; like the system's converter it
 // passes through as the C1 control U+0098, so that no byte is ever lost or merged.
+// clang-format off
 constexpr std::array<char16_t, 64> HighBlock = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -23,6 +24,7 @@ constexpr std::array<char16_t, 64> HighBlock = {
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
+// clang-format on
 
 constexpr std::array<char16_t, 256> MakeTable()
 {

@@ -37,6 +37,7 @@ struct ProbeControls {
 };
 using Row = platform::ControlDesign<ProbeControls>;
 
+// clang-format off
 constexpr std::array ProbeRows{
     Row{.handle = &ProbeControls::Frame, .name = u"Frame", .kind = ControlKind::Frame, .caption = u"F",
         .left = 150, .top = 60, .width = 3000, .height = 2000},
@@ -48,6 +49,7 @@ constexpr std::array ProbeRows{
     Row{.handle = &ProbeControls::Text, .name = u"Text", .kind = ControlKind::Label, .caption = u"t",
         .left = 100, .top = 2600, .width = 1500, .height = 300, .autoSize = true},
 };
+// clang-format on
 
 constexpr platform::FormDesign<ProbeControls> ProbeDesign{
     .window = {.caption = u"Probe", .clientWidth = 4500, .clientHeight = 3000},
@@ -176,11 +178,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown"); // what the widget is handed
+        // clang-format off
         QTest::newRow("button with &") << "Check" << "Tom & Jerry" << "Tom && Jerry";
         QTest::newRow("button with &&") << "Check" << "a && b" << "a &&&& b";
         QTest::newRow("frame with &") << "Frame" << "Q&A" << "Q&&A";
         QTest::newRow("label with &") << "Text" << "R&D" << "R&D";
         QTest::newRow("label with markup") << "Text" << "<b>x</b>" << "<b>x</b>";
+        // clang-format on
     }
 
     void captionsArePlainText()
@@ -340,12 +344,14 @@ private slots:
     {
         QTest::addColumn<QString>("before"); // states gone through first: M maximised, m minimised, n normal
         QTest::addColumn<QString>("change");
+        // clang-format off
         QTest::newRow("maximise") << "" << "M";
         QTest::newRow("restore from maximised") << "M" << "n";
         QTest::newRow("restore from minimised") << "m" << "n";
         QTest::newRow("maximise from minimised") << "m" << "M";
         QTest::newRow("restore from minimised, maximised before") << "Mm" << "n";
         QTest::newRow("maximised again from minimised") << "Mm" << "M";
+        // clang-format on
     }
 
     // A change of state that changes the size must not reach the handler with the size the window is leaving:

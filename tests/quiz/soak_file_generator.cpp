@@ -42,12 +42,14 @@ const QList<QByteArray> &Weights()
 // or a keyboard mnemonic.
 const QList<QByteArray> &Words()
 {
+    // clang-format off
     static const QList<QByteArray> words = Encoded({
         u"Какая", u"река", u"самая", u"длинная", u"в", u"Европе?", u"Волга", u"Дунай", u"ёж", u"Ёлка", u"«Общие",
         u"знания»", u"№5", u"—", u"Tom", u"Jerry", u"river", u"42", u"3.14", u"&", u"&&", u"&amp;", u"&lt;b&gt;",
         u"<b>жирный</b>", u"<i>x</i>", u"<br>", u"<html><body>HTML</body></html>", u"<font color=red>red</font>",
         u"<a href=\"x\">link</a>", u"&Save", u"*", u"**", u"A)", u"Ве", u"%1", u"%n", u"\\n", u"\t", u"  ", u"(", u")",
     });
+    // clang-format on
     return words;
 }
 

@@ -84,6 +84,7 @@ private slots:
         const QString longWrong = u"Увы, неправильно. Правильный ответ :\r\nA) answer 1.1"_s;
         const auto info = MessageIcon::Information;
         const auto error = MessageIcon::Critical;
+        // clang-format off
         QTest::newRow("right, silent") << false << false << 1 << QString() << info << "1" << "0" << "100%";
         QTest::newRow("right, message") << true << false << 1 << u"Правильно!"_s << info << "1" << "0" << "100%";
         QTest::newRow("right, both") << true << true << 1 << u"Правильно!"_s << info << "1" << "0" << "100%";
@@ -93,6 +94,7 @@ private slots:
                                         << "0%";
         QTest::newRow("wrong, showRight only") << false << true << 3 << QString() << error << "0" << "1" << "0%";
         QTest::newRow("wrong, both") << true << true << 3 << longWrong << error << "0" << "1" << "0%";
+        // clang-format on
     }
 
     void check()
@@ -140,11 +142,13 @@ private slots:
     {
         QTest::addColumn<QString>("answers"); // r: right, w: wrong, in order
         QTest::addColumn<QString>("rate");
+        // clang-format off
         QTest::newRow("2 of 3 rounds down") << "rrw" << "66%";
         QTest::newRow("1 of 3 rounds down") << "wrw" << "33%";
         QTest::newRow("3 of 3") << "rrr" << "100%";
         QTest::newRow("0 of 2") << "ww" << "0%";
         QTest::newRow("5 of 7") << "rrwrrwr" << "71%";
+        // clang-format on
     }
 
     void percentage()
