@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   qt6-base-private-dev
   libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
   fonts-dejavu-core
 )

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
-# Installs what is missing, then builds and runs every test: a normal build, a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader and of the checker.
+# Installs what is missing, checks the sources' format, then builds and runs every test: a normal build, a build under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader and of the
+# checker.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -10,6 +11,9 @@ fuzz_seconds=${TAVRELO_FUZZ_SECONDS:-60}
 
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+
+echo "== Format"
+bash scripts/format.sh --check
 
 echo "== Build and test"
 # Tests and benchmarks are built only where Qt Test and Google Benchmark are found: here they must be.
