@@ -36,7 +36,8 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --no-tests=error -j"$jobs" | tee build-asan/ctest.log
 
 echo "== Fuzzing the question file reader and the checker for ${fuzz_seconds}s in all"
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF -DTAVRELO_BENCHMARKS=OFF
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF \
+  -DTAVRELO_BENCHMARKS=OFF
 cmake --build build-fuzz -j"$jobs" --target question_reader_fuzz question_checker_fuzz
 for fuzzer in question_reader_fuzz question_checker_fuzz; do
   mkdir -p "build-fuzz/corpus/$fuzzer"
