@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-QuestionBank::QuestionBank()
-    : m_fields(size_t(SlotCount) * FieldCount)
+QuestionBank::QuestionBank() : m_fields(size_t(SlotCount) * FieldCount)
 {
 }
 

@@ -39,8 +39,7 @@ int AnswerOf(QStringView line)
 }
 
 // The program's own reading tells nobody; the compiler drops every step that only a listener needs.
-struct NoListener {
-};
+struct NoListener {};
 
 template<class Listener>
 ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,

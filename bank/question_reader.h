@@ -12,7 +12,7 @@ class QuestionBank;
 namespace platform {
 class TextStream;
 enum class LineEnd : quint8;
-}
+} // namespace platform
 
 struct ReadOutcome {
     // The file held more questions than the bank has slots: questions 1..1000 were filed, and reading stopped

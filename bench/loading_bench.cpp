@@ -38,7 +38,7 @@ QByteArray LargestFile(int lines)
             text += u"%1.%2 "_s.arg(n).arg(line) + sentence + u"\r\n"_s;
         for (int answer = 0; answer < 4; ++answer)
             text += QChar(u'A' + answer) + u") "_s + sentence.left(90) + (answer == n % 4 ? u"*"_s : QString())
-                + u"\r\n"_s;
+                  + u"\r\n"_s;
         text += u"\r\n"_s;
     }
     return support::ToWindows1251(text);

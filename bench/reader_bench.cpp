@@ -24,12 +24,13 @@ namespace {
 const QByteArray &QuestionFile()
 {
     static const QByteArray file = [] {
-        const QStringList words = QStringLiteral(
-            "какой год основания города Москвы считается общепринятым в исторической науке и почему летописи "
-            "называют именно эту дату столицей государства князь Юрий Долгорукий пригласил союзников на пир "
-            "реки берега крепость стены башни торговые пути между севером и югом великое княжество событие "
-            "войско битва поле победа договор мир соседние земли народ язык письменность церковь")
-                                      .split(u' ');
+        const QStringList words =
+            QStringLiteral(
+                "какой год основания города Москвы считается общепринятым в исторической науке и почему летописи "
+                "называют именно эту дату столицей государства князь Юрий Долгорукий пригласил союзников на пир "
+                "реки берега крепость стены башни торговые пути между севером и югом великое княжество событие "
+                "войско битва поле победа договор мир соседние земли народ язык письменность церковь")
+                .split(u' ');
         std::mt19937 random(1147);
         const auto phrase = [&](int minWords, int maxWords) {
             const int count = std::uniform_int_distribution<int>(minWords, maxWords)(random);
@@ -49,7 +50,7 @@ const QByteArray &QuestionFile()
             const int right = std::uniform_int_distribution<int>(0, 3)(random);
             for (int answer = 0; answer < 4; ++answer) {
                 text += QChar(u'A' + answer) + u")"_s + phrase(1, 5) + (answer == right ? u"*"_s : QString())
-                    + u"\r\n"_s;
+                      + u"\r\n"_s;
             }
             text += u"\r\n"_s;
         }

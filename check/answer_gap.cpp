@@ -56,7 +56,7 @@ QString AnswerGap(int question, const std::array<bool, 4> &present, int marked)
     }
 
     QString text = u"question "_s + QString::number(question)
-        + (all.size() == 1 ? u" has only answer "_s : u" has answers "_s) + Enumerate(all) + u": "_s;
+                 + (all.size() == 1 ? u" has only answer "_s : u" has answers "_s) + Enumerate(all) + u": "_s;
     text += hidden.size() == 1 ? u"answer "_s + hidden.first() + u" is never shown; "_s
                                : u"answers "_s + Enumerate(hidden) + u" are never shown; "_s;
     if (shown == 1)

@@ -20,13 +20,14 @@ namespace {
 
 QString EncodingError(FileEncoding encoding)
 {
-    const QString fix = encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8WithBom
-        ? u"save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE FILE"_s
-        : u"save it as Windows-1251 (Cyrillic)"_s;
+    const QString fix =
+        encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8WithBom
+            ? u"save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE FILE"_s
+            : u"save it as Windows-1251 (Cyrillic)"_s;
     return u"the file is saved as "_s + EncodingName(encoding)
-        + u", but Tavrelo reads only Windows-1251: the learner sees garbled text, and no header or answer "
-          u"marker matches; "_s
-        + fix;
+         + u", but Tavrelo reads only Windows-1251: the learner sees garbled text, and no header or answer "
+           u"marker matches; "_s
+         + fix;
 }
 
 QString Counted(qint64 count, const QString &one, const QString &many)
@@ -37,16 +38,16 @@ QString Counted(qint64 count, const QString &one, const QString &many)
 QString Summary(const CheckCounts &counts, const FindingLog &log)
 {
     return Counted(counts.questions, u"question"_s, u"questions"_s) + u" loaded, "_s
-        + Counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
-        + Counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
-        + Counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
-        + Counted(log.warnings(), u"warning"_s, u"warnings"_s);
+         + Counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
+         + Counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
+         + Counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
+         + Counted(log.warnings(), u"warning"_s, u"warnings"_s);
 }
 
 QString RunTimeError(const platform::RuntimeError &error)
 {
     return u"cannot be read: "_s + error.description() + u" (run-time error "_s + QString::number(error.number())
-        + u"), which ends Tavrelo"_s;
+         + u"), which ends Tavrelo"_s;
 }
 
 FileEncoding DetectFileEncoding(const QString &path)

@@ -22,7 +22,7 @@ public:
     bool SawNonAscii() const { return m_sawNonAscii; }
 
 private:
-    int m_pending = 0; // continuation bytes still due
+    int m_pending = 0;                         // continuation bytes still due
     unsigned char m_low = 0x80, m_high = 0xBF; // the range of the next continuation byte
     bool m_broken = false;
     bool m_sawNonAscii = false;

@@ -8,5 +8,5 @@ QString FormatFinding(const QString &fileName, const Finding &finding)
 {
     static const QString severities[] = {u"error"_s, u"warning"_s, u"note"_s};
     return fileName + u':' + QString::number(finding.line) + u": "_s + severities[int(finding.severity)] + u": "_s
-        + finding.text;
+         + finding.text;
 }

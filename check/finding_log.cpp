@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-FindingLog::FindingLog(Output output)
-    : m_output(std::move(output))
+FindingLog::FindingLog(Output output) : m_output(std::move(output))
 {
 }
 
@@ -22,10 +21,9 @@ void FindingLog::Add(Finding finding)
 
 void FindingLog::Flush()
 {
-    std::stable_sort(m_waiting.begin(), m_waiting.end(),
-                     [](const Finding &a, const Finding &b) {
-                         return a.line != b.line ? a.line < b.line : a.severity < b.severity;
-                     });
+    std::stable_sort(m_waiting.begin(), m_waiting.end(), [](const Finding &a, const Finding &b) {
+        return a.line != b.line ? a.line < b.line : a.severity < b.severity;
+    });
     for (const Finding &finding : m_waiting)
         m_output(finding);
     m_waiting.clear();

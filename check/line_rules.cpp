@@ -116,8 +116,8 @@ QString LooksLikeAnswer(QStringView line)
     case u'Б':
     case u'Г':
     case u'Д':
-        return u"looks like an answer, but answers take the Latin letters A) to D), not \""_s + QChar(letter)
-            + u")\""_s + isText;
+        return u"looks like an answer, but answers take the Latin letters A) to D), not \""_s + QChar(letter) + u")\""_s
+             + isText;
     default: return {};
     }
 }
@@ -159,9 +159,7 @@ bool IsBlank(QStringView line)
 QString ControlCharacter(QStringView line)
 {
     // U+0098 is what the reader makes of byte 0x98, the one byte that Windows-1251 leaves undefined.
-    const auto isControl = [](QChar ch) {
-        return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98';
-    };
+    const auto isControl = [](QChar ch) { return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98'; };
     const auto found = std::find_if(line.begin(), line.end(), isControl);
     if (found == line.end())
         return {};

@@ -30,8 +30,7 @@ QString LineNumber(qint64 line)
 
 } // namespace
 
-QuestionChecker::QuestionChecker(QuestionBank &bank, FindingLog &log)
-    : m_bank(bank), m_log(log)
+QuestionChecker::QuestionChecker(QuestionBank &bank, FindingLog &log) : m_bank(bank), m_log(log)
 {
 }
 
@@ -49,16 +48,12 @@ void QuestionChecker::LineRead(const LineReport &line)
         endQuestion();
         startQuestion(line);
         break;
-    case LineUse::Answer:
-        checkAnswer(line);
-        break;
+    case LineUse::Answer: checkAnswer(line); break;
     case LineUse::Text:
         checkText(line);
         m_bank.ReplaceField(line.question, 0, QString()); // the checker needs no question text
         break;
-    case LineUse::Dropped:
-        checkDropped(line);
-        break;
+    case LineUse::Dropped: checkDropped(line); break;
     case LineUse::NotRead:
         endQuestion();
         m_log.Add(Finding{line.number, Severity::Warning,
@@ -102,8 +97,9 @@ void QuestionChecker::endQuestion()
                               question + u" has no answers: the learner sees no answer buttons"_s});
         } else if (marked == 0) {
             m_log.Add(Finding{m_question.headerLine, Severity::Warning,
-                              question + u" has no marked answer, so every choice counts as wrong "
-                                         u"(end the right answer's line with \"*\")"_s});
+                              question
+                                  + u" has no marked answer, so every choice counts as wrong "
+                                    u"(end the right answer's line with \"*\")"_s});
         }
         if (const int hidden = FirstHiddenAnswer(present)) {
             m_log.Add(Finding{m_question.answerLines[hidden - 1], Severity::Error, AnswerGap(slot, present, marked)});
@@ -136,7 +132,7 @@ void QuestionChecker::checkAnswer(const LineReport &line)
     const QString question = u" in question "_s + QString::number(line.question);
     if (line.replacedAnswer) {
         QString text = u"answer "_s + letter + u" again"_s + question + u": this line replaces the one on "_s
-            + LineNumber(q.answerLines[answer - 1]);
+                     + LineNumber(q.answerLines[answer - 1]);
         if (!line.marked && q.markedAnswer == answer)
             text += u", and the \"*\" of "_s + LineNumber(q.markLine) + u" still marks it right"_s;
         add(line, Severity::Warning, text);
@@ -148,8 +144,9 @@ void QuestionChecker::checkAnswer(const LineReport &line)
     }
     if (StarThenBlanks(line.text)) {
         add(line, Severity::Warning,
-            u"answer "_s + letter + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
-                                    u"and the \"*\" is shown"_s);
+            u"answer "_s + letter
+                + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
+                  u"and the \"*\" is shown"_s);
     }
     q.answerLines[answer - 1] = line.number;
     if (line.marked) {
@@ -246,8 +243,7 @@ void QuestionChecker::noteControlCharacter(const LineReport &line)
     if (control.isEmpty())
         return;
     if (++m_controlNotes > MaxControlNotes) {
-        m_log.Add(Finding{line.number, Severity::Note,
-                          u"more lines hold control characters; they are not listed"_s});
+        m_log.Add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
         return;
     }
     add(line, Severity::Note, u"line holds "_s + control);

@@ -95,8 +95,8 @@ private:
     void reportUnencodable(QStringView cluster, qsizetype column)
     {
         ++m_errors;
-        m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column)
-                + u": error: \""_s + cluster.toString() + u"\" (U+"_s
+        m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column) + u": error: \""_s
+                + cluster.toString() + u"\" (U+"_s
                 + QString::number(cluster.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')
                 + u") has no Windows-1251 form"_s);
     }

@@ -61,8 +61,7 @@ public:
         return ContainerAccessible::text(t);
     }
 
-    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         auto related = ContainerAccessible::relations(match);
         if ((match & QAccessible::Labelled) && !static_cast<QGroupBox *>(widget())->title().isEmpty()) {
@@ -82,10 +81,7 @@ public:
 
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? announcer().Text() : QString();
-    }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? announcer().Text() : QString(); }
 
     QWindow *window() const override { return announcer().Window().windowHandle(); }
     QAccessibleInterface *parent() const override

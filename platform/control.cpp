@@ -66,22 +66,15 @@ void Control::SetVisible(bool visible)
 QString Control::Caption() const
 {
     switch (m_kind) {
-    case ControlKind::Label:
-        return as<PlainLabel>()->Text();
-    case ControlKind::Frame:
-        return unescapeMnemonics(as<QGroupBox>()->title());
-    case ControlKind::CheckBox:
-        return as<CheckBox>()->Caption();
-    case ControlKind::OptionButton:
-        return as<OptionButton>()->Caption();
-    case ControlKind::CommandButton:
-        return unescapeMnemonics(as<QAbstractButton>()->text());
-    case ControlKind::ComboBox:
-        return as<QComboBox>()->currentText();
+    case ControlKind::Label: return as<PlainLabel>()->Text();
+    case ControlKind::Frame: return unescapeMnemonics(as<QGroupBox>()->title());
+    case ControlKind::CheckBox: return as<CheckBox>()->Caption();
+    case ControlKind::OptionButton: return as<OptionButton>()->Caption();
+    case ControlKind::CommandButton: return unescapeMnemonics(as<QAbstractButton>()->text());
+    case ControlKind::ComboBox: return as<QComboBox>()->currentText();
     case ControlKind::Image:
     case ControlKind::StatusBar:
-    case ControlKind::ProgressBar:
-        break;
+    case ControlKind::ProgressBar: break;
     }
     return {};
 }
@@ -98,25 +91,14 @@ void Control::SetCaption(const QString &caption)
             applyGeometry();
         }
         break;
-    case ControlKind::Frame:
-        as<QGroupBox>()->setTitle(escapeMnemonics(caption));
-        break;
-    case ControlKind::CheckBox:
-        as<CheckBox>()->SetCaption(caption);
-        break;
-    case ControlKind::OptionButton:
-        as<OptionButton>()->SetCaption(caption);
-        break;
-    case ControlKind::CommandButton:
-        as<QAbstractButton>()->setText(escapeMnemonics(caption));
-        break;
-    case ControlKind::ComboBox:
-        as<QComboBox>()->setEditText(caption);
-        break;
+    case ControlKind::Frame: as<QGroupBox>()->setTitle(escapeMnemonics(caption)); break;
+    case ControlKind::CheckBox: as<CheckBox>()->SetCaption(caption); break;
+    case ControlKind::OptionButton: as<OptionButton>()->SetCaption(caption); break;
+    case ControlKind::CommandButton: as<QAbstractButton>()->setText(escapeMnemonics(caption)); break;
+    case ControlKind::ComboBox: as<QComboBox>()->setEditText(caption); break;
     case ControlKind::Image:
     case ControlKind::StatusBar:
-    case ControlKind::ProgressBar:
-        break;
+    case ControlKind::ProgressBar: break;
     }
 }
 

@@ -43,25 +43,18 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent)
         label->setAutoFillBackground(true);
         return label;
     }
-    case ControlKind::Frame:
-        return new Frame(parent);
-    case ControlKind::CheckBox:
-        return new CheckBox(parent);
-    case ControlKind::CommandButton:
-        return new CommandButton(parent);
-    case ControlKind::OptionButton:
-        return new OptionButton(parent);
-    case ControlKind::ComboBox:
-        return makeComboBox(parent);
+    case ControlKind::Frame: return new Frame(parent);
+    case ControlKind::CheckBox: return new CheckBox(parent);
+    case ControlKind::CommandButton: return new CommandButton(parent);
+    case ControlKind::OptionButton: return new OptionButton(parent);
+    case ControlKind::ComboBox: return makeComboBox(parent);
     case ControlKind::Image: {
         auto *image = new QLabel(parent);
         image->setScaledContents(true);
         return image;
     }
-    case ControlKind::StatusBar:
-        return new StatusBar(parent);
-    case ControlKind::ProgressBar:
-        return new ProgressBar(parent);
+    case ControlKind::StatusBar: return new StatusBar(parent);
+    case ControlKind::ProgressBar: return new ProgressBar(parent);
     }
     return new QWidget(parent);
 }

@@ -67,8 +67,7 @@ void TableError(const char *rule);
 // struct, which holds nothing else.
 template<class Handles> class ControlTable final {
 public:
-    template<std::size_t N>
-    consteval ControlTable(const std::array<ControlDesign<Handles>, N> &rows) : m_rows(rows)
+    template<std::size_t N> consteval ControlTable(const std::array<ControlDesign<Handles>, N> &rows) : m_rows(rows)
     {
         std::size_t handles = 0;
         std::size_t arrays = 0;

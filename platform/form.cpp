@@ -101,8 +101,8 @@ void Form::changeEvent(QEvent *event)
     const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
     const Qt::WindowStates sizing = Qt::WindowMaximized | Qt::WindowFullScreen;
     const bool minimising = !before.testFlag(Qt::WindowMinimized) && isMinimized();
-    const bool restoringInPlace =
-        before.testFlag(Qt::WindowMinimized) && !isMinimized() && (before & sizing) == (windowState() & sizing);
+    const bool restoringInPlace = before.testFlag(Qt::WindowMinimized) && !isMinimized()
+                               && (before & sizing) == (windowState() & sizing);
     if (minimising || restoringInPlace)
         RunHandler([this] { Form_Resize(); });
 }

@@ -68,8 +68,8 @@ void MsgBox(const QString &text, MessageIcon icon, const QString &title)
         std::fflush(stderr);
         return;
     }
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    message.title, shownText(message.text), QMessageBox::Ok);
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
+                    shownText(message.text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

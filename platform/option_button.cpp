@@ -26,8 +26,7 @@ QRect captionArea(const QAbstractButton &button, const QStyleOptionButton &optio
 namespace captioned {
 
 // The box or circle as the style draws it, then the wrapped caption, then the focus frame around the caption.
-void Paint(QAbstractButton &button, QStyleOptionButton option, WrappedCaption &caption,
-           const StyleElements &elements)
+void Paint(QAbstractButton &button, QStyleOptionButton option, WrappedCaption &caption, const StyleElements &elements)
 {
     option.text.clear();
     QStylePainter painter(&button);

@@ -21,8 +21,7 @@ struct StyleElements {
     QStyle::SubElement contentsRect;
 };
 
-void Paint(QAbstractButton &button, QStyleOptionButton option, WrappedCaption &caption,
-           const StyleElements &elements);
+void Paint(QAbstractButton &button, QStyleOptionButton option, WrappedCaption &caption, const StyleElements &elements);
 void ShowAsText(QAbstractButton &button, const QStyleOptionButton &option, WrappedCaption &caption,
                 const StyleElements &elements);
 
@@ -34,9 +33,7 @@ void ShowAsText(QAbstractButton &button, const QStyleOptionButton &option, Wrapp
 // every '&' doubled, so that assistive technology reads the caption and no '&' becomes a keyboard shortcut.
 template<class Button> class CaptionedButton : public Button {
 public:
-    CaptionedButton(QWidget *parent, const captioned::StyleElements &elements) : Button(parent), m_elements(elements)
-    {
-    }
+    CaptionedButton(QWidget *parent, const captioned::StyleElements &elements) : Button(parent), m_elements(elements) {}
     Q_DISABLE_COPY_MOVE(CaptionedButton)
 
     const QString &Caption() const { return m_caption.Text(); }

@@ -10,7 +10,7 @@
 
 namespace platform {
 namespace {
-constexpr int Steps = 10000; // resolution handed to the style, which draws integer ranges only
+constexpr int Steps = 10000;  // resolution handed to the style, which draws integer ranges only
 constexpr int EdgeMargin = 2; // columns either side of a changed edge that the style's outlines may touch
 } // namespace
 
@@ -142,8 +142,7 @@ void ProgressBar::changeEvent(QEvent *event)
         m_contents = QRect();
         m_empty = m_full = QPixmap();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -35,7 +35,7 @@ private:
     struct Panel {
         QLabel *label;
         PanelSize size;
-        int minWidth; // pixels
+        int minWidth;    // pixels
         int designWidth; // pixels
     };
     void dock();

@@ -72,8 +72,8 @@ private:
     QByteArray m_buffer;
     std::vector<char16_t> m_piece; // the decoded current piece
     std::vector<char16_t> m_line;  // a line gathered from its pieces, for ReadLineView
-    qsizetype m_pos = 0;  // first byte of the current piece
-    qsizetype m_scan = 0; // bytes before this one hold no terminator of the current line
+    qsizetype m_pos = 0;           // first byte of the current piece
+    qsizetype m_scan = 0;          // bytes before this one hold no terminator of the current line
     bool m_deviceAtEnd = false;
     bool m_lineEnded = true;
 };

@@ -42,9 +42,9 @@ private:
     QSize m_area;
     QFont m_font;
     qsizetype m_prefix = -1; // not yet known
-    int m_lines = 0;     // lines drawn
-    qreal m_height = 0;  // their height
-    bool m_fits = true;  // the whole caption is in those lines
+    int m_lines = 0;         // lines drawn
+    qreal m_height = 0;      // their height
+    bool m_fits = true;      // the whole caption is in those lines
 };
 
 } // namespace platform

@@ -63,8 +63,11 @@ constexpr std::array Controls{
 // clang-format on
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Tavrelo", .clientWidth = 10815, .clientHeight = 8760,
-               .border = platform::BorderStyle::Sizable, .font = WindowFont},
+    .window = {.caption = u"Tavrelo",
+               .clientWidth = 10815,
+               .clientHeight = 8760,
+               .border = platform::BorderStyle::Sizable,
+               .font = WindowFont},
     .controls = Controls,
 };
 

@@ -11,11 +11,11 @@ class StatusBar;
 // The quiz window's controls, one typed handle each, made by its design table. The answer buttons are the control
 // array qAnswers: element 0 is the design's hidden pattern, and the display creates elements 1 to 4 from it.
 struct MainWindowControls {
-    platform::Control *showMessage, *showRight;                         // the check boxes at the top left
+    platform::Control *showMessage, *showRight;                          // the check boxes at the top left
     platform::Control *LabelTotal, *LabelRight, *LabelWrong, *LabelRate; // the score
-    platform::Control *MainFrame, *qQuestion;                           // the frame and the question in it
-    platform::ControlArray qAnswers;                                    // the answer buttons
-    platform::Control *bCheck, *bPrevious, *qList, *bNext;              // the frame's bottom row
+    platform::Control *MainFrame, *qQuestion;                            // the frame and the question in it
+    platform::ControlArray qAnswers;                                     // the answer buttons
+    platform::Control *bCheck, *bPrevious, *qList, *bNext;               // the frame's bottom row
     platform::Control *StatusBar;
 };
 

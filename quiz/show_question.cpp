@@ -21,8 +21,8 @@ void MainWindow::ShowQuestion(qint16 index)
 
     qint16 percent = 0;
     if (!(TotalCount == 0))
-        percent = static_cast<qint16>(std::floor(static_cast<double>(RightCount.Value()) * 100
-                                                 / static_cast<double>(TotalCount.Value())));
+        percent = static_cast<qint16>(
+            std::floor(static_cast<double>(RightCount.Value()) * 100 / static_cast<double>(TotalCount.Value())));
 
     ui.LabelTotal->SetCaption(u"Ответов всего: "_s + TotalCount.Text());
     ui.LabelRight->SetCaption(u"Правильных: "_s + RightCount.Text());

@@ -32,8 +32,11 @@ constexpr std::array Controls{
 // clang-format on
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
-               .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
+    .window = {.caption = u"Loading data...",
+               .clientWidth = 5910,
+               .clientHeight = 1710,
+               .border = platform::BorderStyle::FixedDialog,
+               .font = WindowFont},
     .controls = Controls,
 };
 

@@ -65,8 +65,8 @@ void frmSplash::Form_Load()
     platform::Control &version = *ui.lblVersion;
     // The version is right-aligned, so a longer text grows it to the left.
     const float right = version.Left() + version.Width();
-    version.SetCaption(u"Version %1.%2.%3"_s.arg(platform::AppMajor()).arg(platform::AppMinor())
-                           .arg(platform::AppRevision()));
+    version.SetCaption(
+        u"Version %1.%2.%3"_s.arg(platform::AppMajor()).arg(platform::AppMinor()).arg(platform::AppRevision()));
     version.SetLeft(right - version.Width());
     ui.lblProductName->SetCaption(platform::AppTitle());
 }

@@ -29,7 +29,7 @@ QString Describe(const LineReport &line)
     static const char *const ends[] = {"none", "CRLF", "LF", "CR"};
     static const char *const uses[] = {"header", "answer", "text", "dropped", "not read"};
     QString text = QString::number(line.number) + u' ' + QLatin1StringView(ends[int(line.end)]) + u' '
-        + QLatin1StringView(uses[int(line.use)]) + u" q"_s + QString::number(line.question);
+                 + QLatin1StringView(uses[int(line.use)]) + u" q"_s + QString::number(line.question);
     if (line.answer)
         text += u' ' + QChar(u'A' + line.answer - 1);
     if (line.marked)
@@ -113,8 +113,8 @@ void TestQuestionReader::lineClasses_data()
     QTest::newRow("header without weight") << File({H, u"Q"_s}) << 1 << QStringList{u"1.0=\r\nQ"_s};
     QTest::newRow("header with text after the colon") << File({H + u"x*"_s}) << 1 << QStringList();
     QTest::newRow("header after header") << File({H, H, u"Q"_s}) << 2 << QStringList{u"2.0=\r\nQ"_s};
-    QTest::newRow("header as raw bytes")
-        << QByteArray("\xC2\xE5\xF1\x20\xE2\xEE\xEF\xF0\xEE\xF1\xE0\x3A\r\nQ") << 1 << QStringList{u"1.0=\r\nQ"_s};
+    QTest::newRow("header as raw bytes") << QByteArray("\xC2\xE5\xF1\x20\xE2\xEE\xEF\xF0\xEE\xF1\xE0\x3A\r\nQ") << 1
+                                         << QStringList{u"1.0=\r\nQ"_s};
     QTest::newRow("space before the colon is dropped")
         << File({H, u"one"_s, u"Вес вопроса :"_s, u"two"_s}) << 1 << QStringList{u"1.0=\r\none\r\ntwo"_s};
     QTest::newRow("header cut short is dropped")
@@ -124,8 +124,7 @@ void TestQuestionReader::lineClasses_data()
     QTest::newRow("Ve line dropped") << File({H, u"Верно ли, что"_s, u"Q"_s}) << 1 << QStringList{u"1.0=\r\nQ"_s};
     QTest::newRow("Ve alone dropped") << File({H, u"Ве"_s}) << 1 << QStringList();
     QTest::newRow("single Ve letter is text") << File({H, u"В"_s}) << 1 << QStringList{u"1.0=\r\nВ"_s};
-    QTest::newRow("Ve and another letter is text") << File({H, u"Вопрос"_s}) << 1
-                                                   << QStringList{u"1.0=\r\nВопрос"_s};
+    QTest::newRow("Ve and another letter is text") << File({H, u"Вопрос"_s}) << 1 << QStringList{u"1.0=\r\nВопрос"_s};
     QTest::newRow("Latin answers") << File({H, u"A)a"_s, u"B)b"_s, u"C)c"_s, u"D)d"_s}) << 1
                                    << QStringList{u"1.1=A)a"_s, u"1.2=B)b"_s, u"1.3=C)c"_s, u"1.4=D)d"_s};
     QTest::newRow("answers out of order with a gap")
@@ -142,18 +141,18 @@ void TestQuestionReader::lineClasses_data()
     QTest::newRow("only one star cut") << File({H, u"D)x**"_s}) << 1 << QStringList{u"1.4=D)x*"_s, u"1.5=4"_s};
     QTest::newRow("two marked answers") << File({H, u"A)a*"_s, u"C)c*"_s}) << 1
                                         << QStringList{u"1.1=A)a"_s, u"1.3=C)c"_s, u"1.5=3"_s};
-    QTest::newRow("later mark wins, also backwards") << File({H, u"C)c*"_s, u"A)a*"_s}) << 1
-                                                     << QStringList{u"1.1=A)a"_s, u"1.3=C)c"_s, u"1.5=1"_s};
-    QTest::newRow("repeated marker replaces, mark stays") << File({H, u"A)one*"_s, u"A)two"_s}) << 1
-                                                          << QStringList{u"1.1=A)two"_s, u"1.5=1"_s};
+    QTest::newRow("later mark wins, also backwards")
+        << File({H, u"C)c*"_s, u"A)a*"_s}) << 1 << QStringList{u"1.1=A)a"_s, u"1.3=C)c"_s, u"1.5=1"_s};
+    QTest::newRow("repeated marker replaces, mark stays")
+        << File({H, u"A)one*"_s, u"A)two"_s}) << 1 << QStringList{u"1.1=A)two"_s, u"1.5=1"_s};
     QTest::newRow("text after D)") << File({H, u"Q"_s, u"D)d"_s, u"more"_s}) << 1
                                    << QStringList{u"1.0=\r\nQ\r\nmore"_s, u"1.4=D)d"_s};
-    QTest::newRow("blank line joins the question before") << File({H, u"Q"_s, QString(), H}) << 2
-                                                          << QStringList{u"1.0=\r\nQ\r\n"_s};
+    QTest::newRow("blank line joins the question before")
+        << File({H, u"Q"_s, QString(), H}) << 2 << QStringList{u"1.0=\r\nQ\r\n"_s};
     QTest::newRow("spaces and tabs kept") << File({H, u" Q\t"_s}) << 1 << QStringList{u"1.0=\r\n Q\t"_s};
-    QTest::newRow("before the first header") << File({u"title"_s, u"A)x*"_s, H, u"Q"_s}) << 1
-                                             << QStringList{u"0.0=\r\ntitle"_s, u"0.1=A)x"_s, u"0.5=1"_s,
-                                                            u"1.0=\r\nQ"_s};
+    QTest::newRow("before the first header")
+        << File({u"title"_s, u"A)x*"_s, H, u"Q"_s}) << 1
+        << QStringList{u"0.0=\r\ntitle"_s, u"0.1=A)x"_s, u"0.5=1"_s, u"1.0=\r\nQ"_s};
     QTest::newRow("no header") << File({u"a"_s, u"b"_s}) << 0 << QStringList{u"0.0=\r\na\r\nb"_s};
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList();
     QTest::newRow("one empty line") << QByteArray("\r\n") << 0 << QStringList{u"0.0=\r\n"_s};
@@ -210,21 +209,20 @@ void TestQuestionReader::lineReports_data()
     QTest::newRow("worked example")
         << File({u"Тест"_s, Header + u" 3"_s, u"В каком году"_s, u"A)1147"_s, u"B)1240*"_s, QString(), Header,
                  u"Вернитесь"_s, u"C)никогда"_s})
-        << QStringList{u"1 CRLF text q0"_s,   u"2 CRLF header q1"_s,         u"3 CRLF text q1"_s,
+        << QStringList{u"1 CRLF text q0"_s,     u"2 CRLF header q1"_s,          u"3 CRLF text q1"_s,
                        u"4 CRLF answer q1 A"_s, u"5 CRLF answer q1 B marked"_s, u"6 CRLF text q1"_s,
-                       u"7 CRLF header q2"_s, u"8 CRLF dropped q2"_s,        u"9 none answer q2 C"_s};
-    QTest::newRow("replacements")
-        << File({Header, u"A)a*"_s, u"A)b"_s, u"C)c*"_s, u"C)d*"_s, Header, u"A)e*"_s})
-        << QStringList{u"1 CRLF header q1"_s,
-                       u"2 CRLF answer q1 A marked"_s,
-                       u"3 CRLF answer q1 A replaced"_s,
-                       u"4 CRLF answer q1 C marked mark replaced"_s,
-                       u"5 CRLF answer q1 C marked replaced mark replaced"_s,
-                       u"6 CRLF header q2"_s,
-                       u"7 none answer q2 A marked"_s};
-    QTest::newRow("before the first header") << File({u"A)x*"_s, u"Ве"_s, Header})
-                                             << QStringList{u"1 CRLF answer q0 A marked"_s, u"2 CRLF dropped q0"_s,
-                                                            u"3 none header q1"_s};
+                       u"7 CRLF header q2"_s,   u"8 CRLF dropped q2"_s,         u"9 none answer q2 C"_s};
+    QTest::newRow("replacements") << File({Header, u"A)a*"_s, u"A)b"_s, u"C)c*"_s, u"C)d*"_s, Header, u"A)e*"_s})
+                                  << QStringList{u"1 CRLF header q1"_s,
+                                                 u"2 CRLF answer q1 A marked"_s,
+                                                 u"3 CRLF answer q1 A replaced"_s,
+                                                 u"4 CRLF answer q1 C marked mark replaced"_s,
+                                                 u"5 CRLF answer q1 C marked replaced mark replaced"_s,
+                                                 u"6 CRLF header q2"_s,
+                                                 u"7 none answer q2 A marked"_s};
+    QTest::newRow("before the first header")
+        << File({u"A)x*"_s, u"Ве"_s, Header})
+        << QStringList{u"1 CRLF answer q0 A marked"_s, u"2 CRLF dropped q0"_s, u"3 none header q1"_s};
     QTest::newRow("line ends") << "a\nb\r\n\r" + H + "\r\n"
                                << QStringList{u"1 LF text q0"_s, u"2 CRLF text q0"_s, u"3 CR text q0"_s,
                                               u"4 CRLF header q1"_s};
@@ -282,7 +280,7 @@ void TestQuestionReader::capacity()
         QCOMPARE(loaded.reports.size(), 3 * filed + (questions > 1000 ? 1 : 0));
         QCOMPARE(loaded.reports.last(), questions > 1000 ? u"3001 CRLF not read q1000"_s
                                                          : QString::number(3 * filed) + u" none answer q"_s
-                                                             + QString::number(filed) + u" B marked"_s);
+                                                               + QString::number(filed) + u" B marked"_s);
     }
 }
 
@@ -299,9 +297,15 @@ void TestQuestionReader::linesInPieces()
 {
     QFETCH(qsizetype, chunkSize);
     const QString tail = u"длинный хвост строки, много длиннее одного куска"_s.repeated(3);
-    const QStringList lines{u"до первого вопроса "_s + tail, Header + u" 1 "_s + tail, u"текст "_s + tail,
-                            u"Ве "_s + tail, u"B)"_s + tail + u"*"_s, u"C)"_s + tail + u"*x"_s,
-                            u"ещё текст"_s, Header, u"D)"_s + tail};
+    const QStringList lines{u"до первого вопроса "_s + tail,
+                            Header + u" 1 "_s + tail,
+                            u"текст "_s + tail,
+                            u"Ве "_s + tail,
+                            u"B)"_s + tail + u"*"_s,
+                            u"C)"_s + tail + u"*x"_s,
+                            u"ещё текст"_s,
+                            Header,
+                            u"D)"_s + tail};
     for (const bool listening : {false, true}) {
         const Loaded loaded = Load(File(lines), listening, chunkSize);
         if (listening)

@@ -90,7 +90,8 @@ void TestCheckFile::exitStatus_data()
     const QString loaded = u"1 question loaded, 2 answers, 1 question with a marked answer; "_s;
     QTest::newRow("clean") << u"clean.txt"_s << clean << 0 << loaded + u"0 errors, 0 warnings"_s;
     QTest::newRow("notes only") << u"notes.txt"_s << "title\n" + clean << 0 << loaded + u"0 errors, 0 warnings"_s;
-    QTest::newRow("a warning") << u"warning.txt"_s << clean + "C)c* \r\n" << 1
+    QTest::newRow("a warning") << u"warning.txt"_s << clean + "C)c* \r\n"
+                               << 1
                                << u"1 question loaded, 3 answers, 1 question with a marked answer; 0 errors, "
                                   u"1 warning"_s;
     QTest::newRow("an error") << u"error.txt"_s << QByteArray("Q\r\n") << 1
@@ -227,7 +228,8 @@ void TestCheckFile::conversionRefused()
     const QString in = write(u"in.txt"_s, input);
     const QString out = intoInput ? in : write(u"out.txt"_s, "kept");
     QStringList printed;
-    QCOMPARE(int(ConvertToCp1251(in, out, [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); })),
+    QCOMPARE(int(ConvertToCp1251(in, out,
+                                 [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); })),
              status);
     QCOMPARE(printed, messages);
     QFile kept(out);
@@ -246,8 +248,8 @@ void TestCheckFile::commandLine_data()
                                       << u"warning.txt: 1 question loaded, 2 answers, 0 questions"_s;
     QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"tavrelo-check 1.0.3"_s;
     QTest::newRow("unknown option") << QStringList{u"--fix"_s} << 2 << QString();
-    QTest::newRow("convert, then check the copy") << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << 0
-                                                  << u"copy.txt: 2 questions loaded"_s;
+    QTest::newRow("convert, then check the copy")
+        << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << 0 << u"copy.txt: 2 questions loaded"_s;
 }
 
 void TestCheckFile::commandLine()

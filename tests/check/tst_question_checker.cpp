@@ -84,8 +84,7 @@ void TestQuestionChecker::findings_data()
          u"still marks it right"_s});
     row("look-alike answers", {H, u"А)a"_s, u"b)b"_s, u" C)c"_s, u"D)d*"_s},
         {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s,
-         u"4: warning: looks like answer C"_s,
-         u"5: error: answer D is never shown"_s});
+         u"4: warning: looks like answer C"_s, u"5: error: answer D is never shown"_s});
     row("misspelt header before answers", {H, u"Вес  вопроса: 2"_s, u"A)a*"_s, u"more"_s},
         {u"2: warning: misspelt question header (not one plain space between the words) is dropped"_s,
          u"4: note: text after the answers of question 1"_s});
@@ -155,8 +154,8 @@ void TestQuestionChecker::moreThan1000Questions()
 // Files of every kind of line, in random order: the summary counts what the program loads.
 void TestQuestionChecker::countsAgreeWithTheProgram()
 {
-    const QStringList kinds = {H, H, u"Q"_s, QString(), u"A)a"_s, u"B)b*"_s, u"C)c"_s, u"D)d*"_s, u"A)*"_s,
-                               u"Ве"_s, u"Вес вопроса :"_s, u"B)x* "_s, u"А)a"_s};
+    const QStringList kinds = {H,         H,        u"Q"_s,  QString(),          u"A)a"_s,   u"B)b*"_s, u"C)c"_s,
+                               u"D)d*"_s, u"A)*"_s, u"Ве"_s, u"Вес вопроса :"_s, u"B)x* "_s, u"А)a"_s};
     for (const int lineCount : {0, 1, 10, 200, 5000}) {
         std::mt19937 random(lineCount);
         QStringList lines;

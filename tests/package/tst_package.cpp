@@ -114,9 +114,9 @@ private Q_SLOTS:
     void installLaysOutTheSame()
     {
         const QString prefix = m_work.filePath(u"prefix"_s);
-        const Outcome installed =
-            run(QStringLiteral(TAVRELO_CMAKE), {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
-                m_work.path());
+        const Outcome installed = run(QStringLiteral(TAVRELO_CMAKE),
+                                      {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
+                                      m_work.path());
         QVERIFY2(succeeded(installed), qPrintable(report(installed)));
         QCOMPARE(filesUnder(prefix), filesUnder(m_folder));
     }

@@ -20,8 +20,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *window = qobject_cast<QWindow *>(watched);
-        if (!m_seen && event->type() == QEvent::Expose && window && window->isExposed()
-            && window->title() == m_title) {
+        if (!m_seen && event->type() == QEvent::Expose && window && window->isExposed() && window->title() == m_title) {
             m_seen = true;
             std::fprintf(stderr, "Window up: %s\n", qPrintable(m_title));
             std::fflush(stderr);

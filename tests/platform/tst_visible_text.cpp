@@ -55,27 +55,27 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<qsizetype>("cap");
-        QTest::addColumn<double>("enough");   // the length that covers the area ...
+        QTest::addColumn<double>("enough");    // the length that covers the area ...
         QTest::addColumn<double>("steepness"); // ... and how coverage grows toward it
         QTest::addColumn<qsizetype>("length");
         QTest::addColumn<QList<qsizetype>>("tried");
         const QString x100 = u"x"_s.repeated(100);
         const qsizetype noCap = 1000;
-        QTest::newRow("shorter than the first rung") << u"abc"_s << noCap << 1.0 << 1.0 << qsizetype(3)
-                                                     << QList<qsizetype>{};
+        QTest::newRow("shorter than the first rung")
+            << u"abc"_s << noCap << 1.0 << 1.0 << qsizetype(3) << QList<qsizetype>{};
         QTest::newRow("first rung enough") << x100 << noCap << 5.0 << 1.0 << qsizetype(8) << QList<qsizetype>{8};
-        QTest::newRow("rungs skipped toward the estimate") << x100 << noCap << 20.0 << 1.0 << qsizetype(32)
-                                                           << QList<qsizetype>{8, 32};
-        QTest::newRow("estimates short: doubling") << x100 << noCap << 20.0 << 0.5 << qsizetype(32)
-                                                   << QList<qsizetype>{8, 16, 32};
-        QTest::newRow("never enough: the whole text") << x100 << noCap << 5000.0 << 1.0 << qsizetype(100)
-                                                      << QList<qsizetype>{8};
-        QTest::newRow("never enough: the cap") << x100 << qsizetype(40) << 5000.0 << 1.0 << qsizetype(40)
-                                               << QList<qsizetype>{8};
-        QTest::newRow("never between CR and LF") << u"abcdefg\r\nhij"_s << noCap << 1.0 << 1.0 << qsizetype(9)
-                                                 << QList<qsizetype>{9};
-        QTest::newRow("never inside a surrogate pair") << u"abcdefg\U0001F600hij"_s << noCap << 1.0 << 1.0
-                                                       << qsizetype(9) << QList<qsizetype>{9};
+        QTest::newRow("rungs skipped toward the estimate")
+            << x100 << noCap << 20.0 << 1.0 << qsizetype(32) << QList<qsizetype>{8, 32};
+        QTest::newRow("estimates short: doubling")
+            << x100 << noCap << 20.0 << 0.5 << qsizetype(32) << QList<qsizetype>{8, 16, 32};
+        QTest::newRow("never enough: the whole text")
+            << x100 << noCap << 5000.0 << 1.0 << qsizetype(100) << QList<qsizetype>{8};
+        QTest::newRow("never enough: the cap")
+            << x100 << qsizetype(40) << 5000.0 << 1.0 << qsizetype(40) << QList<qsizetype>{8};
+        QTest::newRow("never between CR and LF")
+            << u"abcdefg\r\nhij"_s << noCap << 1.0 << 1.0 << qsizetype(9) << QList<qsizetype>{9};
+        QTest::newRow("never inside a surrogate pair")
+            << u"abcdefg\U0001F600hij"_s << noCap << 1.0 << 1.0 << qsizetype(9) << QList<qsizetype>{9};
     }
 
     // Rungs from 8 up; the coverage stands for the layout: (length / enough) to the power steepness.
@@ -109,8 +109,7 @@ private slots:
             << u"\r\n"_s + u"ж"_s.repeated(12'000) + u"\r\nвторая строка\r\nтретья"_s << question;
         QTest::newRow("lines, then a word longer than a screenful")
             << u"\r\nстрока 1\r\nстрока 2 и слово: "_s + u"l"_s.repeated(100'000) << question;
-        QTest::newRow("lines of CR LF across every cut")
-            << u"строка 789\r\n"_s.repeated(3'000) << question;
+        QTest::newRow("lines of CR LF across every cut") << u"строка 789\r\n"_s.repeated(3'000) << question;
         QTest::newRow("tabs, controls and soft hyphens")
             << (u"a\tb\u0001c\u00ADd "_s + words(40)).repeated(400) << question;
         QTest::newRow("markup and ampersands") << u"<b>жирный</b> &amp; Tom & Jerry "_s.repeated(600) << question;

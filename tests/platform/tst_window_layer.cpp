@@ -15,11 +15,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <array>
 

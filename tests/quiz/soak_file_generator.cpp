@@ -56,8 +56,8 @@ const QList<QByteArray> &Words()
 // Lines that begin with "Ве" and open no question: the reader drops them.
 const QList<QByteArray> &DroppedLines()
 {
-    static const QList<QByteArray> lines = Encoded({u"Вес вопроса :", u"Вес вопроса", u"Вес вопроса;1", u"Ве",
-                                                    u"Ведро", u"Вес: 1", u"Весна", u"Вес вопроса ещё"});
+    static const QList<QByteArray> lines = Encoded(
+        {u"Вес вопроса :", u"Вес вопроса", u"Вес вопроса;1", u"Ве", u"Ведро", u"Вес: 1", u"Весна", u"Вес вопроса ещё"});
     return lines;
 }
 

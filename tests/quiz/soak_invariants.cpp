@@ -193,8 +193,8 @@ void QuizPlayer::checkGeometry()
     QCOMPARE(actual.size(), m_geometry.size());
     for (const auto &[name, expected] : m_geometry) {
         const Rect &got = actual.at(name);
-        QVERIFY2(got == expected, qPrintable(u"%1 at %2, expected %3 (outer size %4 x %5%6)"_s.arg(
-                                      name, Describe(got), Describe(expected))
+        QVERIFY2(got == expected, qPrintable(u"%1 at %2, expected %3 (outer size %4 x %5%6)"_s
+                                                 .arg(name, Describe(got), Describe(expected))
                                                  .arg(window().Width())
                                                  .arg(window().Height())
                                                  .arg(window().isMinimized() ? u", minimised"_s : QString())));

@@ -86,8 +86,7 @@ QuizPlayer::Action QuizPlayer::pickAction()
     if (window().isMinimized()) {
         // A minimised window takes no clicks: it can only be restored, or be given another size. (A window
         // minimised from the maximised state is left alone: the toolkit would quietly drop its maximised state.)
-        static constexpr Action whileMinimised[] = {Action::Restore, Action::Restore, Action::Maximise,
-                                                    Action::Resize};
+        static constexpr Action whileMinimised[] = {Action::Restore, Action::Restore, Action::Maximise, Action::Resize};
         const Action action = whileMinimised[below(4)];
         return action == Action::Resize && window().isMaximized() ? Action::Restore : action;
     }
@@ -96,10 +95,9 @@ QuizPlayer::Action QuizPlayer::pickAction()
         int weight;
     };
     static constexpr Weighted actions[] = {
-        {Action::Choose, 22},          {Action::Check, 18},         {Action::Previous, 7},
-        {Action::Next, 9},             {Action::PickFromDropDown, 6}, {Action::PickByKey, 4},
-        {Action::Type, 4},             {Action::ToggleMessage, 4},  {Action::ToggleRight, 4},
-        {Action::Resize, 14},          {Action::Minimise, 3},       {Action::Maximise, 2},
+        {Action::Choose, 22},          {Action::Check, 18},    {Action::Previous, 7}, {Action::Next, 9},
+        {Action::PickFromDropDown, 6}, {Action::PickByKey, 4}, {Action::Type, 4},     {Action::ToggleMessage, 4},
+        {Action::ToggleRight, 4},      {Action::Resize, 14},   {Action::Minimise, 3}, {Action::Maximise, 2},
         {Action::Restore, 3},
     };
     // Nobody drags the border of a maximised window.
@@ -255,8 +253,8 @@ bool QuizPlayer::pickByKey()
 
 bool QuizPlayer::type()
 {
-    static const QStringList texts{u"1"_s, u"7"_s, u"0"_s, u"1000"_s, u"1001"_s, u"-1"_s, u"99999"_s,
-                                   u"32768"_s, u"abc"_s, u"Ё&"_s, u" "_s, u"1e3"_s, u"2 "_s, u"<b>"_s};
+    static const QStringList texts{u"1"_s,     u"7"_s,   u"0"_s,  u"1000"_s, u"1001"_s, u"-1"_s, u"99999"_s,
+                                   u"32768"_s, u"abc"_s, u"Ё&"_s, u" "_s,    u"1e3"_s,  u"2 "_s, u"<b>"_s};
     auto *list = m_quiz.control(u"qList").as<QComboBox>();
     QString entry;
     if (below(100) < 40) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tests/quiz/quiz_fixture.h"
 #include "soak_expectations.h"
 #include "soak_file_generator.h"
+#include "tests/quiz/quiz_fixture.h"
 
 #include <QStringList>
 
@@ -41,8 +41,19 @@ public:
 
 private:
     enum class Action {
-        Choose, Check, Previous, Next, PickFromDropDown, PickByKey, Type, ToggleMessage, ToggleRight,
-        Resize, Minimise, Maximise, Restore,
+        Choose,
+        Check,
+        Previous,
+        Next,
+        PickFromDropDown,
+        PickByKey,
+        Type,
+        ToggleMessage,
+        ToggleRight,
+        Resize,
+        Minimise,
+        Maximise,
+        Restore,
     };
     Action pickAction();
     int below(int n);

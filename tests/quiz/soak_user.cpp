@@ -52,8 +52,8 @@ bool ClickButton(QAbstractButton &button)
     if (!aim)
         return false;
     bool clicked = false;
-    const QMetaObject::Connection watch =
-        QObject::connect(&button, &QAbstractButton::clicked, &button, [&clicked] { clicked = true; });
+    const QMetaObject::Connection watch = QObject::connect(&button, &QAbstractButton::clicked, &button,
+                                                           [&clicked] { clicked = true; });
     QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, *aim);
     QObject::disconnect(watch);
     return clicked;

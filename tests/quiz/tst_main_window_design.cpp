@@ -5,7 +5,6 @@
 #include "tests/support/deferred_delete.h"
 #include "tests/support/question_file.h"
 
-
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -98,10 +97,10 @@ private slots:
         QTest::addColumn<qreal>("pointSize");
         QTest::addColumn<bool>("bold");
 
-        const auto row = [](const char *name, const char *container, const QString &caption, Rect r,
-                            qreal pt = 8.25, bool bold = false) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container) << caption << r
-                                << pt << bold;
+        const auto row = [](const char *name, const char *container, const QString &caption, Rect r, qreal pt = 8.25,
+                            bool bold = false) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container) << caption << r << pt
+                                << bold;
         };
         row("showMessage", "MainWindow", u"Выводить окно после ответа на вопрос"_s, {120, 120, 4095, 255});
         row("showRight", "MainWindow", u"Показывать правильные ответы"_s, {120, 480, 3255, 255});
@@ -350,8 +349,8 @@ private slots:
 
     void hiddenButtonsKeepTheirPlace()
     {
-        WriteDataFile(FileLines({{{u"four"_s}, {u"A) 1"_s, u"B) 2"_s, u"C) 3"_s, u"D) 4"_s}},
-                                 {{u"two"_s}, {u"A) 1"_s, u"B) 2"_s}}}));
+        WriteDataFile(FileLines(
+            {{{u"four"_s}, {u"A) 1"_s, u"B) 2"_s, u"C) 3"_s, u"D) 4"_s}}, {{u"two"_s}, {u"A) 1"_s, u"B) 2"_s}}}));
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         quiz.click(u"bNext");

@@ -230,8 +230,7 @@ private slots:
             while (bottom > top && bar.pixel(x, bottom) != light)
                 --bottom;
             QVERIFY2(top > 0 && bar.pixel(x, top - 1) == background, "bar colour above the panel");
-            QVERIFY2(bottom < bar.height() - 1 && bar.pixel(x, bottom + 1) == background,
-                     "bar colour below the panel");
+            QVERIFY2(bottom < bar.height() - 1 && bar.pixel(x, bottom + 1) == background, "bar colour below the panel");
             QVERIFY2(bottom - top + 1 >= barWidget.fontMetrics().height(), "room for a line of text");
         }
     }

@@ -323,15 +323,12 @@ private slots:
         QTest::addColumn<QList<int>>("answerCounts"); // per question
         QTest::addColumn<QList<int>>("path");         // questions shown in turn, via the list
         QTest::addColumn<QList<int>>("visible");      // buttons visible at the end
-        QTest::newRow("4 answers, then question 1 with 2") << QList<int>{2, 4} << QList<int>{2, 1}
-                                                           << QList<int>{1, 2};
-        QTest::newRow("later question with more than question 1") << QList<int>{1, 4} << QList<int>{2}
-                                                                  << QList<int>{1, 2, 3, 4};
-        QTest::newRow("4, then 3 hides the fourth") << QList<int>{1, 4, 3} << QList<int>{2, 3}
-                                                    << QList<int>{1, 2, 3};
+        QTest::newRow("4 answers, then question 1 with 2") << QList<int>{2, 4} << QList<int>{2, 1} << QList<int>{1, 2};
+        QTest::newRow("later question with more than question 1")
+            << QList<int>{1, 4} << QList<int>{2} << QList<int>{1, 2, 3, 4};
+        QTest::newRow("4, then 3 hides the fourth") << QList<int>{1, 4, 3} << QList<int>{2, 3} << QList<int>{1, 2, 3};
         QTest::newRow("no answers at all") << QList<int>{0, 0} << QList<int>{2, 1} << QList<int>{};
-        QTest::newRow("question 1 without answers, then 2") << QList<int>{0, 2} << QList<int>{2}
-                                                            << QList<int>{1, 2};
+        QTest::newRow("question 1 without answers, then 2") << QList<int>{0, 2} << QList<int>{2} << QList<int>{1, 2};
     }
 
     void answerButtonsFollowEachQuestion()
@@ -371,8 +368,8 @@ private slots:
 
     void unmarkedQuestionGetsTheShortMessage()
     {
-        WriteDataFile({u"Вес вопроса:"_s, u"no answer is marked"_s, u"A) one"_s, u"B) two"_s,
-                       u"Вес вопроса:"_s, u"next"_s});
+        WriteDataFile(
+            {u"Вес вопроса:"_s, u"no answer is marked"_s, u"A) one"_s, u"B) two"_s, u"Вес вопроса:"_s, u"next"_s});
         QuizWindow quiz;
         quiz.setOption(u"showMessage", true);
         quiz.setOption(u"showRight", true);
@@ -387,8 +384,8 @@ private slots:
     void fileTextIsShownAsStored()
     {
         const QString html = u"<b>bold</b> &amp; <i>x</i>"_s;
-        WriteDataFile({u"Вес вопроса:"_s, html, u"second & line"_s, u"A) Tom & Jerry*"_s,
-                       u"B) <font color=red>red</font>"_s});
+        WriteDataFile(
+            {u"Вес вопроса:"_s, html, u"second & line"_s, u"A) Tom & Jerry*"_s, u"B) <font color=red>red</font>"_s});
         QuizWindow quiz;
         auto *label = quiz.control(u"qQuestion").as<QLabel>();
         QCOMPARE(label->textFormat(), Qt::PlainText);

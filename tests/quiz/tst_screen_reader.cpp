@@ -25,8 +25,7 @@ void recordAnnouncements(QAccessibleEvent *event)
 {
     if (event->type() != QAccessible::ObjectShow)
         return;
-    if (QAccessibleInterface *shown = event->accessibleInterface();
-        shown && shown->role() == QAccessible::Notification)
+    if (QAccessibleInterface *shown = event->accessibleInterface(); shown && shown->role() == QAccessible::Notification)
         heard << shown->text(QAccessible::Name);
 }
 
@@ -104,8 +103,8 @@ private slots:
                                << u"Question #1. first line\n  second & <b>line</b>"_s;
         const QString limit(5000, u'ж');
         QTest::newRow("as long as is read whole") << QStringList{limit} << u"Question #1. "_s + limit;
-        QTest::newRow("one line of a megabyte, cut") << QStringList{QString(1 << 20, u'ж')}
-                                                      << u"Question #1. "_s + limit + u'…';
+        QTest::newRow("one line of a megabyte, cut")
+            << QStringList{QString(1 << 20, u'ж')} << u"Question #1. "_s + limit + u'…';
     }
 
     void questionTextAsStored()

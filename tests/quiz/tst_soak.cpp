@@ -131,12 +131,17 @@ private:
         QString summary() const
         {
             return u"%1 files (%2 missing, %3 without questions, %4 of 1000 questions, %5 of more; the largest "
-                   "%6 bytes)"_s.arg(files).arg(missing).arg(withoutQuestions).arg(full).arg(overfull).arg(largest);
+                   "%6 bytes)"_s.arg(files)
+                       .arg(missing)
+                       .arg(withoutQuestions)
+                       .arg(full)
+                       .arg(overfull)
+                       .arg(largest);
         }
     };
 
-    static void report(const soak::QuizPlayer &player, const soak::QuestionFile &file, quint32 seed,
-                       quint32 fileSeed, quint32 played)
+    static void report(const soak::QuizPlayer &player, const soak::QuestionFile &file, quint32 seed, quint32 fileSeed,
+                       quint32 played)
     {
         const QStringList &log = player.log();
         const QString where = played == 0 ? u"on loading"_s : u"at its action %1"_s.arg(played);

@@ -74,7 +74,7 @@ inline QString WriteFile(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes.data(), bytes.size()) == bytes.size();
+                      && file.write(bytes.data(), bytes.size()) == bytes.size();
     if (!written)
         qFatal("cannot write %s", qPrintable(QDir::toNativeSeparators(path)));
     return path;
