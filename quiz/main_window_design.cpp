@@ -60,16 +60,13 @@ constexpr std::array Controls{
     Row{.handle = &C::LabelTotal, .name = u"LabelTotal", .kind = ControlKind::Label,
         .left = 4560, .top = 120, .width = 5055, .height = 255, .tabIndex = 10, .font = ScoreFont},
 };
-// clang-format on
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Tavrelo",
-               .clientWidth = 10815,
-               .clientHeight = 8760,
-               .border = platform::BorderStyle::Sizable,
-               .font = WindowFont},
+    .window = {.caption = u"Tavrelo", .clientWidth = 10815, .clientHeight = 8760,
+               .border = platform::BorderStyle::Sizable, .font = WindowFont},
     .controls = Controls,
 };
+// clang-format on
 
 } // namespace
 

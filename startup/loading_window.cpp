@@ -29,16 +29,13 @@ constexpr std::array Controls{
         .caption = u"Importing data. Please wait...",
         .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
 };
-// clang-format on
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Loading data...",
-               .clientWidth = 5910,
-               .clientHeight = 1710,
-               .border = platform::BorderStyle::FixedDialog,
-               .font = WindowFont},
+    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
+               .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
     .controls = Controls,
 };
+// clang-format on
 
 // How long a window manager may take to map the window before the load goes on without it.
 constexpr int ExposeTimeoutMs = 1000;
