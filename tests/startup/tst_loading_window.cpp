@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -100,6 +101,26 @@ protected:
             ++paints;
         return false;
     }
+};
+
+// What the screen shows of a bar right after each of its paints: the filter lets the bar paint first, then looks.
+class ShownAfterPaints final : public QObject {
+public:
+    explicit ShownAfterPaints(QWidget &bar) : m_bar(bar) { bar.installEventFilter(this); }
+    QList<QImage> pictures;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        watched->event(event); // the bar's own paint, through QObject's public face
+        pictures << onScreen(m_bar);
+        return true;
+    }
+
+private:
+    QWidget &m_bar;
 };
 
 } // namespace
@@ -220,6 +241,7 @@ private Q_SLOTS:
         support::WriteDataFile(lines);
 
         QPointer<dData> window = &Forms<dData>::Get();
+        const ShownAfterPaints shown(bar(*window));
         const platform::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
 
@@ -228,6 +250,16 @@ private Q_SLOTS:
         ReferenceBar reference(progress);
         const float n = static_cast<float>(headers);
         QVERIFY(qAbs(reference.filledShare(picture(progress)) - (headers == 0 ? 0 : (n - 1) / n)) < 0.01);
+        // The bar moved on screen while the file was read: every header's share was shown, in order.
+        QList<int> shownColumns;
+        for (const QImage &picture : shown.pictures)
+            shownColumns << reference.filledColumns(picture);
+        QVERIFY(std::is_sorted(shownColumns.begin(), shownColumns.end()));
+        for (int header = 1; header < headers; ++header) {
+            const float k = static_cast<float>(header);
+            QVERIFY2(shownColumns.contains(reference.filledColumns(reference.drawn({1, k + 1, k}))),
+                     qPrintable(u"header %1 never shown"_s.arg(header)));
+        }
         QVERIFY(window->isHidden());
         QVERIFY(Forms<MainWindow>::Get().isEnabled());
         QVERIFY(recorder.messages().isEmpty());
