@@ -3,11 +3,11 @@
 // The portable package as a user gets it: cpack's archive unpacked into a folder of its own, the program started
 // there on the sample beside it, and cmake --install laying out the same.
 #include "platform/version.h"
+#include "tests/support/process.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,42 +22,10 @@ const QString PackageName = u"tavrelo-%1.%2.%3.%4-Linux"_s.arg(platform::version
                                 .arg(platform::version::Patch)
                                 .arg(platform::version::Revision);
 
-struct Outcome {
-    bool finished = false;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int code = -1;
-    QString output;
-    QString errors;
-};
-
-Outcome run(const QString &program, const QStringList &arguments, const QString &folder,
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+support::ProcessOutcome run(const QString &program, const QStringList &arguments, const QString &folder,
+                            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
-    process.start(program, arguments);
-    Outcome outcome;
-    outcome.finished = process.waitForStarted(TimeoutMs) && process.waitForFinished(TimeoutMs);
-    if (!outcome.finished) {
-        process.kill();
-        process.waitForFinished(TimeoutMs);
-    }
-    outcome.status = process.exitStatus();
-    outcome.code = process.exitCode();
-    outcome.output = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.errors = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
-}
-
-bool succeeded(const Outcome &outcome)
-{
-    return outcome.finished && outcome.status == QProcess::NormalExit && outcome.code == 0;
-}
-
-QString report(const Outcome &outcome)
-{
-    return outcome.output + outcome.errors;
+    return support::RunProcess(program, arguments, folder, environment, TimeoutMs);
 }
 
 // The files of a folder and of the folders inside it, as paths relative to it.
@@ -88,18 +56,18 @@ private Q_SLOTS:
     {
         QVERIFY(m_work.isValid());
         QVERIFY(QDir(m_work.path()).mkpath(u"archive"_s));
-        const Outcome packed = run(QStringLiteral(TAVRELO_CPACK),
-                                   {u"--config"_s, QStringLiteral(TAVRELO_BUILD_DIR "/CPackConfig.cmake"), u"-B"_s,
-                                    m_work.filePath(u"archive"_s)},
-                                   QStringLiteral(TAVRELO_BUILD_DIR));
-        QVERIFY2(succeeded(packed), qPrintable(report(packed)));
+        const auto packed = run(QStringLiteral(TAVRELO_CPACK),
+                                {u"--config"_s, QStringLiteral(TAVRELO_BUILD_DIR "/CPackConfig.cmake"), u"-B"_s,
+                                 m_work.filePath(u"archive"_s)},
+                                QStringLiteral(TAVRELO_BUILD_DIR));
+        QVERIFY2(packed.Succeeded(), qPrintable(packed.Report()));
         m_archive = m_work.filePath(u"archive/"_s + PackageName + u".tar.gz"_s);
-        QVERIFY2(QFile::exists(m_archive), qPrintable(report(packed)));
+        QVERIFY2(QFile::exists(m_archive), qPrintable(packed.Report()));
 
         QVERIFY(QDir(m_work.path()).mkpath(u"unpacked"_s));
-        const Outcome unpacked = run(QStringLiteral(TAVRELO_CMAKE), {u"-E"_s, u"tar"_s, u"xzf"_s, m_archive},
-                                     m_work.filePath(u"unpacked"_s));
-        QVERIFY2(succeeded(unpacked), qPrintable(report(unpacked)));
+        const auto unpacked = run(QStringLiteral(TAVRELO_CMAKE), {u"-E"_s, u"tar"_s, u"xzf"_s, m_archive},
+                                  m_work.filePath(u"unpacked"_s));
+        QVERIFY2(unpacked.Succeeded(), qPrintable(unpacked.Report()));
         m_folder = m_work.filePath(u"unpacked/"_s + PackageName);
     }
 
@@ -114,10 +82,10 @@ private Q_SLOTS:
     void installLaysOutTheSame()
     {
         const QString prefix = m_work.filePath(u"prefix"_s);
-        const Outcome installed = run(QStringLiteral(TAVRELO_CMAKE),
-                                      {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
-                                      m_work.path());
-        QVERIFY2(succeeded(installed), qPrintable(report(installed)));
+        const auto installed = run(QStringLiteral(TAVRELO_CMAKE),
+                                   {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
+                                   m_work.path());
+        QVERIFY2(installed.Succeeded(), qPrintable(installed.Report()));
         QCOMPARE(filesUnder(prefix), filesUnder(m_folder));
     }
 
@@ -131,17 +99,17 @@ private Q_SLOTS:
         environment.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(TAVRELO_PROBE_PLUGINS));
         environment.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavrelowindowprobe:Tavrelo"_s);
 
-        const Outcome outcome = run(m_folder + u"/tavrelo"_s, {}, m_work.path(), environment);
-        QVERIFY2(succeeded(outcome), qPrintable(report(outcome)));
-        QVERIFY2(outcome.errors.contains(u"Window up: Tavrelo\n"_s), qPrintable(report(outcome)));
-        QVERIFY2(!outcome.errors.contains(u"Message box"_s), qPrintable(report(outcome)));
+        const auto outcome = run(m_folder + u"/tavrelo"_s, {}, m_work.path(), environment);
+        QVERIFY2(outcome.Succeeded(), qPrintable(outcome.Report()));
+        QVERIFY2(outcome.errors.contains(u"Window up: Tavrelo\n"_s), qPrintable(outcome.Report()));
+        QVERIFY2(!outcome.errors.contains(u"Message box"_s), qPrintable(outcome.Report()));
     }
 
     void checkerFindsNoSlipInTheSample()
     {
-        const Outcome outcome = run(m_folder + u"/tavrelo-check"_s, {}, m_folder);
-        QVERIFY2(succeeded(outcome), qPrintable(report(outcome)));
-        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(report(outcome)));
+        const auto outcome = run(m_folder + u"/tavrelo-check"_s, {}, m_folder);
+        QVERIFY2(outcome.Succeeded(), qPrintable(outcome.Report()));
+        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(outcome.Report()));
     }
 
 private:

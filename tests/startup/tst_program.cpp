@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "platform/runtime_error.h"
+#include "tests/support/process.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,28 +15,10 @@ namespace {
 
 constexpr int TimeoutMs = 30000;
 
-struct Outcome {
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int code = -1;
-    QString errors;
-};
-
 // Runs a copy of the program from its own folder, so data.txt can be whatever the test puts there.
-Outcome run(const QTemporaryDir &folder, const QProcessEnvironment &environment)
+support::ProcessOutcome run(const QTemporaryDir &folder, const QProcessEnvironment &environment)
 {
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.setProgram(folder.filePath(u"tavrelo"_s));
-    program.setWorkingDirectory(folder.path());
-    program.start();
-    if (!program.waitForStarted(TimeoutMs))
-        return {};
-    if (!program.waitForFinished(TimeoutMs)) {
-        program.kill();
-        program.waitForFinished(TimeoutMs);
-        return {};
-    }
-    return {program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+    return support::RunProcess(folder.filePath(u"tavrelo"_s), {}, folder.path(), environment, TimeoutMs);
 }
 
 } // namespace
@@ -62,7 +44,7 @@ private Q_SLOTS:
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.insert(u"TAVRELO_ANSWER_MESSAGE_BOXES"_s, u"1"_s);
 
-        const Outcome outcome = run(*m_folder, environment);
+        const auto outcome = run(*m_folder, environment);
         const platform::RuntimeError expected(platform::Error::DeviceIOError);
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 1);
@@ -80,7 +62,7 @@ private Q_SLOTS:
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
 
-        const Outcome outcome = run(*m_folder, environment);
+        const auto outcome = run(*m_folder, environment);
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 1);
         QVERIFY2(outcome.errors.contains(u"display"_s), qPrintable(outcome.errors));
