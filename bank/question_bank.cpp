@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 
-#include "platform/large_text.h"
-#include "platform/runtime_error.h"
+#include "platform/core/large_text.h"
+#include "platform/core/runtime_error.h"
 
 #include <algorithm>
 

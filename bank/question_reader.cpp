@@ -3,8 +3,8 @@
 #include "bank/question_reader.h"
 
 #include "bank/question_bank.h"
-#include "platform/large_text.h"
-#include "platform/text_file.h"
+#include "platform/core/large_text.h"
+#include "platform/core/text_file.h"
 
 #include <QString>
 #include <QStringView>

@@ -4,7 +4,7 @@
 // first paint, and for a resize of the window afterwards. The goal: a question of one line of 50 MB, with or
 // without spaces, within 1.5 times the first paint of an ordinary file, and a resize within 50 ms.
 #include "bench/window_benchmark_main.h"
-#include "platform/form.h"
+#include "platform/forms/form.h"
 #include "quiz/main_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/question_file.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "platform/text_file.h"
-#include "platform/windows1251.h"
+#include "platform/core/text_file.h"
+#include "platform/core/windows1251.h"
 #include "tests/support/question_file.h"
 #include "tests/support/windows1251.h"
 

@@ -6,8 +6,8 @@
 #include "bank/question_reader.h"
 #include "check/finding_log.h"
 #include "check/question_checker.h"
-#include "platform/runtime_error.h"
-#include "platform/text_file.h"
+#include "platform/core/runtime_error.h"
+#include "platform/core/text_file.h"
 
 #include <QFile>
 #include <QFileInfo>

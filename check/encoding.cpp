@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/encoding.h"
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -5,7 +5,7 @@
 // learner will meet.
 #include "check/check_file.h"
 #include "check/to_cp1251.h"
-#include "platform/app_info.h"
+#include "platform/core/app_info.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "check/finding_log.h"
 #include "check/line_rules.h"
 #include "check/quote.h"
-#include "platform/text_file.h"
+#include "platform/core/text_file.h"
 
 #include <algorithm>
 

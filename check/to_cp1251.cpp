@@ -3,8 +3,8 @@
 #include "check/to_cp1251.h"
 
 #include "check/encoding.h"
-#include "platform/text_file.h"
-#include "platform/windows1251.h"
+#include "platform/core/text_file.h"
+#include "platform/core/windows1251.h"
 
 #include <QFile>
 #include <QFileInfo>

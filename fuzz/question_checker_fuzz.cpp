@@ -10,7 +10,7 @@
 #include "check/encoding.h"
 #include "check/finding_log.h"
 #include "check/to_cp1251.h"
-#include "platform/text_file.h"
+#include "platform/core/text_file.h"
 #include "tests/support/bank_contents.h"
 
 #include <QBuffer>

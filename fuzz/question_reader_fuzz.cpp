@@ -6,8 +6,8 @@
 // listener files anything differently or tells of a line other than the one read.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "platform/text_file.h"
-#include "platform/windows1251.h"
+#include "platform/core/text_file.h"
+#include "platform/core/windows1251.h"
 
 #include <QBuffer>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_reader.h"
-#include "platform/app_info.h"
-#include "platform/message_box.h"
-#include "platform/text_file.h"
+#include "platform/core/app_info.h"
+#include "platform/forms/message_box.h"
+#include "platform/core/text_file.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 

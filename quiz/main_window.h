@@ -3,8 +3,8 @@
 #pragma once
 
 #include "bank/question_bank.h"
-#include "platform/announcer.h"
-#include "platform/form.h"
+#include "platform/accessibility/announcer.h"
+#include "platform/forms/form.h"
 #include "quiz/main_window_design.h"
 #include "quiz/score_counter.h"
 

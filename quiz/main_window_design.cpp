@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/main_window_design.h"
 
-#include "platform/status_bar.h"
-#include "platform/version.h"
+#include "platform/controls/status_bar.h"
+#include "platform/core/version.h"
 #include "quiz/layout_rule.h"
 
 #include <array>

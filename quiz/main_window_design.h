@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/design.h"
+#include "platform/forms/design.h"
 
 namespace platform {
 class StatusBar;

@@ -55,7 +55,7 @@ void MainWindow::TellScreenReaders()
                                 ui.LabelRate->Caption()};
         announcement = score.join(u", "_s) + u". "_s + announcement;
     }
-    m_announcer.Announce(announcement);
+    m_announcer.announce(announcement);
 }
 
 // Tab or Shift+Tab from another control into the answers reads the question again; moving between the answers
@@ -71,5 +71,5 @@ void MainWindow::FocusChanged(QWidget *old, QWidget *now)
         return false;
     };
     if (old && old->window() == this && !isAnswer(old) && isAnswer(now))
-        m_announcer.Announce(SpokenNumberedQuestion(SpokenQuestion(CurrentQuestion)));
+        m_announcer.announce(SpokenNumberedQuestion(SpokenQuestion(CurrentQuestion)));
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/main_window.h"
 
-#include "platform/option_group.h"
+#include "platform/controls/option_group.h"
 #include "quiz/layout_rule.h"
 
 #include <cmath>

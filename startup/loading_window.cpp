@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup/loading_window.h"
 
-#include "platform/progress_bar.h"
+#include "platform/controls/progress_bar.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
 
 namespace platform {
 class ProgressBar;

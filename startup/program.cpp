@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup/program.h"
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
 #include "quiz/main_window.h"
 #include "startup/logo.h"
 #include "startup/splash_window.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "startup/splash_window.h"
 
-#include "platform/app_info.h"
-#include "platform/error_guard.h"
+#include "platform/core/app_info.h"
+#include "platform/forms/error_guard.h"
 #include "quiz/main_window.h"
 #include "startup/logo.h"
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "platform/text_file.h"
+#include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/windows1251.h"

@@ -5,7 +5,7 @@
 #include "check/check_file.h"
 #include "check/encoding.h"
 #include "check/to_cp1251.h"
-#include "platform/text_file.h"
+#include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/question_file.h"

@@ -4,7 +4,7 @@
 #include "bank/question_reader.h"
 #include "check/check_file.h"
 #include "check/finding_log.h"
-#include "platform/text_file.h"
+#include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/windows1251.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The portable package as a user gets it: cpack's archive unpacked into a folder of its own, the program started
 // there on the sample beside it, and cmake --install laying out the same.
-#include "platform/version.h"
+#include "platform/core/version.h"
 #include "tests/support/process.h"
 
 #include <QDir>

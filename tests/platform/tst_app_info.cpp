@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/app_info.h"
+#include "platform/core/app_info.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

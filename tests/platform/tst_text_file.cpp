@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/runtime_error.h"
-#include "platform/text_file.h"
+#include "platform/core/runtime_error.h"
+#include "platform/core/text_file.h"
 #include "tests/support/question_file.h"
 #include "tests/support/run_time_error.h"
 

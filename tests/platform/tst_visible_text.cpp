@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Labels and captions of texts of any length: drawn exactly as the whole text would be, at a cost bounded by
 // what the control can show.
-#include "platform/option_button.h"
-#include "platform/plain_label.h"
-#include "platform/visible_prefix.h"
+#include "platform/controls/option_button.h"
+#include "platform/controls/plain_label.h"
+#include "platform/controls/visible_prefix.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: MIT
 // The window layer: twip geometry, captions, option buttons, windows and their life, message boxes and the
 // guard around event handlers.
-#include "platform/control.h"
-#include "platform/design.h"
-#include "platform/error_guard.h"
-#include "platform/form.h"
-#include "platform/message_box.h"
-#include "platform/runtime_error.h"
-#include "platform/window_placement.h"
+#include "platform/controls/control.h"
+#include "platform/forms/design.h"
+#include "platform/forms/error_guard.h"
+#include "platform/forms/form.h"
+#include "platform/forms/message_box.h"
+#include "platform/core/runtime_error.h"
+#include "platform/forms/window_placement.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/run_time_error.h"
 #include "tests/support/windows.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/windows1251.h"
+#include "platform/core/windows1251.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/message_box.h"
+#include "platform/controls/control.h"
+#include "platform/forms/form.h"
+#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "tests/support/main_window_probe.h"
 

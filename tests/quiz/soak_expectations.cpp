@@ -3,7 +3,7 @@
 #include "soak_expectations.h"
 
 #include "bank/question_bank.h"
-#include "platform/design.h"
+#include "platform/forms/design.h"
 #include "quiz/main_window.h"
 #include "quiz/main_window_design.h"
 #include "tests/support/main_window_probe.h"

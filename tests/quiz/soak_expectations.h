@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/forms/message_box.h"
 
 #include <QString>
 #include <QStringList>

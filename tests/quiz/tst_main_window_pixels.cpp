@@ -4,7 +4,7 @@
 #include "tests/quiz/quiz_fixture.h"
 #include "tests/support/question_file.h"
 
-#include "platform/status_bar.h"
+#include "platform/controls/status_bar.h"
 
 #include <QApplication>
 #include <QImage>

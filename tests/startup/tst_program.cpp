@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "tests/support/process.h"
 
 #include <QFile>

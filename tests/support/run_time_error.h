@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace support {
 

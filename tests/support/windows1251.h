@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/windows1251.h"
+#include "platform/core/windows1251.h"
 
 #include <QByteArray>
 #include <QStringView>

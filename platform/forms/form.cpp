@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/forms/form.h"
+
+#include "platform/accessibility/accessibility.h"
+#include "platform/forms/error_guard.h"
+#include "platform/core/twips.h"
+#include "platform/forms/window_placement.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindowStateChangeEvent>
+
+namespace platform {
+namespace {
+int loadedForms = 0;
+} // namespace
+
+Form::Form(const WindowDesign &design)
+{
+    installAccessibility();
+    showAsWindowToScreenReaders(*this);
+    setWindowTitle(design.caption.toString());
+    setFont(MakeFont(design.font, font()));
+    const QSize client(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+    if (design.border == BorderStyle::FixedDialog) {
+        // Neither minimise nor maximise; and, as on the classic desktop, a dialog without a caption has no title
+        // bar at all.
+        Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint;
+        flags |= design.caption.isEmpty() ? Qt::FramelessWindowHint : Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        setWindowFlags(flags);
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+}
+
+float Form::Width() const
+{
+    return PixelsToTwips(width()) + DesignFrameWidth;
+}
+
+float Form::Height() const
+{
+    return PixelsToTwips(height()) + DesignFrameHeight;
+}
+
+void Form::load(Form **slot)
+{
+    m_slot = slot;
+    *slot = this;
+    ++loadedForms;
+    RunHandler([this] { Form_Load(); });
+}
+
+void Form::showModeless()
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(PlaceWindow(QSize(TwipsToPixels(Width()), TwipsToPixels(Height())), screen->availableGeometry()));
+    }
+    // Left to Qt, the first focus would go to the first control created, whatever its tab index.
+    if (!focusWidget()) {
+        if (QWidget *first = m_controls.FirstTabStop())
+            first->setFocus(Qt::TabFocusReason);
+    }
+    show();
+}
+
+void UnloadForm(Form *form)
+{
+    if (!form->m_slot)
+        return;
+    *form->m_slot = nullptr;
+    form->m_slot = nullptr;
+    --loadedForms;
+    form->hide();
+    // The window may be unloading itself from one of its own handlers: let that return first.
+    form->deleteLater();
+    if (loadedForms == 0)
+        QCoreApplication::quit();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    RunHandler([this] { Form_Resize(); });
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Minimising, and restoring to the state the window had before, bring no new size of their own, so the
+    // resize handler hears of them here. Maximising and leaving the maximised state change the size, and the
+    // resize that follows the new state calls the handler: called here, it would read the size being left.
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    const Qt::WindowStates sizing = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const bool minimising = !before.testFlag(Qt::WindowMinimized) && isMinimized();
+    const bool restoringInPlace = before.testFlag(Qt::WindowMinimized) && !isMinimized()
+                               && (before & sizing) == (windowState() & sizing);
+    if (minimising || restoringInPlace)
+        RunHandler([this] { Form_Resize(); });
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const auto keyAscii = static_cast<qint16>(text.at(0).unicode());
+    RunHandler([this, keyAscii] { Form_KeyPress(keyAscii); });
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing a window from its title bar unloads it, as closing does everywhere in the program.
+    event->accept();
+    UnloadForm(this);
+}
+
+} // namespace platform
