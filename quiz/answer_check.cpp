@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/forms/message_box.h"
 #include "platform/core/runtime_error.h"
+#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 
 using namespace Qt::StringLiterals;

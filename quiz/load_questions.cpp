@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_reader.h"
 #include "platform/core/app_info.h"
-#include "platform/forms/message_box.h"
 #include "platform/core/text_file.h"
+#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/main_window.h"
 
-#include "platform/forms/error_guard.h"
 #include "platform/controls/status_bar.h"
+#include "platform/forms/error_guard.h"
 
 #include <QAbstractButton>
 #include <QApplication>

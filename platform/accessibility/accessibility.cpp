@@ -74,8 +74,8 @@ public:
 
 QAccessibleInterface *makeInterface(const QString &, QObject *object)
 {
-    if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow()
-                                                           && widget->property(WindowProperty).toBool())
+    if (auto *widget = qobject_cast<QWidget *>(object);
+        widget && widget->isWindow() && widget->property(WindowProperty).toBool())
         return new ContainerAccessible(widget, QAccessible::Window);
     if (auto *frame = qobject_cast<QGroupBox *>(object))
         return new FrameAccessible(frame);

@@ -3,8 +3,8 @@
 #include "platform/forms/error_guard.h"
 
 #include "platform/core/app_info.h"
-#include "platform/forms/message_box.h"
 #include "platform/core/runtime_error.h"
+#include "platform/forms/message_box.h"
 
 #include <cstdio>
 #include <cstdlib>

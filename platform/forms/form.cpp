@@ -3,8 +3,8 @@
 #include "platform/forms/form.h"
 
 #include "platform/accessibility/accessibility.h"
-#include "platform/forms/error_guard.h"
 #include "platform/core/twips.h"
+#include "platform/forms/error_guard.h"
 #include "platform/forms/window_placement.h"
 
 #include <QCloseEvent>

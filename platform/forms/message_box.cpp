@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/forms/message_box.h"
 
-#include "platform/core/app_info.h"
 #include "platform/controls/wrapped_caption.h"
+#include "platform/core/app_info.h"
 
 #include <QApplication>
 #include <QMessageBox>

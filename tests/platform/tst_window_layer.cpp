@@ -3,11 +3,11 @@
 // The window layer: twip geometry, captions, option buttons, windows and their life, message boxes and the
 // guard around event handlers.
 #include "platform/controls/control.h"
+#include "platform/core/runtime_error.h"
 #include "platform/forms/design.h"
 #include "platform/forms/error_guard.h"
 #include "platform/forms/form.h"
 #include "platform/forms/message_box.h"
-#include "platform/core/runtime_error.h"
 #include "platform/forms/window_placement.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/run_time_error.h"

@@ -3,8 +3,8 @@
 // The rules the quiz window keeps after every action, checked against the expectations the player carries.
 #include "soak_player.h"
 
-#include "platform/forms/design.h"
 #include "platform/core/twips.h"
+#include "platform/forms/design.h"
 #include "quiz/main_window_design.h"
 #include "tests/support/windows.h"
 

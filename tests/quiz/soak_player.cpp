@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "soak_player.h"
 
-#include "platform/forms/design.h"
-#include "platform/forms/error_guard.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/twips.h"
+#include "platform/forms/design.h"
+#include "platform/forms/error_guard.h"
 #include "quiz/main_window_design.h"
 #include "soak_user.h"
 #include "tests/support/question_file.h"

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/forms/message_box.h"
 #include "platform/controls/plain_label.h"
 #include "platform/controls/progress_bar.h"
+#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"

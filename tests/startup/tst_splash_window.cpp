@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/forms/error_guard.h"
-#include "platform/forms/message_box.h"
 #include "platform/controls/plain_label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/twips.h"
+#include "platform/forms/error_guard.h"
+#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "startup/splash_window.h"
