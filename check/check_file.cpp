@@ -46,7 +46,7 @@ QString Summary(const CheckCounts &counts, const FindingLog &log)
 
 QString RunTimeError(const platform::RuntimeError &error)
 {
-    return u"cannot be read: "_s + error.description() + u" (run-time error "_s + QString::number(error.number())
+    return u"cannot be read: "_s + error.Description() + u" (run-time error "_s + QString::number(error.Number())
          + u"), which ends Tavrelo"_s;
 }
 

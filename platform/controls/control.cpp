@@ -53,8 +53,8 @@ void Control::Move(float left, float top, float width, float height)
 
 void Control::applyGeometry()
 {
-    m_widget->setGeometry(TwipsToPixels(m_left), TwipsToPixels(m_top), std::max(0, TwipsToPixels(m_width)),
-                          std::max(0, TwipsToPixels(m_height)));
+    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), std::max(0, twipsToPixels(m_width)),
+                          std::max(0, twipsToPixels(m_height)));
 }
 
 void Control::SetVisible(bool visible)
@@ -86,8 +86,8 @@ void Control::SetCaption(const QString &caption)
         as<PlainLabel>()->SetText(caption);
         if (m_autoSize) {
             const QSize size = m_widget->sizeHint();
-            m_width = PixelsToTwips(size.width());
-            m_height = PixelsToTwips(size.height());
+            m_width = pixelsToTwips(size.width());
+            m_height = pixelsToTwips(size.height());
             applyGeometry();
         }
         break;

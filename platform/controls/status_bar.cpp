@@ -34,7 +34,7 @@ void StatusBar::AddPanel(const QString &text, PanelSize size, float minWidth, fl
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setText(text);
     label->setIndent(PanelGap);
-    m_panels.append({label, size, TwipsToPixels(minWidth), TwipsToPixels(designWidth)});
+    m_panels.append({label, size, twipsToPixels(minWidth), twipsToPixels(designWidth)});
     layoutPanels();
 }
 
@@ -54,7 +54,7 @@ void StatusBar::resizeEvent(QResizeEvent *event)
 void StatusBar::dock()
 {
     const auto *window = parentWidget();
-    const int height = TwipsToPixels(DockedHeight);
+    const int height = twipsToPixels(DockedHeight);
     setGeometry(0, window->height() - height, window->width(), height);
 }
 

@@ -38,8 +38,8 @@ public:
     {
     }
 
-    int number() const noexcept { return m_number; }
-    const QString &description() const noexcept { return m_description; }
+    int Number() const noexcept { return m_number; }
+    const QString &Description() const noexcept { return m_description; }
     const char *what() const noexcept override { return m_what.constData(); }
 
 private:

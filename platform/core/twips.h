@@ -11,12 +11,12 @@ namespace platform {
 // Window designs measure everything in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips.
 inline constexpr float TwipsPerPixel = 15.0f;
 
-inline int TwipsToPixels(float twips)
+inline int twipsToPixels(float twips)
 {
     return static_cast<int>(std::lround(twips / TwipsPerPixel));
 }
 
-inline float PixelsToTwips(int pixels)
+inline float pixelsToTwips(int pixels)
 {
     return static_cast<float>(pixels) * TwipsPerPixel;
 }

@@ -28,7 +28,7 @@ ProgramEnd programEnd = endProgram;
 
 void report(const RuntimeError &error)
 {
-    MsgBox(u"Run-time error '%1':\n\n%2"_s.arg(error.number()).arg(error.description()), MessageIcon::Critical,
+    MsgBox(u"Run-time error '%1':\n\n%2"_s.arg(error.Number()).arg(error.Description()), MessageIcon::Critical,
            AppTitle());
     programEnd(error);
 }

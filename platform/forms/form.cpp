@@ -25,7 +25,7 @@ Form::Form(const WindowDesign &design)
     showAsWindowToScreenReaders(*this);
     setWindowTitle(design.caption.toString());
     setFont(MakeFont(design.font, font()));
-    const QSize client(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+    const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     if (design.border == BorderStyle::FixedDialog) {
         // Neither minimise nor maximise; and, as on the classic desktop, a dialog without a caption has no title
         // bar at all.
@@ -40,12 +40,12 @@ Form::Form(const WindowDesign &design)
 
 float Form::Width() const
 {
-    return PixelsToTwips(width()) + DesignFrameWidth;
+    return pixelsToTwips(width()) + DesignFrameWidth;
 }
 
 float Form::Height() const
 {
-    return PixelsToTwips(height()) + DesignFrameHeight;
+    return pixelsToTwips(height()) + DesignFrameHeight;
 }
 
 void Form::load(Form **slot)
@@ -61,7 +61,7 @@ void Form::showModeless()
     if (!m_centred) {
         m_centred = true;
         if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(PlaceWindow(QSize(TwipsToPixels(Width()), TwipsToPixels(Height())), screen->availableGeometry()));
+            move(PlaceWindow(QSize(twipsToPixels(Width()), twipsToPixels(Height())), screen->availableGeometry()));
     }
     // Left to Qt, the first focus would go to the first control created, whatever its tab index.
     if (!focusWidget()) {

@@ -285,7 +285,7 @@ void TestTextFile::readPastEnd()
         try {
             stream.ReadLine();
         } catch (const platform::RuntimeError &error) {
-            QCOMPARE(error.description(), u"Input past end of file"_s);
+            QCOMPARE(error.Description(), u"Input past end of file"_s);
         }
     }
 }
@@ -326,8 +326,8 @@ void TestTextFile::deviceFailure()
             lines << stream.ReadLine();
         QFAIL("the failure went unnoticed");
     } catch (const platform::RuntimeError &error) {
-        QCOMPARE(error.number(), 57);
-        QCOMPARE(error.description(), u"Device I/O error"_s);
+        QCOMPARE(error.Number(), 57);
+        QCOMPARE(error.Description(), u"Device I/O error"_s);
     }
     QCOMPARE(lines, before);
 }
@@ -363,8 +363,8 @@ void TestTextFile::openErrors()
         platform::OpenTextFile(path);
         QFAIL("opened");
     } catch (const platform::RuntimeError &error) {
-        QCOMPARE(error.number(), number);
-        QCOMPARE(error.description(), description);
+        QCOMPARE(error.Number(), number);
+        QCOMPARE(error.Description(), description);
     }
     QVERIFY(!QFileInfo(path).isFile()); // never created
 }

@@ -422,7 +422,7 @@ private slots:
     void runTimeErrorEndsTheProgramAfterItsMessage()
     {
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.number(); });
+        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
         platform::MessageBoxRecorder recorder;
         bool after = false;
         platform::RunHandler([&] {
@@ -441,7 +441,7 @@ private slots:
     void runTimeErrorInsideFormLoad()
     {
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.number(); });
+        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
         platform::MessageBoxRecorder recorder;
         ProbeForm::failInLoad = true;
         Forms<ProbeForm>::Load();

@@ -21,7 +21,7 @@ namespace soak {
 RuntimeErrorWatch::RuntimeErrorWatch()
 {
     platform::SetProgramEnd([this](const platform::RuntimeError &error) {
-        m_errors << u"run-time error %1: %2"_s.arg(error.number()).arg(error.description());
+        m_errors << u"run-time error %1: %2"_s.arg(error.Number()).arg(error.Description());
     });
 }
 

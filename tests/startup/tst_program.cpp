@@ -49,8 +49,8 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 1);
         const QString box = u"Message box (critical) \"Tavrelo\":\nRun-time error '%1':\n\n%2\n"_s
-                                .arg(expected.number())
-                                .arg(expected.description());
+                                .arg(expected.Number())
+                                .arg(expected.Description());
         QVERIFY2(outcome.errors.contains(box), qPrintable(outcome.errors));
         QCOMPARE(outcome.errors.count(u"Message box"_s), 1);
     }

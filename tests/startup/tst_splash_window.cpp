@@ -48,7 +48,7 @@ QString caption(QStringView label)
 QPoint frameItself()
 {
     QWidget *frame = &control(u"Frame1");
-    const QPoint local(platform::TwipsToPixels(450), platform::TwipsToPixels(450));
+    const QPoint local(platform::twipsToPixels(450), platform::twipsToPixels(450));
     Q_ASSERT(!frame->childAt(local));
     return frame->mapTo(frame->window(), local);
 }
@@ -84,8 +84,8 @@ private Q_SLOTS:
         // Both fit their new text; the version keeps its right edge, the name its left one.
         QCOMPARE(version.size(), version.sizeHint());
         QCOMPARE(product.size(), product.sizeHint());
-        QCOMPARE(version.x() + version.width(), platform::TwipsToPixels(5970 + 885));
-        QCOMPARE(product.x(), platform::TwipsToPixels(2880));
+        QCOMPARE(version.x() + version.width(), platform::twipsToPixels(5970 + 885));
+        QCOMPARE(product.x(), platform::twipsToPixels(2880));
         QVERIFY(control(u"Frame1").rect().contains(version.geometry()));
         QVERIFY(Forms<frmSplash>::Get().windowTitle().trimmed().isEmpty());
     }
@@ -128,7 +128,7 @@ private Q_SLOTS:
         const auto *logo = &support::Widget<QLabel>(Forms<frmSplash>::Get(), u"imgLogo");
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
         QVERIFY(logo->hasScaledContents());
-        QCOMPARE(logo->size(), QSize(platform::TwipsToPixels(1815), platform::TwipsToPixels(2385)));
+        QCOMPARE(logo->size(), QSize(platform::twipsToPixels(1815), platform::twipsToPixels(2385)));
     }
 
     void keys_data()
@@ -241,16 +241,16 @@ private Q_SLOTS:
         QFile::remove(support::DataFilePath());
         QVERIFY(QFile::link(u"/proc/self/mem"_s, support::DataFilePath()));
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.number(); });
+        platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.Number(); });
         const platform::MessageBoxRecorder recorder;
         shownSplash();
         clickAt(frameItself());
 
         const platform::RuntimeError expected(platform::Error::DeviceIOError);
-        QCOMPARE(ended, QList<int>{expected.number()});
+        QCOMPARE(ended, QList<int>{expected.Number()});
         QCOMPARE(recorder.messages().size(), 1);
         const platform::Message &message = recorder.messages().constFirst();
-        QCOMPARE(message.text, u"Run-time error '%1':\n\n%2"_s.arg(expected.number()).arg(expected.description()));
+        QCOMPARE(message.text, u"Run-time error '%1':\n\n%2"_s.arg(expected.Number()).arg(expected.Description()));
         QCOMPARE(message.icon, platform::MessageIcon::Critical);
         QCOMPARE(message.title, u"Tavrelo"_s);
     }

@@ -12,7 +12,7 @@ template<class Call> int ErrorNumberOf(Call &&call)
     try {
         call();
     } catch (const platform::RuntimeError &error) {
-        return error.number();
+        return error.Number();
     }
     return 0;
 }
