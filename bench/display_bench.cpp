@@ -67,7 +67,7 @@ void BM_FirstPaint(benchmark::State &state)
     WriteDataFile(state);
     for (auto _ : state) {
         Forms<MainWindow>::Show();
-        Paint(Forms<MainWindow>::Get());
+        Paint(Forms<MainWindow>::get());
         Discard(state);
     }
 }
@@ -86,7 +86,7 @@ void BM_Resize(benchmark::State &state)
 {
     WriteDataFile(state);
     Forms<MainWindow>::Show();
-    MainWindow &window = Forms<MainWindow>::Get();
+    MainWindow &window = Forms<MainWindow>::get();
     Paint(window);
     int step = 0;
     for (auto _ : state) {

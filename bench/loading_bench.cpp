@@ -92,7 +92,7 @@ void BM_ReaderWithLoadingWindow(benchmark::State &state)
     WriteDataFile(state);
     for (auto _ : state) {
         Forms<dData>::Show();
-        ReadFile(state, [](qint16 n) { Forms<dData>::Get().UpdateProgress(n); });
+        ReadFile(state, [](qint16 n) { Forms<dData>::get().UpdateProgress(n); });
         Forms<dData>::Unload();
         Settle(state);
     }

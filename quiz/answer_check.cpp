@@ -60,7 +60,7 @@ void MainWindow::bNext_Click()
 void MainWindow::qList_Click()
 {
     bool isNumber = false;
-    const qint16 picked = ui.qList->Caption().toShort(&isNumber);
+    const qint16 picked = ui.qList->Text().toShort(&isNumber);
     if (!isNumber)
         throw platform::RuntimeError(platform::Error::TypeMismatch);
     CurrentQuestion = picked;

@@ -37,7 +37,7 @@ private:
     QString SpokenNumberedQuestion(const QString &question) const;
     void TellScreenReaders();
     void FocusChanged(QWidget *old, QWidget *now);
-    void LayOut(float W, float H);
+    void layOut(float W, float H);
     void bCheck_Click();
     void bPrevious_Click();
     void bNext_Click();

@@ -45,8 +45,8 @@ void MainWindow::TellScreenReaders()
     // A label hands screen readers its whole text, which they fetch at every change: one too long to be read
     // whole hands them only what is read of it.
     const QString labelName = question.size() > SpokenTextLimit ? question : QString();
-    if (QWidget *label = ui.qQuestion->widget(); label->accessibleName() != labelName)
-        label->setAccessibleName(labelName);
+    if (ui.qQuestion->accessibleName() != labelName)
+        ui.qQuestion->setAccessibleName(labelName);
 
     QString announcement = SpokenNumberedQuestion(question);
     if (TotalCount.Value() != m_spokenTotal) {
@@ -64,8 +64,8 @@ void MainWindow::FocusChanged(QWidget *old, QWidget *now)
 {
     const auto isAnswer = [this](const QWidget *widget) {
         for (int j = 1; j <= AnswerButtons; ++j) {
-            const platform::Control *button = ui.qAnswers.Find(j);
-            if (button && button->widget() == widget)
+            const platform::OptionButton *button = ui.qAnswers.find(j);
+            if (button && button == widget)
                 return true;
         }
         return false;

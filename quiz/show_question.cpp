@@ -50,7 +50,7 @@ void MainWindow::ShowQuestion(qint16 index)
     }
     const float height = Height();
     for (int j = 1; j <= answers; ++j) {
-        platform::Control &button = ui.qAnswers(j);
+        platform::OptionButton &button = ui.qAnswers(j);
         button.SetTop(layout::AnswerTop(height, j));
         button.SetLeft(layout::AnswerLeft);
         button.SetWidth(layout::AnswerWidth);
@@ -74,10 +74,10 @@ void MainWindow::ShowQuestion(qint16 index)
 
 void MainWindow::KeepAnswersReachable()
 {
-    std::vector<platform::Control *> group;
+    std::vector<platform::OptionButton *> group;
     for (int j = 0; j <= AnswerButtons; ++j) {
-        if (platform::Control *button = ui.qAnswers.Find(j))
+        if (platform::OptionButton *button = ui.qAnswers.find(j))
             group.push_back(button);
     }
-    platform::ResetOptionGroup(group);
+    platform::resetOptionGroup(group);
 }

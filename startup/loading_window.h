@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/label.h"
+#include "platform/controls/progress_bar.h"
 #include "platform/forms/form.h"
-
-namespace platform {
-class ProgressBar;
-}
 
 // The loading window's controls, made by its design table.
 struct dDataControls {
-    platform::Control *ProgressBar, *Label1;
+    platform::ProgressBar *ProgressBar;
+    platform::Label *Label1;
 };
 
 // The loading window: one line of text over a progress bar, shown by the question loader while it reads the
@@ -29,6 +28,5 @@ public:
     void setVisible(bool visible) override;
 
 private:
-    platform::ProgressBar &progressBar() const;
     void waitUntilExposed();
 };

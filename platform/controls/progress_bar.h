@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
+
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
@@ -14,10 +16,10 @@ namespace platform {
 // that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full.
 // The style draws the bar once empty and once full; a paint shows the filled width of the one and the rest of
 // the other, so a change repaints only the columns between the old and the new width.
-class ProgressBar final : public QWidget {
+class ProgressBar final : public QWidget, public Control {
     Q_OBJECT
 public:
-    explicit ProgressBar(QWidget *parent = nullptr);
+    explicit ProgressBar(QWidget *parent);
     Q_DISABLE_COPY_MOVE(ProgressBar)
 
     void SetMin(float min) { set(m_min, min); }
@@ -27,7 +29,7 @@ public:
     // For a caller that keeps the event loop waiting (a long read): puts the bar on screen at once, but only
     // when its filled width has changed since the last paint or that paint is older than about a frame, so
     // frequent calls stay cheap.
-    void RepaintIfWorthwhile();
+    void repaintIfWorthwhile();
 
     static constexpr qint64 RepaintIntervalMs = 16;
 

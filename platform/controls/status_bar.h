@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -12,7 +14,7 @@ namespace platform {
 
 // A status bar of text panels, docked along the bottom edge of its window: it follows the window's size by
 // itself, so no layout code has to move it.
-class StatusBar final : public QWidget {
+class StatusBar final : public QWidget, public Control {
     Q_OBJECT
 public:
     enum class PanelSize { Contents, Spring };

@@ -23,7 +23,8 @@ using Row = platform::ControlDesign<MainWindowControls>;
 
 QString NameOf(const Row &row)
 {
-    return row.array ? u"%1(0)"_s.arg(row.name) : row.name.toString();
+    using Answers = platform::ControlArray<platform::OptionButton> MainWindowControls::*;
+    return std::holds_alternative<Answers>(row.control) ? u"%1(0)"_s.arg(row.name) : row.name.toString();
 }
 
 } // namespace
@@ -35,11 +36,11 @@ Geometry ReadGeometry(const MainWindow &window)
         if (c)
             geometry[name] = {c->Left(), c->Top(), c->Width(), c->Height()};
     };
-    const MainWindowControls &ui = MainWindowProbe::Controls(window);
+    const MainWindowControls &ui = MainWindowProbe::controls(window);
     for (const Row &row : MainWindowDesign().controls.rows())
-        read(NameOf(row), row.handle ? ui.*row.handle : (ui.*row.array).Find(0));
+        read(NameOf(row), &MainWindowProbe::control(window, row.name, 0));
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        read(AnswerName(j), ui.qAnswers.Find(j));
+        read(AnswerName(j), ui.qAnswers.find(j));
     return geometry;
 }
 
@@ -115,7 +116,7 @@ ScoreTexts QuizExpectation::score() const
             QString::number(all == 0 ? 0 : right * 100 / all) + u'%'};
 }
 
-std::optional<platform::Message> QuizExpectation::check(const QuestionBank &bank)
+std::optional<support::Message> QuizExpectation::check(const QuestionBank &bank)
 {
     if (chosen == 0)
         return std::nullopt;
@@ -129,12 +130,12 @@ std::optional<platform::Message> QuizExpectation::check(const QuestionBank &bank
     if (!showMessage)
         return std::nullopt;
     if (isRight)
-        return platform::Message{u"Правильно!"_s, MessageIcon::Information, u"Tavrelo"_s};
+        return support::Message{u"Правильно!"_s, MessageIcon::Information, u"Tavrelo"_s};
     // A question the file marks no answer of has none to name.
     if (showRight && !mark.isEmpty())
-        return platform::Message{u"Увы, неправильно. Правильный ответ :\r\n"_s + bank.Field(current - 1, mark.toInt()),
-                                 MessageIcon::Critical, u"Tavrelo"_s};
-    return platform::Message{u"Увы, неправильно."_s, MessageIcon::Critical, u"Tavrelo"_s};
+        return support::Message{u"Увы, неправильно. Правильный ответ :\r\n"_s + bank.Field(current - 1, mark.toInt()),
+                                MessageIcon::Critical, u"Tavrelo"_s};
+    return support::Message{u"Увы, неправильно."_s, MessageIcon::Critical, u"Tavrelo"_s};
 }
 
 } // namespace soak

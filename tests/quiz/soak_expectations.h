@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/forms/message_box.h"
+#include "tests/support/message_boxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -63,7 +63,7 @@ struct QuizExpectation {
     ScoreTexts score() const;
     // Checking the chosen answer of the question on display: counts it, moves on and returns the message box
     // that the two check boxes call for. Does nothing with no answer chosen.
-    std::optional<platform::Message> check(const QuestionBank &bank);
+    std::optional<support::Message> check(const QuestionBank &bank);
 };
 
 } // namespace soak

@@ -20,10 +20,10 @@ using namespace Qt::StringLiterals;
 namespace soak {
 namespace {
 
-QStringList Describe(const QList<platform::Message> &messages)
+QStringList Describe(const QList<support::Message> &messages)
 {
     QStringList lines;
-    for (const platform::Message &m : messages)
+    for (const support::Message &m : messages)
         lines << u"%1 [%2] %3"_s.arg(m.icon == platform::MessageIcon::Critical ? u"critical"_s : u"information"_s,
                                      m.title, m.text);
     return lines;
@@ -49,10 +49,9 @@ void QuizPlayer::checkStart()
     const int questions = m_file.exists ? std::min(m_file.headers, int(QuestionBank::QuestionCapacity)) : 0;
     m_expect.questionCount = questions;
     if (!m_file.exists)
-        m_expectedMessages << platform::Message{u"Data file not found"_s, platform::MessageIcon::Critical,
-                                                u"Tavrelo"_s};
+        m_expectedMessages << support::Message{u"Data file not found"_s, platform::MessageIcon::Critical, u"Tavrelo"_s};
     if (m_file.headers > QuestionBank::QuestionCapacity)
-        m_expectedMessages << platform::Message{
+        m_expectedMessages << support::Message{
             u"Data file holds more than 1000 questions; only the first 1000 were loaded"_s,
             platform::MessageIcon::Information, u"Tavrelo"_s};
     QCOMPARE(MainWindowProbe::QuestionCount(window()), questions);
@@ -147,9 +146,9 @@ void QuizPlayer::checkState()
 
     QCOMPARE(shownScore().joined(), m_expect.score().joined());
 
-    QCOMPARE(m_quiz.control(u"showMessage").Value(), m_expect.showMessage);
-    QCOMPARE(m_quiz.control(u"showRight").Value(), m_expect.showRight);
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    QCOMPARE(m_quiz.ui().showMessage->Value(), m_expect.showMessage);
+    QCOMPARE(m_quiz.ui().showRight->Value(), m_expect.showRight);
+    auto *list = m_quiz.ui().qList;
     QCOMPARE(list->count(), int(MainWindowProbe::QuestionCount(w)));
     QCOMPARE(list->currentText(), m_listText);
 }
@@ -167,11 +166,11 @@ void QuizPlayer::checkAnswers(bool displayed)
     const int current = m_expect.current;
     const int shown = ShownAnswers(bank(), current);
     QCOMPARE(int(MainWindowProbe::AnswerCount(window())), shown);
-    const platform::Control &pattern = m_quiz.answer(0);
+    const platform::OptionButton &pattern = m_quiz.answer(0);
     QVERIFY(!pattern.Visible() && !pattern.widget()->isVisible() && !pattern.Value());
 
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j) {
-        const platform::Control *button = m_quiz.ui().qAnswers.Find(j);
+        const platform::OptionButton *button = m_quiz.ui().qAnswers.find(j);
         QVERIFY2(button, qPrintable(u"answer button %1 does not exist"_s.arg(j)));
         const bool visible = j <= shown;
         const QString which = u"answer button %1 of %2 on display"_s.arg(j).arg(shown);

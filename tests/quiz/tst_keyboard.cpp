@@ -76,7 +76,7 @@ private slots:
         // One Tab stop among the answers, on one shown; no hidden answer stays selected.
         QList<int> tabStops;
         for (int j = 0; j <= MainWindow::AnswerButtons; ++j) {
-            const platform::Control &button = quiz.answer(j);
+            const platform::OptionButton &button = quiz.answer(j);
             if (button.widget()->focusPolicy() & Qt::TabFocus)
                 tabStops << j;
             if (!button.Visible())
@@ -173,7 +173,7 @@ private slots:
         quiz.choose(2);
         std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
         for (const QString &name : {u"bCheck"_s, u"bPrevious"_s, u"bNext"_s}) {
-            auto *button = quiz.control(name).as<QPushButton>();
+            auto *button = &quiz.control<QPushButton>(name);
             clicks[name] = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
         }
 
@@ -186,7 +186,7 @@ private slots:
         for (const auto &[name, spy] : clicks) {
             QCOMPARE(spy->size(), name == focus ? 1 : 0);
             // Enter is the focused button's own: no button is the window's default or waits to become it.
-            const auto *button = quiz.control(name).as<QPushButton>();
+            const auto *button = &quiz.control<QPushButton>(name);
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(overShort.pixelColor(overShort.width() - 1, 0), picture.pixelColor(besideQuestion(quiz)));
         MainWindowProbe::ShowQuestion(quiz.window(), 2);
         // The display gives answer buttons the design's width; the layout stretches them again.
-        MainWindowProbe::LayOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
+        MainWindowProbe::layOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
         const QImage overLong = render(quiz.window()).copy(areaOf(control));
         QCOMPARE(overLong, overShort);
     }

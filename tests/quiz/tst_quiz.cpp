@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
         QCOMPARE(quiz.caption(u"qQuestion"), u"\r\nQuestion 1"_s);
 
-        auto *list = quiz.control(u"qList").as<QComboBox>();
+        auto *list = quiz.ui().qList;
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->itemText(0), u"1"_s);
         QCOMPARE(list->itemText(2), u"3"_s);
@@ -114,7 +114,7 @@ private slots:
         quiz.setOption(u"showRight", showRight);
         // The score moves on only once the message box is closed.
         Score whileOpen;
-        quiz.setWhileMessageOpen([&](const platform::Message &) { whileOpen = score(quiz); });
+        quiz.setWhileMessageOpen([&](const support::Message &) { whileOpen = score(quiz); });
         quiz.check(answer);
 
         if (message.isEmpty()) {
@@ -265,9 +265,9 @@ private slots:
         quiz.click(u"bNext");
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 8);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #8"_s);
-        QCOMPARE(quiz.control(u"qList").Caption(), u"7"_s);
+        QCOMPARE(quiz.ui().qList->Text(), u"7"_s);
         quiz.check(1);
-        QCOMPARE(quiz.control(u"qList").Caption(), u"7"_s);
+        QCOMPARE(quiz.ui().qList->Text(), u"7"_s);
     }
 
     void typingIntoTheListNeitherAddsNorMoves_data()
@@ -286,7 +286,7 @@ private slots:
         QFETCH(bool, enter);
         WriteDataFile(FileLines(NumberedQuestions(5)));
         QuizWindow quiz;
-        auto *list = quiz.control(u"qList").as<QComboBox>();
+        auto *list = quiz.ui().qList;
         list->setFocus();
         QTest::keyClicks(list->lineEdit(), typed);
         if (enter)
@@ -387,12 +387,12 @@ private slots:
         WriteDataFile(
             {u"Вес вопроса:"_s, html, u"second & line"_s, u"A) Tom & Jerry*"_s, u"B) <font color=red>red</font>"_s});
         QuizWindow quiz;
-        auto *label = quiz.control(u"qQuestion").as<QLabel>();
+        auto *label = quiz.ui().qQuestion;
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), u"\n"_s + html + u"\nsecond & line"_s);
-        QCOMPARE(MainWindowProbe::Bank(quiz.window()).Field(1, 0), u"\r\n"_s + html + u"\r\nsecond & line"_s);
+        QCOMPARE(MainWindowProbe::bank(quiz.window()).Field(1, 0), u"\r\n"_s + html + u"\r\nsecond & line"_s);
         // Buttons would take '&' as a mnemonic marker: it must reach the screen as it stands.
-        QCOMPARE(quiz.answer(1).as<QAbstractButton>()->text(), u"A) Tom && Jerry"_s);
+        QCOMPARE(quiz.answer(1).text(), u"A) Tom && Jerry"_s);
         QCOMPARE(quiz.answer(1).Caption(), u"A) Tom & Jerry"_s);
         // A screen reader reads the caption as it stands.
         QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(quiz.answer(1).widget());
@@ -415,7 +415,7 @@ private slots:
         QCOMPARE(quiz.messages().at(0).text, u"Data file not found"_s);
         QCOMPARE(quiz.messages().at(0).icon, MessageIcon::Critical);
         QCOMPARE(MainWindowProbe::QuestionCount(w), 0);
-        QCOMPARE(quiz.control(u"qList").as<QComboBox>()->count(), 0);
+        QCOMPARE(quiz.ui().qList->count(), 0);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
         QVERIFY(quiz.visibleAnswers().isEmpty());
         quiz.click(u"bNext");

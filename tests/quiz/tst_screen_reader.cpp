@@ -81,7 +81,7 @@ private slots:
         WriteDataFile(FileLines(NumberedQuestions(3)));
         QuizWindow quiz;
         qsizetype headBeforeBox = -1;
-        quiz.setWhileMessageOpen([&](const platform::Message &) { headBeforeBox = heard.size(); });
+        quiz.setWhileMessageOpen([&](const support::Message &) { headBeforeBox = heard.size(); });
         QStringList allSteps = steps.split(u' ', Qt::SkipEmptyParts);
         const QString lastStep = allSteps.isEmpty() ? QString() : allSteps.takeLast();
         quiz.play(allSteps.join(u' '));

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/controls/plain_label.h"
+#include "platform/controls/label.h"
 #include "platform/controls/progress_bar.h"
-#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
 #include "tests/support/windows.h"
 
@@ -140,7 +140,7 @@ private Q_SLOTS:
     void design()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         QCOMPARE(window.windowTitle(), u"Loading data..."_s);
         QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
         QVERIFY(support::IsFixedDialog(window));
@@ -149,8 +149,8 @@ private Q_SLOTS:
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QVERIFY(window.font().bold());
 
-        const auto &label = support::Widget<platform::PlainLabel>(window, u"Label1");
-        QCOMPARE(label.Text(), u"Importing data. Please wait..."_s);
+        const auto &label = support::Widget<platform::Label>(window, u"Label1");
+        QCOMPARE(label.Caption(), u"Importing data. Please wait..."_s);
         QCOMPARE(label.geometry(), QRect(16, 16, 361, 25));
         QCOMPARE(label.font().families().constFirst(), u"Verdana"_s);
         QCOMPARE(label.font().pointSizeF(), 8.25);
@@ -176,7 +176,7 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QFETCH(double, share);
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         for (int n = 1; n <= headers; ++n)
             window.UpdateProgress(static_cast<qint16>(n));
         ReferenceBar reference(bar(window));
@@ -209,7 +209,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, steps);
         QFETCH(double, share);
-        platform::ProgressBar &progress = bar(Forms<dData>::Get());
+        platform::ProgressBar &progress = bar(Forms<dData>::get());
         for (const QString &step : steps.split(u' ')) {
             const float number = step.mid(1).toFloat();
             if (step.startsWith(u'n'))
@@ -240,9 +240,9 @@ private Q_SLOTS:
         lines << support::FileLines(support::NumberedQuestions(headers));
         support::WriteDataFile(lines);
 
-        QPointer<dData> window = &Forms<dData>::Get();
+        QPointer<dData> window = &Forms<dData>::get();
         const ShownAfterPaints shown(bar(*window));
-        const platform::MessageBoxRecorder recorder;
+        const support::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
 
         QVERIFY(window); // unloading waits for the handler to return before the window is discarded
@@ -261,7 +261,7 @@ private Q_SLOTS:
                      qPrintable(u"header %1 never shown"_s.arg(header)));
         }
         QVERIFY(window->isHidden());
-        QVERIFY(Forms<MainWindow>::Get().isEnabled());
+        QVERIFY(Forms<MainWindow>::get().isEnabled());
         QVERIFY(recorder.messages().isEmpty());
         QCOMPARE(support::LoadedWindows<dData>(), 0);
         QVERIFY(!window);
@@ -271,26 +271,26 @@ private Q_SLOTS:
     {
         support::RemoveDataFile();
         int boxes = 0;
-        const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
+        const support::MessageBoxRecorder recorder([&](const support::Message &message) {
             ++boxes;
             QCOMPARE(message.text, u"Data file not found"_s);
             QCOMPARE(message.icon, platform::MessageIcon::Critical);
             QCOMPARE(message.title, u"Tavrelo"_s);
-            QVERIFY(Forms<dData>::Get().isVisible());
-            QVERIFY(!Forms<MainWindow>::Get().isEnabled());
+            QVERIFY(Forms<dData>::get().isVisible());
+            QVERIFY(!Forms<MainWindow>::get().isEnabled());
         });
         Forms<MainWindow>::Load();
         QCOMPARE(boxes, 1);
         QCOMPARE(support::LoadedWindows<dData>(), 0);
-        QVERIFY(Forms<MainWindow>::Get().isEnabled());
-        QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::Get()), 0);
+        QVERIFY(Forms<MainWindow>::get().isEnabled());
+        QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::get()), 0);
     }
 
     // The loader never returns to the event loop, so the window has to be paintable the moment Show returns.
     void exposedRightAfterShow()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         QVERIFY(window.windowHandle());
         QVERIFY(window.windowHandle()->isExposed());
         PaintCounter counter;
@@ -304,7 +304,7 @@ private Q_SLOTS:
     void repaintsOnlyWhenWorthwhile()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         platform::ProgressBar &progress = bar(window);
         ReferenceBar reference(progress);
         PaintCounter counter;
