@@ -4,8 +4,6 @@
 
 #include "platform/forms/error_guard.h"
 
-#include <QApplication>
-
 MainWindow::MainWindow() : DesignedForm(MainWindowDesign())
 {
     AddMainWindowStatusPanels(*ui.StatusBar);
@@ -19,9 +17,6 @@ MainWindow::MainWindow() : DesignedForm(MainWindowDesign())
     onClick(ui.bNext, &MainWindow::bNext_Click);
     // Only a pick from the list counts as a click; typing into the text field does not.
     connect(ui.qList, &QComboBox::activated, this, [this] { platform::runHandler([this] { qList_Click(); }); });
-    // The announcer, a member, ends this connection before the controls go: focus still moves while they do.
-    connect(qApp, &QApplication::focusChanged, &m_announcer,
-            [this](QWidget *old, QWidget *now) { FocusChanged(old, now); });
 }
 
 void MainWindow::Form_Load()

@@ -68,11 +68,11 @@ void MainWindow::ShowQuestion(qint16 index)
     AnswerCount = static_cast<qint16>(answers);
     FirstShow = false;
 
-    KeepAnswersReachable();
-    TellScreenReaders();
+    keepAnswersReachable();
+    m_announcer.questionShown(field(0), TotalCount.Value());
 }
 
-void MainWindow::KeepAnswersReachable()
+void MainWindow::keepAnswersReachable()
 {
     std::vector<platform::OptionButton *> group;
     for (int j = 0; j <= AnswerButtons; ++j) {
