@@ -4,9 +4,9 @@
 
 #include "platform/forms/error_guard.h"
 
-MainWindow::MainWindow() : DesignedForm(MainWindowDesign())
+MainWindow::MainWindow() : DesignedForm(mainWindowDesign())
 {
-    AddMainWindowStatusPanels(*ui.StatusBar);
+    addStatusPanels(*ui.StatusBar);
 
     const auto onClick = [this](platform::CommandButton *button, void (MainWindow::*handler)()) {
         connect(button, &QAbstractButton::clicked, this,

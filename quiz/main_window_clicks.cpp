@@ -18,16 +18,16 @@ void MainWindow::bCheck_Click()
     if (choice == 0)
         return;
 
-    TotalCount.Increment();
+    TotalCount.increment();
     const bool showMessage = ui.showMessage->Value();
     const bool showRight = ui.showRight->Value();
     const QString &rightAnswer = QuestionBank.Field(CurrentQuestion, 5);
     if (rightAnswer == QString::number(choice)) {
         if (showMessage)
             MsgBox(u"Правильно!"_s, MessageIcon::Information);
-        RightCount.Increment();
+        RightCount.increment();
     } else {
-        WrongCount.Increment();
+        WrongCount.increment();
         // A question whose file marks no answer has none to name: it gets the short message.
         if (showMessage && showRight && !rightAnswer.isEmpty())
             MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s

@@ -69,12 +69,12 @@ constexpr platform::FormDesign<C> Design{
 
 } // namespace
 
-const platform::FormDesign<MainWindowControls> &MainWindowDesign()
+const platform::FormDesign<MainWindowControls> &mainWindowDesign()
 {
     return Design;
 }
 
-void AddMainWindowStatusPanels(platform::StatusBar &bar)
+void addStatusPanels(platform::StatusBar &bar)
 {
     // The first three fields of the version, and one blank.
     namespace version = platform::version;

@@ -25,7 +25,7 @@ struct MainWindowControls {
 };
 
 // The quiz window as designed: every control with its container, caption, twip rectangle, tab index and font.
-const platform::FormDesign<MainWindowControls> &MainWindowDesign();
+const platform::FormDesign<MainWindowControls> &mainWindowDesign();
 
 // The status bar's two panels: the product line sized to its text, and an empty one taking the rest.
-void AddMainWindowStatusPanels(platform::StatusBar &bar);
+void addStatusPanels(platform::StatusBar &bar);

@@ -43,7 +43,7 @@ void MainWindow::layOut(float W, float H)
         platform::OptionButton *button = ui.qAnswers.find(i);
         if (button && button->Visible()) {
             button->SetWidth(W - ContentWidthInset);
-            button->SetTop(AnswerTop(H, i));
+            button->SetTop(answerTop(H, i));
             button->SetHeight(AnswerHeight);
         }
     }

@@ -43,7 +43,7 @@ dData::dData() : DesignedForm(Design)
 {
 }
 
-void dData::UpdateProgress(qint16 questionCount)
+void dData::updateProgress(qint16 questionCount)
 {
     platform::ProgressBar &bar = *ui.ProgressBar;
     bar.SetMin(1);

@@ -54,7 +54,7 @@ frmSplash::frmSplash() : DesignedForm(Design)
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
-    ui.imgLogo->SetPicture(LogoPicture());
+    ui.imgLogo->SetPicture(logoPicture());
     ui.Frame1->installEventFilter(this);
 }
 

@@ -60,14 +60,14 @@ private Q_SLOTS:
                                 {u"--config"_s, QStringLiteral(TAVRELO_BUILD_DIR "/CPackConfig.cmake"), u"-B"_s,
                                  m_work.filePath(u"archive"_s)},
                                 QStringLiteral(TAVRELO_BUILD_DIR));
-        QVERIFY2(packed.Succeeded(), qPrintable(packed.Report()));
+        QVERIFY2(packed.succeeded(), qPrintable(packed.report()));
         m_archive = m_work.filePath(u"archive/"_s + PackageName + u".tar.gz"_s);
-        QVERIFY2(QFile::exists(m_archive), qPrintable(packed.Report()));
+        QVERIFY2(QFile::exists(m_archive), qPrintable(packed.report()));
 
         QVERIFY(QDir(m_work.path()).mkpath(u"unpacked"_s));
         const auto unpacked = run(QStringLiteral(TAVRELO_CMAKE), {u"-E"_s, u"tar"_s, u"xzf"_s, m_archive},
                                   m_work.filePath(u"unpacked"_s));
-        QVERIFY2(unpacked.Succeeded(), qPrintable(unpacked.Report()));
+        QVERIFY2(unpacked.succeeded(), qPrintable(unpacked.report()));
         m_folder = m_work.filePath(u"unpacked/"_s + PackageName);
     }
 
@@ -85,7 +85,7 @@ private Q_SLOTS:
         const auto installed = run(QStringLiteral(TAVRELO_CMAKE),
                                    {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
                                    m_work.path());
-        QVERIFY2(installed.Succeeded(), qPrintable(installed.Report()));
+        QVERIFY2(installed.succeeded(), qPrintable(installed.report()));
         QCOMPARE(filesUnder(prefix), filesUnder(m_folder));
     }
 
@@ -94,16 +94,16 @@ private Q_SLOTS:
     void programStartsOnItsSample()
     {
         const auto run = support::runProbed(m_folder + u"/tavrelo"_s, m_work.path(), TimeoutMs);
-        QVERIFY2(run.outcome.Succeeded(), qPrintable(run.outcome.Report()));
-        QVERIFY2(run.windowUp(), qPrintable(run.outcome.Report()));
+        QVERIFY2(run.outcome.succeeded(), qPrintable(run.outcome.report()));
+        QVERIFY2(run.windowUp(), qPrintable(run.outcome.report()));
         QCOMPARE(run.messageBoxes(), QStringList());
     }
 
     void checkerFindsNoSlipInTheSample()
     {
         const auto outcome = run(m_folder + u"/tavrelo-check"_s, {}, m_folder);
-        QVERIFY2(outcome.Succeeded(), qPrintable(outcome.Report()));
-        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(outcome.Report()));
+        QVERIFY2(outcome.succeeded(), qPrintable(outcome.report()));
+        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(outcome.report()));
     }
 
 private:

@@ -11,7 +11,7 @@
 #include "tests/support/deferred_delete.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/run_time_error.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -105,7 +105,7 @@ private slots:
     {
         Forms<ProbeForm>::Unload();
         Forms<OtherForm>::Unload();
-        support::FlushDeferredDeletes();
+        support::flushDeferredDeletes();
         platform::setProgramEnd({});
     }
 
@@ -292,7 +292,7 @@ private slots:
 
     void formsAreLoadedOnFirstUse()
     {
-        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
+        QCOMPARE(support::loadedWindows<ProbeForm>(), 0);
         ProbeForm &form = Forms<ProbeForm>::get();
         QCOMPARE(ProbeForm::loads, 1);
         QVERIFY(!form.isVisible());
@@ -304,7 +304,7 @@ private slots:
         QPointer<ProbeForm> old(&form);
         Forms<ProbeForm>::Unload();
         QVERIFY(!old->isVisible());
-        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
+        QCOMPARE(support::loadedWindows<ProbeForm>(), 0);
         QVERIFY(old.isNull());
         // A later use loads afresh.
         Forms<ProbeForm>::Show();
@@ -315,10 +315,10 @@ private slots:
     {
         Forms<ProbeForm>::Show();
         Forms<OtherForm>::Show();
-        QCOMPARE(support::LoadedWindows(), 2);
+        QCOMPARE(support::loadedWindows(), 2);
         Forms<OtherForm>::get().close();
-        QCOMPARE(support::LoadedWindows<OtherForm>(), 0);
-        QCOMPARE(support::LoadedWindows(), 1);
+        QCOMPARE(support::loadedWindows<OtherForm>(), 0);
+        QCOMPARE(support::loadedWindows(), 1);
     }
 
     void keysThatProduceACharacter_data()

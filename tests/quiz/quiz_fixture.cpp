@@ -27,7 +27,7 @@ QuizWindow::QuizWindow()
 QuizWindow::~QuizWindow()
 {
     platform::Forms<MainWindow>::Unload();
-    support::FlushDeferredDeletes();
+    support::flushDeferredDeletes();
 }
 
 void QuizWindow::click(QStringView name)

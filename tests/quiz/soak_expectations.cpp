@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace soak {
 
-QString AnswerName(int j)
+QString answerName(int j)
 {
     return u"qAnswers(%1)"_s.arg(j);
 }
@@ -21,7 +21,7 @@ namespace {
 
 using Row = platform::ControlDesign<MainWindowControls>;
 
-QString NameOf(const Row &row)
+QString nameOf(const Row &row)
 {
     using Answers = platform::ControlArray<platform::OptionButton> MainWindowControls::*;
     return std::holds_alternative<Answers>(row.control) ? u"%1(0)"_s.arg(row.name) : row.name.toString();
@@ -29,7 +29,7 @@ QString NameOf(const Row &row)
 
 } // namespace
 
-Geometry ReadGeometry(const MainWindow &window)
+Geometry readGeometry(const MainWindow &window)
 {
     Geometry geometry;
     const auto read = [&](const QString &name, const platform::Control *c) {
@@ -37,38 +37,38 @@ Geometry ReadGeometry(const MainWindow &window)
             geometry[name] = {c->Left(), c->Top(), c->Width(), c->Height()};
     };
     const MainWindowControls &ui = MainWindowProbe::controls(window);
-    for (const Row &row : MainWindowDesign().controls.rows())
-        read(NameOf(row), &MainWindowProbe::control(window, row.name, 0));
+    for (const Row &row : mainWindowDesign().controls.rows())
+        read(nameOf(row), &MainWindowProbe::control(window, row.name, 0));
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        read(AnswerName(j), ui.qAnswers.find(j));
+        read(answerName(j), ui.qAnswers.find(j));
     return geometry;
 }
 
-Geometry DesignGeometry()
+Geometry designGeometry()
 {
     Geometry geometry;
-    for (const Row &row : MainWindowDesign().controls.rows())
-        geometry[NameOf(row)] = {row.left, row.top, row.width, row.height};
+    for (const Row &row : mainWindowDesign().controls.rows())
+        geometry[nameOf(row)] = {row.left, row.top, row.width, row.height};
     // The first display creates every answer button from the hidden pattern, in the pattern's place.
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        geometry[AnswerName(j)] = geometry[u"qAnswers(0)"_s];
+        geometry[answerName(j)] = geometry[u"qAnswers(0)"_s];
     return geometry;
 }
 
-void PlaceShownAnswers(Geometry &geometry, int shown, float H)
+void placeShownAnswers(Geometry &geometry, int shown, float H)
 {
     for (int j = 1; j <= shown; ++j)
-        geometry[AnswerName(j)] = {360, H - 5170 + 720 * float(j - 1), 9975, 750};
+        geometry[answerName(j)] = {360, H - 5170 + 720 * float(j - 1), 9975, 750};
 }
 
-bool IsLaidOut(float W, float H)
+bool isLaidOut(float W, float H)
 {
     return W > 4770 && H > 2235;
 }
 
-Geometry LaidOut(Geometry g, float W, float H, int shown)
+Geometry laidOut(Geometry g, float W, float H, int shown)
 {
-    if (!IsLaidOut(W, H))
+    if (!isLaidOut(W, H))
         return g;
     const auto size = [&](const QString &name, float width, float height) {
         g[name].width = width;
@@ -90,7 +90,7 @@ Geometry LaidOut(Geometry g, float W, float H, int shown)
     g[u"LabelWrong"_s].left = W - 3255;
     g[u"LabelRate"_s].left = W - 1095;
     for (int j = 1; j <= shown; ++j) {
-        Rect &button = g[AnswerName(j)];
+        Rect &button = g[answerName(j)];
         button.width = W - 1000;
         button.top = H - 5170 + 720 * float(j - 1);
         button.height = 750;
@@ -98,7 +98,7 @@ Geometry LaidOut(Geometry g, float W, float H, int shown)
     return g;
 }
 
-int ShownAnswers(const QuestionBank &bank, int question)
+int shownAnswers(const QuestionBank &bank, int question)
 {
     if (question < 0 || question > QuestionBank::QuestionCapacity)
         return 0; // the end page after a full bank has no slot

@@ -29,19 +29,19 @@ struct Rect {
 // The twip rectangle of every control of the quiz window, by name; answer button j is "qAnswers(j)".
 using Geometry = std::map<QString, Rect>;
 
-QString AnswerName(int j);
-Geometry ReadGeometry(const MainWindow &window);
+QString answerName(int j);
+Geometry readGeometry(const MainWindow &window);
 // The design's rectangles, as the window is built before anything is displayed or laid out.
-Geometry DesignGeometry();
+Geometry designGeometry();
 // A display places the answer buttons it shows; the outer height is read at that moment.
-void PlaceShownAnswers(Geometry &geometry, int shown, float H);
+void placeShownAnswers(Geometry &geometry, int shown, float H);
 // What the resize rule makes of the window at the outer size W x H, answer buttons 1..shown being visible.
 // At or below a threshold it moves nothing.
-Geometry LaidOut(Geometry geometry, float W, float H, int shown);
-bool IsLaidOut(float W, float H);
+Geometry laidOut(Geometry geometry, float W, float H, int shown);
+bool isLaidOut(float W, float H);
 
 // How many answer buttons the display of question `question` shows: its non-empty answers.
-int ShownAnswers(const QuestionBank &bank, int question);
+int shownAnswers(const QuestionBank &bank, int question);
 
 // The four score labels, top left to bottom right.
 struct ScoreTexts {

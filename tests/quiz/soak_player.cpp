@@ -32,17 +32,17 @@ RuntimeErrorWatch::~RuntimeErrorWatch()
 
 namespace {
 
-bool WriteFile(const QuestionFile &file)
+bool writeFile(const QuestionFile &file)
 {
     if (file.exists)
-        support::WriteDataFileBytes(file.bytes);
+        support::writeDataFileBytes(file.bytes);
     else
-        support::RemoveDataFile();
+        support::removeDataFile();
     return file.exists;
 }
 
 // Client sizes in pixels on both sides of a threshold of the resize rule, the threshold itself included.
-int SizeAround(int threshold, int largest, int roll, int offset)
+int sizeAround(int threshold, int largest, int roll, int offset)
 {
     if (roll < 20)
         return 1 + offset % (threshold - 1);
@@ -60,7 +60,7 @@ constexpr int HeightThreshold = int((2235 - platform::DesignFrameHeight) / platf
 } // namespace
 
 QuizPlayer::QuizPlayer(QRandomGenerator &random, const QuestionFile &file)
-    : m_random(random), m_file(file), m_fileWritten(WriteFile(file))
+    : m_random(random), m_file(file), m_fileWritten(writeFile(file))
 {
     auto *list = m_quiz.ui().qList;
     QObject::connect(list, &QComboBox::activated, list, [this](int row) {
@@ -150,14 +150,14 @@ void QuizPlayer::act()
     // Let the window paint and settle as it would between two actions of a user.
     QCoreApplication::processEvents();
 
-    const int shown = ShownAnswers(bank(), m_expect.current);
+    const int shown = shownAnswers(bank(), m_expect.current);
     if (displayed) {
         m_expect.chosen = 0;
-        PlaceShownAnswers(m_geometry, shown, window().Height());
+        placeShownAnswers(m_geometry, shown, window().Height());
     }
     const bool resized = window().size() != sizeBefore || window().windowState() != stateBefore;
     if (resized && !window().isMinimized())
-        m_geometry = LaidOut(m_geometry, window().Width(), window().Height(), shown);
+        m_geometry = laidOut(m_geometry, window().Width(), window().Height(), shown);
     checkAll(displayed);
 }
 
@@ -173,7 +173,7 @@ bool QuizPlayer::choose()
         return false;
     }
     const int j = visible.at(below(int(visible.size())));
-    const bool clicked = ClickButton(m_quiz.answer(j));
+    const bool clicked = clickButton(m_quiz.answer(j));
     m_log << u"choose %1%2"_s.arg(j).arg(clicked ? u""_s : u" (out of sight)"_s);
     if (clicked)
         m_expect.chosen = j;
@@ -182,7 +182,7 @@ bool QuizPlayer::choose()
 
 bool QuizPlayer::check()
 {
-    const bool clicked = ClickButton(*m_quiz.ui().bCheck);
+    const bool clicked = clickButton(*m_quiz.ui().bCheck);
     m_log << u"check%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.chosen == 0)
         return false;
@@ -193,7 +193,7 @@ bool QuizPlayer::check()
 
 bool QuizPlayer::previous()
 {
-    const bool clicked = ClickButton(*m_quiz.ui().bPrevious);
+    const bool clicked = clickButton(*m_quiz.ui().bPrevious);
     m_log << u"<<%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.current <= 1)
         return false;
@@ -203,7 +203,7 @@ bool QuizPlayer::previous()
 
 bool QuizPlayer::next()
 {
-    const bool clicked = ClickButton(*m_quiz.ui().bNext);
+    const bool clicked = clickButton(*m_quiz.ui().bNext);
     m_log << u">>%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.current >= m_expect.questionCount)
         return false;
@@ -229,7 +229,7 @@ bool QuizPlayer::pickFromDropDown()
     const int roll = below(100);
     const int row = roll < 25 ? list->count() - 1 : roll < 35 ? 0 : below(list->count());
     const int activations = m_activations;
-    const bool opened = PickFromDropDown(*list, row);
+    const bool opened = soak::pickFromDropDown(*list, row);
     m_log << u"pick entry %1%2"_s.arg(row + 1).arg(opened ? u""_s : u" (list out of sight or empty)"_s);
     if (!opened)
         return false;
@@ -246,7 +246,7 @@ bool QuizPlayer::pickByKey()
     static constexpr QStringView names[] = {u"Up", u"Down", u"PageUp", u"PageDown"};
     const int k = below(4);
     const int activations = m_activations;
-    PressKeyInList(*m_quiz.ui().qList, keys[k]);
+    pressKeyInList(*m_quiz.ui().qList, keys[k]);
     m_log << u"key %1 in the list%2"_s.arg(names[k]).arg(m_activations > activations ? u""_s : u" (no pick)"_s);
     return m_activations > activations && pickedFromList(m_activatedRow);
 }
@@ -258,19 +258,19 @@ bool QuizPlayer::type()
     auto *list = m_quiz.ui().qList;
     QString entry;
     if (below(100) < 40) {
-        PressKeyInList(*list, Qt::Key_A, Qt::ControlModifier);
-        PressKeyInList(*list, Qt::Key_Backspace);
+        pressKeyInList(*list, Qt::Key_A, Qt::ControlModifier);
+        pressKeyInList(*list, Qt::Key_Backspace);
         entry += u"[clear]"_s;
     }
     const QString &text = texts.at(below(int(texts.size())));
-    TypeIntoList(*list, text);
+    typeIntoList(*list, text);
     entry += u'"' + text + u'"';
     const int end = below(100);
     if (end < 40) {
-        PressKeyInList(*list, end < 30 ? Qt::Key_Return : Qt::Key_Enter);
+        pressKeyInList(*list, end < 30 ? Qt::Key_Return : Qt::Key_Enter);
         entry += u" Enter"_s;
     } else if (end < 50) {
-        PressKeyInList(*list, Qt::Key_Escape);
+        pressKeyInList(*list, Qt::Key_Escape);
         entry += u" Esc"_s;
     }
     m_log << u"type %1 into the list"_s.arg(entry);
@@ -282,7 +282,7 @@ bool QuizPlayer::type()
 
 bool QuizPlayer::toggle(QStringView checkBox, bool &expected)
 {
-    const bool clicked = ClickButton(m_quiz.control<QAbstractButton>(checkBox));
+    const bool clicked = clickButton(m_quiz.control<QAbstractButton>(checkBox));
     m_log << u"tick %1%2"_s.arg(checkBox).arg(clicked ? u""_s : u" (out of sight)"_s);
     if (clicked)
         expected = !expected;
@@ -291,8 +291,8 @@ bool QuizPlayer::toggle(QStringView checkBox, bool &expected)
 
 void QuizPlayer::resize()
 {
-    const int width = SizeAround(WidthThreshold, 1600, below(100), below(1 << 20));
-    const int height = SizeAround(HeightThreshold, 1100, below(100), below(1 << 20));
+    const int width = sizeAround(WidthThreshold, 1600, below(100), below(1 << 20));
+    const int height = sizeAround(HeightThreshold, 1100, below(100), below(1 << 20));
     window().resize(width, height);
     m_log << u"resize to %1 x %2 px (outer %3 x %4 twips)%5"_s.arg(width)
                  .arg(height)

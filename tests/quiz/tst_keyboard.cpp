@@ -48,7 +48,7 @@ class KeyboardTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void answersStayReachable_data()
     {
@@ -67,7 +67,7 @@ private slots:
         QFETCH(QList<int>, answerCounts);
         QFETCH(QString, steps);
         QFETCH(int, shown);
-        WriteDataFile(FileLines(QuestionsWithAnswers(answerCounts)));
+        writeDataFile(fileLines(questionsWithAnswers(answerCounts)));
         QuizWindow quiz;
         quiz.activate();
         quiz.play(steps);
@@ -92,7 +92,7 @@ private slots:
     // next question has three answers, and Tab must reach them.
     void wholeQuizWithoutMouse()
     {
-        WriteDataFile(FileLines(QuestionsWithAnswers({4, 3})));
+        writeDataFile(fileLines(questionsWithAnswers({4, 3})));
         QuizWindow quiz;
         quiz.activate();
         QCOMPARE(QApplication::focusWidget(), quiz.answer(1).widget());
@@ -137,9 +137,9 @@ private slots:
         QFETCH(QList<int>, answerCounts);
         QFETCH(QString, expected);
         if (answerCounts.isEmpty())
-            RemoveDataFile();
+            removeDataFile();
         else
-            WriteDataFile(FileLines(QuestionsWithAnswers(answerCounts)));
+            writeDataFile(fileLines(questionsWithAnswers(answerCounts)));
         QuizWindow quiz;
         quiz.activate();
         QCOMPARE(QuizWindow::focusName(), expected);
@@ -166,7 +166,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, key);
         QFETCH(int, shownAfter);
-        WriteDataFile(FileLines(NumberedQuestions(4)));
+        writeDataFile(fileLines(numberedQuestions(4)));
         QuizWindow quiz;
         quiz.activate();
         quiz.click(u"bNext");
@@ -195,7 +195,7 @@ private slots:
     // A held Enter clicks once, as a held Space does.
     void heldEnterClicksOnce()
     {
-        WriteDataFile(FileLines(NumberedQuestions(4)));
+        writeDataFile(fileLines(numberedQuestions(4)));
         QuizWindow quiz;
         quiz.activate();
         QWidget *next = quiz.control(u"bNext").widget();

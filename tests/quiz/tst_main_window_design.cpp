@@ -51,8 +51,8 @@ class MainWindowDesignTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { WriteDataFile(FileLines(NumberedQuestions(3))); }
-    void cleanup() { RemoveDataFile(); }
+    void init() { writeDataFile(fileLines(numberedQuestions(3))); }
+    void cleanup() { removeDataFile(); }
 
     void window()
     {
@@ -147,7 +147,7 @@ private slots:
             QCOMPARE(a->text(QAccessible::Name), label->text());
         }
         platform::Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
+        support::flushDeferredDeletes();
     }
 
     void colours()
@@ -349,7 +349,7 @@ private slots:
 
     void hiddenButtonsKeepTheirPlace()
     {
-        WriteDataFile(FileLines(
+        writeDataFile(fileLines(
             {{{u"four"_s}, {u"A) 1"_s, u"B) 2"_s, u"C) 3"_s, u"D) 4"_s}}, {{u"two"_s}, {u"A) 1"_s, u"B) 2"_s}}}));
         QuizWindow quiz;
         MainWindow &w = quiz.window();

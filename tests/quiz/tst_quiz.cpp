@@ -34,19 +34,19 @@ class QuizTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void startSequence()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(MainWindowProbe::QuestionCount(w), 3);
         QCOMPARE(MainWindowProbe::CurrentQuestion(w), 1);
         QCOMPARE(MainWindowProbe::AnswerCount(w), 4);
         QVERIFY(!MainWindowProbe::FirstShow(w));
-        QVERIFY(MainWindowProbe::TotalCount(w).IsEmpty());
-        QVERIFY(!MainWindowProbe::RightCount(w).IsEmpty());
+        QVERIFY(MainWindowProbe::TotalCount(w).isEmpty());
+        QVERIFY(!MainWindowProbe::RightCount(w).isEmpty());
         QVERIFY(w.isEnabled());
 
         QCOMPARE(quiz.caption(u"LabelTotal"), u"Ответов всего: "_s);
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, wrong);
         QFETCH(QString, rate);
 
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.setOption(u"showMessage", showMessage);
         quiz.setOption(u"showRight", showRight);
@@ -155,7 +155,7 @@ private slots:
     {
         QFETCH(QString, answers);
         QFETCH(QString, rate);
-        WriteDataFile(FileLines(NumberedQuestions(10)));
+        writeDataFile(fileLines(numberedQuestions(10)));
         QuizWindow quiz;
         int rights = 0;
         for (QChar a : answers) {
@@ -171,7 +171,7 @@ private slots:
 
     void checkWithNothingChosenChangesNothing()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.setOption(u"showMessage", true);
         quiz.check(1);
@@ -185,7 +185,7 @@ private slots:
 
     void recheckingCountsAgain()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.check(1);
         quiz.click(u"bPrevious");
@@ -197,7 +197,7 @@ private slots:
 
     void navigationStopsAtBothEnds()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.click(u"bPrevious");
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 1);
@@ -228,7 +228,7 @@ private slots:
         QFETCH(int, checked);
         QFETCH(QString, label);
         QFETCH(QString, score);
-        WriteDataFile(FileLines(NumberedQuestions(questions, answers)));
+        writeDataFile(fileLines(numberedQuestions(questions, answers)));
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(MainWindowProbe::QuestionCount(w), questions);
@@ -258,7 +258,7 @@ private slots:
 
     void listPickMovesButLeavesItsText()
     {
-        WriteDataFile(FileLines(NumberedQuestions(10)));
+        writeDataFile(fileLines(numberedQuestions(10)));
         QuizWindow quiz;
         quiz.pickFromList(6);
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 7);
@@ -284,7 +284,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, enter);
-        WriteDataFile(FileLines(NumberedQuestions(5)));
+        writeDataFile(fileLines(numberedQuestions(5)));
         QuizWindow quiz;
         auto *list = quiz.ui().qList;
         list->setFocus();
@@ -302,7 +302,7 @@ private slots:
 
     void returningClearsTheChoice()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.choose(2);
         QVERIFY(quiz.answer(2).Value());
@@ -343,7 +343,7 @@ private slots:
                 q.answers << u"%1) q%2 a%3"_s.arg(QChar(u'A' + a)).arg(k + 1).arg(a + 1);
             questions << q;
         }
-        WriteDataFile(FileLines(questions));
+        writeDataFile(fileLines(questions));
         QuizWindow quiz;
         for (int question : path)
             quiz.pickFromList(question - 1);
@@ -356,7 +356,7 @@ private slots:
 
     void gapInAnswersShowsTheFirstFields()
     {
-        WriteDataFile({u"Вес вопроса:"_s, u"text"_s, u"A) one"_s, u"C) three*"_s});
+        writeDataFile({u"Вес вопроса:"_s, u"text"_s, u"A) one"_s, u"C) three*"_s});
         QuizWindow quiz;
         QCOMPARE(quiz.visibleAnswers(), (QList<int>{1, 2}));
         QCOMPARE(quiz.answer(1).Caption(), u"A) one"_s);
@@ -368,7 +368,7 @@ private slots:
 
     void unmarkedQuestionGetsTheShortMessage()
     {
-        WriteDataFile(
+        writeDataFile(
             {u"Вес вопроса:"_s, u"no answer is marked"_s, u"A) one"_s, u"B) two"_s, u"Вес вопроса:"_s, u"next"_s});
         QuizWindow quiz;
         quiz.setOption(u"showMessage", true);
@@ -384,7 +384,7 @@ private slots:
     void fileTextIsShownAsStored()
     {
         const QString html = u"<b>bold</b> &amp; <i>x</i>"_s;
-        WriteDataFile(
+        writeDataFile(
             {u"Вес вопроса:"_s, html, u"second & line"_s, u"A) Tom & Jerry*"_s, u"B) <font color=red>red</font>"_s});
         QuizWindow quiz;
         auto *label = quiz.ui().qQuestion;
@@ -408,7 +408,7 @@ private slots:
 
     void noQuestions()
     {
-        RemoveDataFile();
+        removeDataFile();
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(quiz.messages().size(), 1);

@@ -8,7 +8,7 @@
 #include "tests/support/main_window_probe.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -26,7 +26,7 @@ namespace {
 
 platform::ProgressBar &bar(dData &window)
 {
-    return support::Widget<platform::ProgressBar>(window, u"ProgressBar");
+    return support::widget<platform::ProgressBar>(window, u"ProgressBar");
 }
 
 struct Settings {
@@ -133,8 +133,8 @@ private Q_SLOTS:
     {
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
-        support::RemoveDataFile();
+        support::flushDeferredDeletes();
+        support::removeDataFile();
     }
 
     void design()
@@ -143,13 +143,13 @@ private Q_SLOTS:
         dData &window = Forms<dData>::get();
         QCOMPARE(window.windowTitle(), u"Loading data..."_s);
         QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
-        QVERIFY(support::IsFixedDialog(window));
-        QVERIFY(support::IsCentred(window));
+        QVERIFY(support::isFixedDialog(window));
+        QVERIFY(support::isCentred(window));
         QCOMPARE(window.font().families().constFirst(), u"Verdana"_s);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QVERIFY(window.font().bold());
 
-        const auto &label = support::Widget<platform::Label>(window, u"Label1");
+        const auto &label = support::widget<platform::Label>(window, u"Label1");
         QCOMPARE(label.Caption(), u"Importing data. Please wait..."_s);
         QCOMPARE(label.geometry(), QRect(16, 16, 361, 25));
         QCOMPARE(label.font().families().constFirst(), u"Verdana"_s);
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QFETCH(double, share);
         dData &window = Forms<dData>::get();
         for (int n = 1; n <= headers; ++n)
-            window.UpdateProgress(static_cast<qint16>(n));
+            window.updateProgress(static_cast<qint16>(n));
         ReferenceBar reference(bar(window));
         QVERIFY(qAbs(reference.filledShare(picture(bar(window))) - share) < 0.01);
         const float n = static_cast<float>(headers);
@@ -237,8 +237,8 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QStringList lines{u"Title line"_s, u"Ведущая строка"_s};
-        lines << support::FileLines(support::NumberedQuestions(headers));
-        support::WriteDataFile(lines);
+        lines << support::fileLines(support::numberedQuestions(headers));
+        support::writeDataFile(lines);
 
         QPointer<dData> window = &Forms<dData>::get();
         const ShownAfterPaints shown(bar(*window));
@@ -263,13 +263,13 @@ private Q_SLOTS:
         QVERIFY(window->isHidden());
         QVERIFY(Forms<MainWindow>::get().isEnabled());
         QVERIFY(recorder.messages().isEmpty());
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
         QVERIFY(!window);
     }
 
     void missingFileMessageWhileWindowShown()
     {
-        support::RemoveDataFile();
+        support::removeDataFile();
         int boxes = 0;
         const support::MessageBoxRecorder recorder([&](const support::Message &message) {
             ++boxes;
@@ -281,7 +281,7 @@ private Q_SLOTS:
         });
         Forms<MainWindow>::Load();
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
         QVERIFY(Forms<MainWindow>::get().isEnabled());
         QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::get()), 0);
     }
@@ -295,7 +295,7 @@ private Q_SLOTS:
         QVERIFY(window.windowHandle()->isExposed());
         PaintCounter counter;
         bar(window).installEventFilter(&counter);
-        window.UpdateProgress(2);
+        window.updateProgress(2);
         QCOMPARE(counter.paints, 1);
     }
 
@@ -313,7 +313,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         for (int n = 1; n <= 1000; ++n) {
-            window.UpdateProgress(static_cast<qint16>(n));
+            window.updateProgress(static_cast<qint16>(n));
             const int shown = reference.filledColumns(onScreen(progress));
             const float header = static_cast<float>(n);
             QCOMPARE(shown, reference.filledColumns(reference.drawn({1, header + 1, header})));

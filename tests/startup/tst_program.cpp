@@ -63,20 +63,20 @@ private Q_SLOTS:
 #else
         QVERIFY(QFile::copy(QStringLiteral(TAVRELO_SAMPLE), m_folder->filePath(u"data.txt"_s)));
         const auto onSample = support::runProbed(m_program, m_folder->path(), TimeoutMs);
-        QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.Report()));
+        QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.report()));
 
         QByteArray file;
         const QByteArray line = support::ToWindows1251(u"Длинная строка вопроса без конца. "_s).repeated(8500);
         for (int question = 0; question < 200; ++question)
             file += support::ToWindows1251(u"Вес вопроса: 1\r\n"_s) + line + "\r\nA) a*\r\n";
-        support::WriteFile(m_folder->filePath(u"data.txt"_s), file);
+        support::writeFile(m_folder->filePath(u"data.txt"_s), file);
 
         const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(file.size());
         const auto onLongLines = support::runProbed(m_program, m_folder->path(), TimeoutMs, [limit] {
             const rlimit addressSpace{limit, limit};
             setrlimit(RLIMIT_AS, &addressSpace);
         });
-        QVERIFY2(onLongLines.windowUp(), qPrintable(onLongLines.outcome.Report()));
+        QVERIFY2(onLongLines.windowUp(), qPrintable(onLongLines.outcome.report()));
         QCOMPARE(onLongLines.messageBoxes(), QStringList());
 #endif
     }

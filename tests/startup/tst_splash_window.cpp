@@ -11,7 +11,7 @@
 #include "tests/support/main_window_probe.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QFile>
 #include <QLabel>
@@ -36,12 +36,12 @@ frmSplash &shownSplash()
 
 QWidget &control(QStringView name)
 {
-    return support::Widget(Forms<frmSplash>::get(), name);
+    return support::widget(Forms<frmSplash>::get(), name);
 }
 
 QString caption(QStringView label)
 {
-    return support::Widget<platform::Label>(Forms<frmSplash>::get(), label).Caption();
+    return support::widget<platform::Label>(Forms<frmSplash>::get(), label).Caption();
 }
 
 // A point of the frame that lies on none of its controls, in the window's coordinates.
@@ -70,8 +70,8 @@ private Q_SLOTS:
         Forms<frmSplash>::Unload();
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
-        support::RemoveDataFile();
+        support::flushDeferredDeletes();
+        support::removeDataFile();
     }
 
     void labelsAfterLoad()
@@ -94,8 +94,8 @@ private Q_SLOTS:
     {
         frmSplash &splash = shownSplash();
         QCOMPARE(splash.size(), QSize(490, 285)); // 7350 x 4275 twips
-        QVERIFY(support::IsFixedDialog(splash));
-        QVERIFY(support::IsCentred(splash));
+        QVERIFY(support::isFixedDialog(splash));
+        QVERIFY(support::isCentred(splash));
         QVERIFY(splash.windowTitle().trimmed().isEmpty());
         QCOMPARE(caption(u"lblWarning"), u"by tavrelo@users.noreply.example"_s);
     }
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
     void logoPicture()
     {
-        const auto *logo = &support::Widget<QLabel>(Forms<frmSplash>::get(), u"imgLogo");
+        const auto *logo = &support::widget<QLabel>(Forms<frmSplash>::get(), u"imgLogo");
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
         QVERIFY(logo->hasScaledContents());
         QCOMPARE(logo->size(), QSize(platform::twipsToPixels(1815), platform::twipsToPixels(2385)));
@@ -155,16 +155,16 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         QWindow *splash = shownSplash().windowHandle();
         // With no other window loaded, closing the splash leaves none: the program ends.
-        QCOMPARE(support::EndsProgram([&] { QTest::keyClick(splash, key); }), closes);
-        QCOMPARE(support::LoadedWindows(), closes ? 0 : 1);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), closes ? 0 : 1);
+        QCOMPARE(support::endsProgram([&] { QTest::keyClick(splash, key); }), closes);
+        QCOMPARE(support::loadedWindows(), closes ? 0 : 1);
+        QCOMPARE(support::loadedWindows<frmSplash>(), closes ? 0 : 1);
     }
 
     // The main window's whole start runs inside the click: the loading window is up (here with the missing
     // file's message) while the splash is still loaded, and only then does the splash close.
     void frameClickLoadsMainWindow()
     {
-        support::RemoveDataFile();
+        support::removeDataFile();
         shownSplash();
         int boxes = 0;
         const support::MessageBoxRecorder recorder([&](const support::Message &message) {
@@ -176,23 +176,23 @@ private Q_SLOTS:
         });
         clickAt(frameItself());
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
-        QCOMPARE(support::LoadedWindows<MainWindow>(), 1);
+        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<MainWindow>(), 1);
         QVERIFY(Forms<MainWindow>::get().isVisible());
         QVERIFY(Forms<MainWindow>::get().isEnabled());
     }
 
     void frameClickShowsLoadedMainWindow()
     {
-        support::WriteDataFile(support::FileLines(support::NumberedQuestions(3)));
+        support::writeDataFile(support::fileLines(support::numberedQuestions(3)));
         const support::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
         MainWindow *main = &Forms<MainWindow>::get();
         MainWindowProbe::ShowQuestion(*main, 2);
         shownSplash();
         clickAt(frameItself());
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
+        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
         QCOMPARE(&Forms<MainWindow>::get(), main);
         QVERIFY(main->isVisible());
         // Not loaded again: a fresh load would have gone back to question 1.
@@ -229,8 +229,8 @@ private Q_SLOTS:
         }
         const support::MessageBoxRecorder recorder;
         clickAt(point, button);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 1);
-        QCOMPARE(support::LoadedWindows<MainWindow>(), 0);
+        QCOMPARE(support::loadedWindows<frmSplash>(), 1);
+        QCOMPARE(support::loadedWindows<MainWindow>(), 0);
         QVERIFY(recorder.messages().isEmpty());
     }
 
@@ -238,8 +238,8 @@ private Q_SLOTS:
     // click unchanged, is reported once, and ends the program.
     void frameClickPassesRunTimeErrorOn()
     {
-        QFile::remove(support::DataFilePath());
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::DataFilePath()));
+        QFile::remove(support::dataFilePath());
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::dataFilePath()));
         QList<int> ended;
         platform::setProgramEnd([&](const platform::RuntimeError &error) { ended << error.Number(); });
         const support::MessageBoxRecorder recorder;

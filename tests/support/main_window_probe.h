@@ -37,7 +37,7 @@ struct MainWindowProbe {
     // its index. Naming none that exists ends the run.
     template<class Use> static auto withControl(const MainWindow &w, QStringView name, int index, Use &&use)
     {
-        for (const platform::ControlDesign<MainWindowControls> &row : MainWindowDesign().controls.rows()) {
+        for (const platform::ControlDesign<MainWindowControls> &row : mainWindowDesign().controls.rows()) {
             if (row.name != name)
                 continue;
             return std::visit(

@@ -20,8 +20,8 @@ struct ProcessOutcome {
     QString output;
     QString errors;
 
-    bool Succeeded() const { return finished && status == QProcess::NormalExit && code == 0; }
-    QString Report() const { return output + errors; }
+    bool succeeded() const { return finished && status == QProcess::NormalExit && code == 0; }
+    QString report() const { return output + errors; }
 };
 
 // inChild runs in the new process before the program starts (where the system allows), to set its limits.
