@@ -13,7 +13,9 @@ class QStyleOptionProgressBar;
 namespace platform {
 
 // A horizontal progress bar with single-precision Min, Max and Value that may be set in any order: a range
-// that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full.
+// that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full. Not a
+// QProgressBar, whose range is whole numbers, which ignores a value outside its range and repaints whole at every
+// visible step: the loader sets the bar a thousand times while the event loop waits.
 // The style draws the bar once empty and once full; a paint shows the filled width of the one and the rest of
 // the other, so a change repaints only the columns between the old and the new width.
 class ProgressBar final : public QWidget, public Control {

@@ -13,7 +13,8 @@ class QSizeGrip;
 namespace platform {
 
 // A status bar of text panels, docked along the bottom edge of its window: it follows the window's size by
-// itself, so no layout code has to move it.
+// itself, so no layout code has to move it. Not a QStatusBar: that one lays its items out with spacings of its
+// own and draws the style's item frames around them, which moves and redraws the panels that the pixel tests pin.
 class StatusBar final : public QWidget, public Control {
     Q_OBJECT
 public:
