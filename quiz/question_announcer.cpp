@@ -40,9 +40,10 @@ QuestionAnnouncer::QuestionAnnouncer(QWidget &window, const MainWindowControls &
 void QuestionAnnouncer::questionShown(const QString &text, qint64 total)
 {
     const QString question = spokenText(text);
-    // A label hands screen readers its whole text, which they fetch at every change: one too long to be read
-    // whole hands them only what is read of it.
-    const QString labelName = question.size() > SpokenTextLimit ? question : QString();
+    // A label hands screen readers the text it holds, which they fetch at every change: where that is less than the
+    // whole question, or more than is read of it, it hands them the question as it is read out.
+    const bool asRead = !m_ui.qQuestion->showsWholeCaption() || question.size() > SpokenTextLimit;
+    const QString labelName = asRead ? question : QString();
     if (m_ui.qQuestion->accessibleName() != labelName)
         m_ui.qQuestion->setAccessibleName(labelName);
 

@@ -5,7 +5,11 @@
 #include "platform/controls/visible_prefix.h"
 
 #include <QEvent>
-#include <QTextBoundaryFinder>
+#include <QPainter>
+#include <QStyleOption>
+#include <QTextLayout>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -20,21 +24,27 @@ QString onScreen(QStringView text)
     return text.toString().replace(u"\r\n"_s, u"\n"_s);
 }
 
-// A prefix's last run without a break opportunity, when it is longer than the label is wide at a pixel a
-// character, starts a line of its own that shows only its beginning: the rest of it changes nothing on screen,
-// and laying it out would cost as much as all the lines of a page.
-qsizetype withoutUnseenRun(QStringView prefix, int width)
+// How the label lays its text out: as QLabel does (tabs stand at every eight x's where the text starts at the
+// alignment's side), but a run of letters wider than a line breaks where it must: QLabel's own word wrap lets such
+// a run pass the label's edge, where nobody can read it.
+QTextOption layoutOption(const QFont &font, Qt::Alignment aligned, bool rightToLeft)
 {
-    const qsizetype seen = width + 2;
-    if (prefix.size() <= seen)
-        return prefix.size();
-    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, prefix.data(), prefix.size());
-    breaks.toEnd();
-    const qsizetype run = std::max<qsizetype>(breaks.toPreviousBoundary(), 0);
-    if (prefix.size() - run <= seen)
-        return prefix.size();
-    const qsizetype cut = run + seen;
-    return prefix[cut - 1].isHighSurrogate() ? cut + 1 : cut;
+    QTextOption option(aligned);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const bool tabsExpand = aligned & (rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    option.setTabStopDistance(tabsExpand ? std::round(QFontMetricsF(font).horizontalAdvance(u'x') * 8) : -1);
+    return option;
+}
+
+// As QPainter::drawText() takes a text: CR a space, LF a new line, a tab a space unless tabs expand.
+QString asDrawn(QStringView text, const QTextOption &option)
+{
+    QString drawn = onScreen(text);
+    drawn.replace(u'\r', u' ').replace(u'\n', QChar::LineSeparator);
+    if (option.tabStopDistance() < 0)
+        drawn.replace(u'\t', u' ');
+    return drawn;
 }
 
 } // namespace
@@ -65,14 +75,25 @@ void Label::SetAutoSize(bool autoSize)
     setWordWrap(!autoSize);
 }
 
-// Lays the prefix out as the label draws it, in a rectangle as wide as the label's and of unbounded height: it
-// is enough when it runs two lines past the label's lower edge.
+// Lays the prefix out as paintEvent() draws it, lines as wide as the label's and no limit below, until it runs two
+// lines past the label's lower edge, which is enough.
 double Label::prefixCoverage(QStringView prefix) const
 {
     const QRect area = contentsRect();
-    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect laidOut = fontMetrics().boundingRect(QRect(0, 0, area.width(), 1 << 24), flags, onScreen(prefix));
-    return static_cast<double>(laidOut.height()) / (area.height() + 2 * fontMetrics().lineSpacing());
+    const qreal enough = area.height() + 2 * fontMetrics().lineSpacing();
+    const QTextOption option = layoutOption(font(), visualAlignment(prefix), prefix.isRightToLeft());
+    QTextLayout layout(asDrawn(prefix, option), font());
+    layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(font()).leading();
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid() && height < enough; line = layout.createLine()) {
+        line.setLineWidth(std::max(area.width(), 0));
+        // Each line on a whole pixel, as drawText() places them.
+        height = std::ceil(height + leading) + line.ascent() + line.descent();
+    }
+    layout.endLayout();
+    return height / enough;
 }
 
 void Label::showPrefix()
@@ -81,12 +102,31 @@ void Label::showPrefix()
     qsizetype length = visiblePrefixLength(m_caption, FirstPrefix,
                                            visibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
                                            [this](QStringView prefix) { return prefixCoverage(prefix); });
-    if (length < m_caption.size())
-        length = withoutUnseenRun(QStringView(m_caption).first(length), area.width());
     if (length == m_shown)
         return;
     m_shown = length;
     setText(onScreen(QStringView(m_caption).first(length)));
+}
+
+// What QLabel draws of a plain text, but with runs wider than a line broken (see wrapping()).
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (!wordWrap()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QString shown = text();
+    QStyleOption option;
+    option.initFrom(this);
+    painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+    painter.drawText(contentsRect(), shown, layoutOption(font(), visualAlignment(shown), shown.isRightToLeft()));
+}
+
+Qt::Alignment Label::visualAlignment(QStringView text) const
+{
+    return QStyle::visualAlignment(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment());
 }
 
 void Label::resizeEvent(QResizeEvent *event)

@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(asked, tried);
     }
 
+    // Texts without a run of letters wider than the label.
     void labelShowsWhatTheWholeTextShows_data()
     {
         QTest::addColumn<QString>("text");
@@ -105,10 +106,6 @@ private slots:
         QTest::newRow("lines that fit") << u"\r\nстрока"_s.repeated(20) << question;
         QTest::newRow("words past the lower edge") << words(60'000) << question;
         QTest::newRow("words in a narrow label") << words(60'000) << QSize(120, 300);
-        QTest::newRow("a word longer than a line, then lines")
-            << u"\r\n"_s + u"ж"_s.repeated(12'000) + u"\r\nвторая строка\r\nтретья"_s << question;
-        QTest::newRow("lines, then a word longer than a screenful")
-            << u"\r\nстрока 1\r\nстрока 2 и слово: "_s + u"l"_s.repeated(100'000) << question;
         QTest::newRow("lines of CR LF across every cut") << u"строка 789\r\n"_s.repeated(3'000) << question;
         QTest::newRow("tabs, controls and soft hyphens")
             << (u"a\tb\u0001c\u00ADd "_s + words(40)).repeated(400) << question;
@@ -129,6 +126,46 @@ private slots:
         whole.setText(QString(text).replace(u"\r\n"_s, u"\n"_s));
         QCOMPARE(picture(label), picture(whole));
         QCOMPARE(label.Caption(), text);
+    }
+
+    void runsBreakWhereTheyMust_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("150 letters") << u"\r\n"_s << u"Ж"_s << 150 << QString();
+        QTest::newRow("a word longer than a screenful, then lines")
+            << u"\r\n"_s << u"ж"_s << 12'000 << u"\r\nвторая строка\r\nтретья"_s;
+        QTest::newRow("after words on a line, then words")
+            << u"\r\nстрока 1\r\nстрока 2 и слово: "_s << u"l"_s << 300 << u" и ещё слова"_s;
+        QTest::newRow("letters with a combining mark") << QString() << u"и\u0306"_s << 150 << QString();
+        QTest::newRow("letters of two UTF-16 units") << QString() << u"\U0001D400"_s << 200 << QString();
+    }
+
+    // A run of letters wider than the label starts a line of its own and breaks at the last letter that fits,
+    // line after line, never inside a letter; the rest of it goes on with what follows. The same as a plain
+    // QLabel holding the run cut into lines of as many letters as fit.
+    void runsBreakWhereTheyMust()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, letter);
+        QFETCH(int, length);
+        QFETCH(QString, after);
+        const QSize size(662, 462);
+        platform::Label label(nullptr);
+        setUp(label, size);
+        label.SetCaption(before + letter.repeated(length) + after);
+
+        const int perLine = int(label.contentsRect().width() / QFontMetricsF(label.font()).horizontalAdvance(letter));
+        QStringList pieces;
+        for (int done = 0; done < length; done += perLine)
+            pieces << letter.repeated(std::min(perLine, length - done));
+        QLabel broken;
+        setUp(broken, size);
+        broken.setTextFormat(Qt::PlainText);
+        broken.setText(QString(before + pieces.join(u'\n') + after).replace(u"\r\n"_s, u"\n"_s));
+        QCOMPARE(picture(label), picture(broken));
     }
 
     // Growing the label lays out more of the text; what shows is still what the whole text shows.

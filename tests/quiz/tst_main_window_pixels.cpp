@@ -60,7 +60,8 @@ QRect differences(const QImage &a, const QImage &b)
     return changed;
 }
 
-// Lines of one word each, longer than the label is wide: text from the label's left edge to its right one.
+// Lines of one word each, longer than the label is wide, which break onto further lines: text across the label's
+// whole width.
 QStringList questionLines(int count)
 {
     QStringList lines;
@@ -77,6 +78,30 @@ QPoint besideQuestion(QuizWindow &quiz)
     const QRect label = areaOf(*quiz.control(u"qQuestion").widget());
     const QRect frame = areaOf(*quiz.control(u"MainFrame").widget());
     return {(label.right() + frame.right()) / 2, label.top() + 2};
+}
+
+// The bands of rows of `area` that hold ink, one a line of text, and the rightmost column that does.
+struct Ink {
+    int bands = 0;
+    int right = -1;
+};
+
+Ink inkIn(const QImage &picture, const QRect &area)
+{
+    Ink ink;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool row = false;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (isInk(picture.pixel(x, y))) {
+                row = true;
+                ink.right = std::max(ink.right, x);
+            }
+        }
+        ink.bands += row && !inBand;
+        inBand = row;
+    }
+    return ink;
 }
 
 // Restores the application's palette at the end of a test that changes it.
@@ -126,6 +151,23 @@ private slots:
         MainWindowProbe::layOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
         const QImage overLong = render(quiz.window()).copy(areaOf(control));
         QCOMPARE(overLong, overShort);
+    }
+
+    // A question of one run of 150 letters, wider than the label: as many lines as its width needs, each ending
+    // inside the label.
+    void questionBreaksARunWiderThanItself()
+    {
+        writeDataFile(fileLines({{{u"Ж"_s.repeated(150)}, Answers}}));
+        QuizWindow quiz;
+        const platform::Label &label = *quiz.ui().qQuestion;
+        const int perLine = int(label.contentsRect().width() / QFontMetricsF(label.font()).horizontalAdvance(u'Ж'));
+        QVERIFY(perLine < 150);
+        // Above the answer buttons, which lie in front of the label's lower part.
+        QRect area = areaOf(label);
+        area.setBottom(areaOf(quiz.answer(1)).top() - 1);
+        const Ink ink = inkIn(render(quiz.window()), area);
+        QCOMPARE(ink.bands, (150 + perLine - 1) / perLine);
+        QVERIFY(ink.right < area.right());
     }
 
     void questionShowsNoBoxOfItsOwn_data()
