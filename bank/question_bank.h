@@ -27,7 +27,7 @@ public:
     void AppendQuestionLine(int slot, QStringView line);
     // Field 0 grows by the rest of the line that the last AppendQuestionLine began, for lines read in pieces;
     // `expected` is about how much more will come at most, so that the text is not moved while it grows.
-    void ContinueQuestionLine(int slot, QStringView more, qint64 expected);
+    void continueQuestionLine(int slot, QStringView more, qint64 expected);
 
 private:
     static qsizetype index(int slot, int field);

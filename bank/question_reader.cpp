@@ -19,7 +19,7 @@ constexpr QStringView HeaderMarker = u"Вес вопроса:";
 constexpr QStringView DroppedMarker = u"Ве";
 
 // "1".."4" as static data: marking an answer allocates nothing. Inlined, as a call would cost more than it.
-Q_ALWAYS_INLINE QString AnswerNumber(int answer)
+Q_ALWAYS_INLINE QString answerNumber(int answer)
 {
     switch (answer) {
     case 1: return u"1"_s;
@@ -30,7 +30,7 @@ Q_ALWAYS_INLINE QString AnswerNumber(int answer)
 }
 
 // 1..4 for a line beginning with the Latin "A)".."D)", else 0.
-int AnswerOf(QStringView line)
+int answerOf(QStringView line)
 {
     if (line.size() < 2 || line[1] != u')')
         return 0;
@@ -55,12 +55,12 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
     const auto restOfLine = [&](QStringView first, const auto &take) {
         if constexpr (listening) {
             report.text = first;
-            if (!stream.AtEndOfLine())
+            if (!stream.atEndOfLine())
                 wholeLine = first.toString();
         }
-        [[maybe_unused]] const bool several = !stream.AtEndOfLine();
-        while (!stream.AtEndOfLine()) {
-            const QStringView more = stream.ReadLinePiece();
+        [[maybe_unused]] const bool several = !stream.atEndOfLine();
+        while (!stream.atEndOfLine()) {
+            const QStringView more = stream.readLinePiece();
             if constexpr (listening)
                 wholeLine.append(more);
             take(more);
@@ -68,7 +68,7 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
         if constexpr (listening) {
             if (several)
                 report.text = wholeLine;
-            report.end = stream.LastLineEnd();
+            report.end = stream.lastLineEnd();
         }
     };
     const auto skipRestOfLine = [&](QStringView first) { restOfLine(first, [](QStringView) {}); };
@@ -76,7 +76,7 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
     while (!stream.AtEndOfStream()) {
         // A view into the stream's buffer, the whole line or enough of it to tell its kind: only an answer takes
         // a string of its own.
-        const QStringView line = stream.ReadLinePiece();
+        const QStringView line = stream.readLinePiece();
         if constexpr (listening)
             report = LineReport{.number = ++number};
         // Only a line that begins with "В" can be a header or dropped: one character spares most comparisons.
@@ -87,7 +87,7 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
                     skipRestOfLine(line);
                     report.use = LineUse::NotRead;
                     report.question = QuestionCount;
-                    listener.LineRead(report);
+                    listener.lineRead(report);
                 }
                 return ReadOutcome{.cut = true};
             }
@@ -97,10 +97,10 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
                 onHeader(QuestionCount);
             if constexpr (listening)
                 report.use = LineUse::Header;
-        } else if (const int answer = AnswerOf(line)) {
+        } else if (const int answer = answerOf(line)) {
             QString text = line.toString();
-            if (!stream.AtEndOfLine())
-                platform::ReserveLargeText(text, text.size() + stream.CharactersLeft());
+            if (!stream.atEndOfLine())
+                platform::reserveLargeText(text, text.size() + stream.charactersLeft());
             restOfLine(line, [&text](QStringView more) { text.append(more); });
             if constexpr (listening) {
                 report.use = LineUse::Answer;
@@ -112,14 +112,14 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
                     report.marked = true;
                     report.replacedMark = !bank.Field(QuestionCount, 5).isEmpty();
                 }
-                bank.ReplaceField(QuestionCount, 5, AnswerNumber(answer));
+                bank.ReplaceField(QuestionCount, 5, answerNumber(answer));
                 text.chop(1);
             }
             bank.ReplaceField(QuestionCount, answer, std::move(text));
         } else if (!ve || !line.startsWith(DroppedMarker)) {
             bank.AppendQuestionLine(QuestionCount, line);
             restOfLine(line, [&](QStringView more) {
-                bank.ContinueQuestionLine(QuestionCount, more, more.size() + stream.CharactersLeft());
+                bank.continueQuestionLine(QuestionCount, more, more.size() + stream.charactersLeft());
             });
         } else {
             skipRestOfLine(line);
@@ -128,7 +128,7 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
         }
         if constexpr (listening) {
             report.question = QuestionCount;
-            listener.LineRead(report);
+            listener.lineRead(report);
         }
     }
     return ReadOutcome{};
@@ -136,14 +136,14 @@ ReadOutcome Read(platform::TextStream &stream, QuestionBank &bank, qint16 &Quest
 
 } // namespace
 
-ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
+ReadOutcome readQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
                           const std::function<void(qint16)> &onHeader)
 {
     NoListener none;
     return Read(stream, bank, QuestionCount, onHeader, none);
 }
 
-ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
+ReadOutcome readQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
                           const std::function<void(qint16)> &onHeader, ReadListener &listener)
 {
     return Read(stream, bank, QuestionCount, onHeader, listener);

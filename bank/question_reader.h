@@ -45,7 +45,7 @@ struct LineReport {
 class ReadListener {
 public:
     // Called once per line read, after the reader has filed it.
-    virtual void LineRead(const LineReport &line) = 0;
+    virtual void lineRead(const LineReport &line) = 0;
 
 protected:
     ~ReadListener() = default;
@@ -55,8 +55,8 @@ protected:
 // a header "Вес вопроса:" counts a question and calls onHeader with the new count; an answer line "A)".."D)"
 // fills its field, a trailing "*" marking it right; any other line not beginning with "Ве" is question text.
 // Raises whatever the stream raises.
-ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
+ReadOutcome readQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
                           const std::function<void(qint16)> &onHeader);
 // The same, telling the listener about every line.
-ReadOutcome ReadQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
+ReadOutcome readQuestions(platform::TextStream &stream, QuestionBank &bank, qint16 &QuestionCount,
                           const std::function<void(qint16)> &onHeader, ReadListener &listener);

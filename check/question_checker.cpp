@@ -18,12 +18,12 @@ namespace {
 // Beyond this many lines with control characters a file is likely binary: one more note says so and ends them.
 constexpr int MaxControlNotes = 10;
 
-QString Letter(int answer)
+QString answerLetter(int answer)
 {
     return QString(QChar(u'A' + answer - 1));
 }
 
-QString LineNumber(qint64 line)
+QString lineNumber(qint64 line)
 {
     return u"line "_s + QString::number(line);
 }
@@ -36,10 +36,10 @@ QuestionChecker::QuestionChecker(QuestionBank &bank, FindingLog &log) : m_bank(b
 
 void QuestionChecker::add(const LineReport &line, Severity severity, const QString &text)
 {
-    m_log.Add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + Quote(line.text)});
+    m_log.add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + quote(line.text)});
 }
 
-void QuestionChecker::LineRead(const LineReport &line)
+void QuestionChecker::lineRead(const LineReport &line)
 {
     noteLineEnd(line);
     noteControlCharacter(line);
@@ -56,7 +56,7 @@ void QuestionChecker::LineRead(const LineReport &line)
     case LineUse::Dropped: checkDropped(line); break;
     case LineUse::NotRead:
         endQuestion();
-        m_log.Add(Finding{line.number, Severity::Warning,
+        m_log.add(Finding{line.number, Severity::Warning,
                           u"question "_s + QString::number(line.question + 1)
                               + u" begins here, but Tavrelo loads only the first "_s + QString::number(line.question)
                               + u" questions: nothing from this line on is loaded"_s});
@@ -67,7 +67,7 @@ void QuestionChecker::LineRead(const LineReport &line)
 void QuestionChecker::startQuestion(const LineReport &header)
 {
     if (header.question == 1 && m_firstUnshownLine > 0) {
-        m_log.Add(Finding{m_firstUnshownLine, Severity::Note,
+        m_log.add(Finding{m_firstUnshownLine, Severity::Note,
                           u"lines before the first question header are never shown: "_s + m_firstUnshownText});
     }
     m_question = Question{.number = header.question, .headerLine = header.number};
@@ -93,31 +93,31 @@ void QuestionChecker::endQuestion()
 
         const QString question = u"question "_s + QString::number(slot);
         if (shown == 0) {
-            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
                               question + u" has no answers: the learner sees no answer buttons"_s});
         } else if (marked == 0) {
-            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
                               question
                                   + u" has no marked answer, so every choice counts as wrong "
                                     u"(end the right answer's line with \"*\")"_s});
         }
-        if (const int hidden = FirstHiddenAnswer(present)) {
-            m_log.Add(Finding{m_question.answerLines[hidden - 1], Severity::Error, AnswerGap(slot, present, marked)});
+        if (const int hidden = firstHiddenAnswer(present)) {
+            m_log.add(Finding{m_question.answerLines[hidden - 1], Severity::Error, answerGap(slot, present, marked)});
         }
     }
     for (int field = 0; field < QuestionBank::FieldCount; ++field)
         m_bank.ReplaceField(slot, field, QString());
-    m_log.Flush();
+    m_log.flush();
 }
 
-void QuestionChecker::Finish()
+void QuestionChecker::finish()
 {
     if (m_question.number == 0) {
-        m_log.Add(Finding{1, Severity::Error,
+        m_log.add(Finding{1, Severity::Error,
                           u"no question header \"Вес вопроса:\" in the whole file: the learner gets an empty quiz"_s});
     }
     endQuestion();
-    m_log.Flush();
+    m_log.flush();
 }
 
 void QuestionChecker::checkAnswer(const LineReport &line)
@@ -128,21 +128,21 @@ void QuestionChecker::checkAnswer(const LineReport &line)
     }
     Question &q = m_question;
     const int answer = line.answer;
-    const QString letter = Letter(answer);
+    const QString letter = answerLetter(answer);
     const QString question = u" in question "_s + QString::number(line.question);
     if (line.replacedAnswer) {
         QString text = u"answer "_s + letter + u" again"_s + question + u": this line replaces the one on "_s
-                     + LineNumber(q.answerLines[answer - 1]);
+                     + lineNumber(q.answerLines[answer - 1]);
         if (!line.marked && q.markedAnswer == answer)
-            text += u", and the \"*\" of "_s + LineNumber(q.markLine) + u" still marks it right"_s;
+            text += u", and the \"*\" of "_s + lineNumber(q.markLine) + u" still marks it right"_s;
         add(line, Severity::Warning, text);
     }
     if (line.marked && line.replacedMark && q.markedAnswer != answer) {
         add(line, Severity::Warning,
             u"second marked answer"_s + question + u": only this one counts as right, not answer "_s
-                + Letter(q.markedAnswer) + u" marked on "_s + LineNumber(q.markLine));
+                + answerLetter(q.markedAnswer) + u" marked on "_s + lineNumber(q.markLine));
     }
-    if (StarThenBlanks(line.text)) {
+    if (starThenBlanks(line.text)) {
         add(line, Severity::Warning,
             u"answer "_s + letter
                 + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
@@ -164,7 +164,7 @@ bool QuestionChecker::hasAnswers() const
 // A misspelt header, or a line before the first header, needs no more said of it.
 bool QuestionChecker::checkHeaderLikeOrUnshown(const LineReport &line)
 {
-    if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
+    if (const QString slips = headerSlips(line.text); !slips.isEmpty()) {
         checkHeaderLike(line, slips);
         return true;
     }
@@ -179,11 +179,11 @@ void QuestionChecker::checkText(const LineReport &line)
 {
     if (checkHeaderLikeOrUnshown(line))
         return;
-    if (const QString answer = LooksLikeAnswer(line.text); !answer.isEmpty()) {
+    if (const QString answer = looksLikeAnswer(line.text); !answer.isEmpty()) {
         add(line, Severity::Warning, answer);
         return;
     }
-    if (hasAnswers() && !m_question.notedTextAfterAnswers && !IsBlank(line.text)) {
+    if (hasAnswers() && !m_question.notedTextAfterAnswers && !isBlank(line.text)) {
         m_question.notedTextAfterAnswers = true;
         add(line, Severity::Note,
             u"text after the answers of question "_s + QString::number(line.question)
@@ -218,9 +218,9 @@ void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &sli
 
 void QuestionChecker::noteUnshown(const LineReport &line)
 {
-    if (m_firstUnshownLine == 0 && !IsBlank(line.text)) {
+    if (m_firstUnshownLine == 0 && !isBlank(line.text)) {
         m_firstUnshownLine = line.number;
-        m_firstUnshownText = Quote(line.text);
+        m_firstUnshownText = quote(line.text);
     }
 }
 
@@ -230,7 +230,7 @@ void QuestionChecker::noteLineEnd(const LineReport &line)
     if (noted || (line.end != platform::LineEnd::Lf && line.end != platform::LineEnd::Cr))
         return;
     noted = true;
-    m_log.Add(Finding{line.number, Severity::Note,
+    m_log.add(Finding{line.number, Severity::Note,
                       u"line ends in "_s + (line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)
                           + u" alone, not CR LF: Tavrelo reads it all the same (further such lines are not listed)"_s});
 }
@@ -239,11 +239,11 @@ void QuestionChecker::noteControlCharacter(const LineReport &line)
 {
     if (m_controlNotes > MaxControlNotes)
         return;
-    const QString control = ControlCharacter(line.text);
+    const QString control = controlCharacter(line.text);
     if (control.isEmpty())
         return;
     if (++m_controlNotes > MaxControlNotes) {
-        m_log.Add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
+        m_log.add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
         return;
     }
     add(line, Severity::Note, u"line holds "_s + control);

@@ -21,9 +21,9 @@ public:
     QuestionChecker(QuestionBank &bank, FindingLog &log);
     Q_DISABLE_COPY_MOVE(QuestionChecker)
 
-    void LineRead(const LineReport &line) override;
+    void lineRead(const LineReport &line) override;
     // After the reader has returned: judges the last question and the file as a whole.
-    void Finish();
+    void finish();
 
     qint64 answers() const { return m_answers; }
     qint64 markedQuestions() const { return m_markedQuestions; }

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-void ReserveLargeText(QString &text, qsizetype capacity)
+void reserveLargeText(QString &text, qsizetype capacity)
 {
     if (capacity <= text.capacity())
         return;

@@ -9,6 +9,6 @@ namespace platform {
 // Makes room at once for a text that grows by pieces to about `capacity` characters, in memory that the system
 // may back with large pages: a text of many megabytes then costs a few hundred page faults instead of tens of
 // thousands, and no piece moves the text. Room that is never written takes no memory.
-void ReserveLargeText(QString &text, qsizetype capacity);
+void reserveLargeText(QString &text, qsizetype capacity);
 
 } // namespace platform

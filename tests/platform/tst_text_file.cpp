@@ -47,7 +47,7 @@ private:
     qint64 m_pos = 0;
 };
 
-QStringList ReadAll(TextStream &stream)
+QStringList readAll(TextStream &stream)
 {
     QStringList lines;
     while (!stream.AtEndOfStream())
@@ -55,16 +55,16 @@ QStringList ReadAll(TextStream &stream)
     return lines;
 }
 
-QStringList ReadAll(const QByteArray &bytes, qsizetype chunkSize)
+QStringList readAll(const QByteArray &bytes, qsizetype chunkSize)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     TextStream stream(buffer, chunkSize);
-    return ReadAll(stream);
+    return readAll(stream);
 }
 
-QChar EndLetter(platform::LineEnd end)
+QChar endLetter(platform::LineEnd end)
 {
     switch (end) {
     case platform::LineEnd::CrLf: return u'c';
@@ -151,7 +151,7 @@ void TestTextFile::lines()
     QFETCH(QByteArray, bytes);
     QFETCH(qsizetype, chunkSize);
     QFETCH(QStringList, expected);
-    QCOMPARE(ReadAll(bytes, chunkSize), expected);
+    QCOMPARE(readAll(bytes, chunkSize), expected);
 }
 
 void TestTextFile::lineEnds_data()
@@ -192,8 +192,8 @@ void TestTextFile::lineEnds()
     TextStream stream(buffer, chunkSize);
     QString seen;
     while (!stream.AtEndOfStream()) {
-        stream.ReadLineView();
-        seen += EndLetter(stream.LastLineEnd());
+        stream.readLineView();
+        seen += endLetter(stream.lastLineEnd());
     }
     QCOMPARE(seen, ends);
 }
@@ -214,9 +214,9 @@ void TestTextFile::crLfAcrossChunks()
     const QStringList expected = {QString::fromLatin1(first), u"y"_s};
     if (fromFile) {
         auto stream = platform::OpenTextFile(write(u"split.txt"_s, bytes));
-        QCOMPARE(ReadAll(*stream), expected);
+        QCOMPARE(readAll(*stream), expected);
     } else {
-        QCOMPARE(ReadAll(bytes, TextStream::DefaultChunkSize), expected);
+        QCOMPARE(readAll(bytes, TextStream::DefaultChunkSize), expected);
     }
 }
 
@@ -260,16 +260,16 @@ void TestTextFile::linesInPieces()
     while (!stream.AtEndOfStream()) {
         QString line;
         for (;;) {
-            const QStringView piece = stream.ReadLinePiece();
+            const QStringView piece = stream.readLinePiece();
             line += piece;
-            if (stream.AtEndOfLine())
+            if (stream.atEndOfLine())
                 break;
             QCOMPARE(piece.size(), TextStream::MinimumPiece);
         }
         lines << line;
     }
     QCOMPARE(lines, expected);
-    QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLinePiece(); }), 62);
+    QCOMPARE(support::ErrorNumberOf([&] { stream.readLinePiece(); }), 62);
 }
 
 void TestTextFile::readPastEnd()
@@ -279,7 +279,7 @@ void TestTextFile::readPastEnd()
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         TextStream stream(buffer);
-        ReadAll(stream);
+        readAll(stream);
         QVERIFY(stream.AtEndOfStream());
         QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLine(); }), 62);
         try {
