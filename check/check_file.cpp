@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "check/check_file.h"
 
-#include "bank/question_bank.h"
-#include "bank/question_reader.h"
 #include "check/finding_log.h"
 #include "check/question_checker.h"
 #include "platform/core/runtime_error.h"
@@ -64,14 +62,11 @@ CheckCounts checkStream(platform::TextStream &stream, FileEncoding encoding, Fin
 {
     if (encoding != FileEncoding::Windows1251)
         log.add(Finding{1, Severity::Error, encodingError(encoding)});
-    const auto bank = std::make_unique<QuestionBank>();
-    QuestionChecker checker(*bank, log);
-    CheckCounts counts;
-    readQuestions(stream, *bank, counts.questions, nullptr, checker);
-    checker.finish();
-    counts.answers = checker.answers();
-    counts.markedQuestions = checker.markedQuestions();
-    return counts;
+    QuestionChecker checker(log);
+    checker.read(stream);
+    return CheckCounts{.questions = checker.questions(),
+                       .answers = checker.answers(),
+                       .markedQuestions = checker.markedQuestions()};
 }
 
 ExitStatus checkFile(const QString &path, const PrintLine &print)

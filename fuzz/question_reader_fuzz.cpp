@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: MIT
 //
 // Feeds arbitrary bytes through the line reader and the question reader and aborts when the bank breaks one of
-// the promises its readers rely on, when the lines differ from a plain reference split, or when reading with a
-// listener files anything differently or tells of a line other than the one read.
+// the promises its readers rely on, when the lines or their ends differ from a plain reference split, when the
+// question file checker counts other questions, answers or marks than the reader files, or when a question beyond
+// the bank's capacity is filed.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
+#include "check/check_file.h"
+#include "check/encoding.h"
+#include "check/finding_log.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/buffer_stream.h"
 
-#include <QBuffer>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,45 +60,15 @@ QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends 
     return lines;
 }
 
-// Every line the reader tells of, and whether each was what the bank shows.
-class Recorder final : public ReadListener {
-public:
-    explicit Recorder(const QuestionBank &bank) : m_bank(bank) {}
-
-    void lineRead(const LineReport &line) override
-    {
-        require(line.number == numbers.size() + 1, "lines are told in order, counted from 1");
-        numbers << line.number;
-        texts << line.text.toString();
-        ends << line.end;
-        if (line.use == LineUse::Answer) {
-            require(line.answer >= 1 && line.answer <= 4, "an answer is 1..4");
-            QString stored = line.text.toString();
-            if (line.marked)
-                stored.chop(1);
-            require(m_bank.Field(line.question, line.answer) == stored, "the answer told is the answer filed");
-            require(!line.marked || m_bank.Field(line.question, 5) == QString::number(line.answer),
-                    "a marked answer is the right one");
-        }
-    }
-
-    QList<qint64> numbers;
-    QStringList texts;
-    QList<platform::LineEnd> ends;
-
-private:
-    const QuestionBank &m_bank;
-};
-
-QStringList streamLines(const QByteArray &bytes, qsizetype chunkSize)
+QStringList streamLines(const QByteArray &bytes, qsizetype chunkSize, QList<platform::LineEnd> &ends)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer, chunkSize);
+    support::BufferStream source(bytes, chunkSize);
+    platform::TextStream &stream = source.stream();
     QStringList lines;
-    while (!stream.AtEndOfStream())
+    while (!stream.AtEndOfStream()) {
         lines << stream.ReadLine();
+        ends << stream.lastLineEnd();
+    }
     return lines;
 }
 
@@ -142,17 +118,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QList<platform::LineEnd> ends;
     const QStringList reference = referenceLines(bytes, &ends);
-    require(streamLines(bytes, chunkSize) == reference, "lines match the reference split");
-    require(streamLines(bytes, platform::TextStream::DefaultChunkSize) == reference,
-            "lines match the reference split in full chunks");
+    for (const qsizetype chunk : {chunkSize, platform::TextStream::DefaultChunkSize}) {
+        QList<platform::LineEnd> streamEnds;
+        require(streamLines(bytes, chunk, streamEnds) == reference, "lines match the reference split");
+        require(streamEnds == ends, "each line's end is told as it stands");
+    }
 
     // Read in pieces of a few characters and in whole lines, the bank comes out the same.
     const auto load = [&bytes](qsizetype chunk, QuestionBank &bank, qint16 &questionCount, QList<qint16> &headers) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        platform::TextStream stream(buffer, chunk);
-        return readQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; }).cut;
+        support::BufferStream source(bytes, chunk);
+        return readQuestions(source.stream(), bank, questionCount, [&](qint16 n) { headers << n; }).cut;
     };
     QuestionBank bank;
     qint16 questionCount = 0;
@@ -174,18 +149,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             "the same questions in pieces and whole");
     requireSameBank(whole, "the same fields in pieces and whole");
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream listened(buffer, chunkSize);
-    QuestionBank listenedBank;
-    qint16 listenedCount = 0;
-    Recorder recorder(listenedBank);
-    const ReadOutcome listenedOutcome = readQuestions(listened, listenedBank, listenedCount, nullptr, recorder);
-    require(listenedCount == questionCount && listenedOutcome.cut == cut, "a listener changes no count");
-    requireSameBank(listenedBank, "a listener changes nothing filed");
-    require(recorder.texts == reference.first(recorder.texts.size()), "each line told is the line read");
-    require(recorder.ends == ends.first(recorder.ends.size()), "each line's end is told as it stands");
-    require(cut || recorder.texts.size() == reference.size(), "every line is told unless reading stopped");
+    const qsizetype headerLines = std::count_if(reference.begin(), reference.end(),
+                                                [](const QString &line) { return line.startsWith(u"Вес вопроса:"); });
+    require(questionCount == qMin<qsizetype>(headerLines, QuestionBank::QuestionCapacity)
+                && cut == (headerLines > QuestionBank::QuestionCapacity),
+            "every header up to the bank's capacity is filed, and none beyond it");
+
+    // The checker classifies lines by the reader's own rule, reading them whole: it must count what was filed.
+    support::BufferStream checked(bytes, chunkSize);
+    FindingLog log([](const Finding &) {});
+    const CheckCounts counts = checkStream(checked.stream(), FileEncoding::Windows1251, log);
+    const support::LoadedCounts loaded = support::countLoaded(bank, questionCount);
+    require(counts.questions == questionCount && counts.answers == loaded.answers
+                && counts.markedQuestions == loaded.marked,
+            "the checker counts what the reader files");
     return 0;
 }

@@ -6,9 +6,8 @@
 
 namespace platform {
 
-// Makes room at once for a text that grows by pieces to about `capacity` characters, in memory that the system
-// may back with large pages: a text of many megabytes then costs a few hundred page faults instead of tens of
-// thousands, and no piece moves the text. Room that is never written takes no memory.
-void reserveLargeText(QString &text, qsizetype capacity);
+// A text that grows by pieces grows by doubling, so that it is moved only a few times; once it is whole, this
+// gives back the room it kept for growing when that room is large, so that what a text holds is about its size.
+void fitLargeText(QString &text);
 
 } // namespace platform

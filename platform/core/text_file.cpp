@@ -90,11 +90,6 @@ QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
     return QStringView(m_piece.data(), length);
 }
 
-qint64 TextStream::charactersLeft() const
-{
-    return m_buffer.size() - m_pos + (m_device ? m_device->bytesAvailable() : 0);
-}
-
 QString TextStream::ReadLine()
 {
     return readLineView().toString();

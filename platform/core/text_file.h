@@ -50,8 +50,6 @@ public:
     QStringView readLinePiece();
     // Whether the last piece read ended its line.
     bool atEndOfLine() const { return m_lineEnded; }
-    // At most this many characters are still to come (all there are, for a file): room for the rest of a line.
-    qint64 charactersLeft() const;
 
     static constexpr qsizetype MinimumPiece = 16;
 

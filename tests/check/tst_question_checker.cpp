@@ -4,12 +4,11 @@
 #include "bank/question_reader.h"
 #include "check/check_file.h"
 #include "check/finding_log.h"
-#include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
+#include "tests/support/buffer_stream.h"
 #include "tests/support/windows1251.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <random>
@@ -30,13 +29,10 @@ struct Checked {
 
 Checked check(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer);
+    support::BufferStream source(bytes);
     Checked checked;
     FindingLog log([&](const Finding &finding) { checked.findings << formatFinding(QString(), finding).mid(1); });
-    checked.counts = checkStream(stream, FileEncoding::Windows1251, log);
+    checked.counts = checkStream(source.stream(), FileEncoding::Windows1251, log);
     return checked;
 }
 
@@ -163,13 +159,10 @@ void TestQuestionChecker::countsAgreeWithTheProgram()
             lines << kinds[std::uniform_int_distribution<qsizetype>(0, kinds.size() - 1)(random)];
         const QByteArray bytes = file(lines);
 
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        platform::TextStream stream(buffer);
+        support::BufferStream source(bytes);
         QuestionBank bank;
         qint16 questions = 0;
-        readQuestions(stream, bank, questions, nullptr);
+        readQuestions(source.stream(), bank, questions, nullptr);
         const LoadedCounts loaded = countLoaded(bank, questions);
 
         const CheckCounts counts = check(bytes).counts;

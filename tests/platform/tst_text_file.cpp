@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
+#include "tests/support/buffer_stream.h"
 #include "tests/support/question_file.h"
 #include "tests/support/run_time_error.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -57,11 +57,8 @@ QStringList readAll(TextStream &stream)
 
 QStringList readAll(const QByteArray &bytes, qsizetype chunkSize)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TextStream stream(buffer, chunkSize);
-    return readAll(stream);
+    support::BufferStream source(bytes, chunkSize);
+    return readAll(source.stream());
 }
 
 QChar endLetter(platform::LineEnd end)
@@ -186,10 +183,8 @@ void TestTextFile::lineEnds()
     QFETCH(qsizetype, chunkSize);
     QFETCH(QString, ends);
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TextStream stream(buffer, chunkSize);
+    support::BufferStream source(bytes, chunkSize);
+    TextStream &stream = source.stream();
     QString seen;
     while (!stream.AtEndOfStream()) {
         stream.readLineView();
@@ -252,10 +247,8 @@ void TestTextFile::linesInPieces()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    TextStream stream(buffer, 1);
+    support::BufferStream source(bytes, 1);
+    TextStream &stream = source.stream();
     QStringList lines;
     while (!stream.AtEndOfStream()) {
         QString line;
@@ -275,10 +268,8 @@ void TestTextFile::linesInPieces()
 void TestTextFile::readPastEnd()
 {
     for (const QByteArray &bytes : {QByteArray(), QByteArray("last\r\n")}) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        TextStream stream(buffer);
+        support::BufferStream source(bytes);
+        TextStream &stream = source.stream();
         readAll(stream);
         QVERIFY(stream.AtEndOfStream());
         QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLine(); }), 62);
