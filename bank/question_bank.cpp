@@ -42,7 +42,7 @@ void QuestionBank::AppendQuestionLine(int slot, QStringView line)
 
 void QuestionBank::continueQuestionLine(int slot, QStringView more)
 {
-    m_fields[size_t(index(slot, 0))].append(more);
+    platform::appendToLargeText(m_fields[size_t(index(slot, 0))], more);
 }
 
 void QuestionBank::fitQuestionText(int slot)

@@ -39,7 +39,7 @@ void fileAnswer(platform::TextStream &stream, QuestionBank &bank, int slot, int 
     QString text = first.toString();
     const bool grows = !stream.atEndOfLine();
     while (!stream.atEndOfLine())
-        text.append(stream.readLinePiece());
+        platform::appendToLargeText(text, stream.readLinePiece());
     if (isMarkedAnswer(text)) {
         bank.ReplaceField(slot, 5, answerNumber(answer));
         text.chop(1);
