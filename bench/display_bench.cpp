@@ -23,7 +23,7 @@ enum class Text { Ordinary, Words, NoSpace };
 
 // 1000 questions of one line each; question 1 is one line of `megabytes` MB of Russian words or of letters
 // without a space, or an ordinary line.
-QByteArray QuestionFile(Text kind, int megabytes)
+QByteArray questionFile(Text kind, int megabytes)
 {
     const QString ordinary = u"В каком году основана Москва и почему летописи называют именно эту дату?"_s;
     QString first = ordinary;
@@ -40,35 +40,35 @@ QByteArray QuestionFile(Text kind, int megabytes)
     return support::toWindows1251(text);
 }
 
-void WriteDataFile(benchmark::State &state)
+void writeDataFile(benchmark::State &state)
 {
-    const QByteArray bytes = QuestionFile(static_cast<Text>(state.range(0)), static_cast<int>(state.range(1)));
-    support::WriteDataFileBytes(bytes);
+    const QByteArray bytes = questionFile(static_cast<Text>(state.range(0)), static_cast<int>(state.range(1)));
+    support::writeDataFileBytes(bytes);
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1 << 20);
 }
 
 // Paints the whole window now, as the first expose of a window on screen does.
-void Paint(QWidget &window)
+void paint(QWidget &window)
 {
     benchmark::DoNotOptimize(window.grab());
 }
 
-void Discard(benchmark::State &state)
+void discard(benchmark::State &state)
 {
     state.PauseTiming();
     Forms<MainWindow>::Unload();
-    support::FlushDeferredDeletes();
+    support::flushDeferredDeletes();
     QCoreApplication::processEvents();
     state.ResumeTiming();
 }
 
 void BM_FirstPaint(benchmark::State &state)
 {
-    WriteDataFile(state);
+    writeDataFile(state);
     for (auto _ : state) {
         Forms<MainWindow>::Show();
-        Paint(Forms<MainWindow>::Get());
-        Discard(state);
+        paint(Forms<MainWindow>::get());
+        discard(state);
     }
 }
 
@@ -84,18 +84,18 @@ BENCHMARK(BM_FirstPaint)
 // Dragging the border: every step lays the window out for its new size and paints it.
 void BM_Resize(benchmark::State &state)
 {
-    WriteDataFile(state);
+    writeDataFile(state);
     Forms<MainWindow>::Show();
-    MainWindow &window = Forms<MainWindow>::Get();
-    Paint(window);
+    MainWindow &window = Forms<MainWindow>::get();
+    paint(window);
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % 40;
         window.resize(721 + 12 * step, 584 + 9 * step);
-        Paint(window);
+        paint(window);
     }
     Forms<MainWindow>::Unload();
-    support::FlushDeferredDeletes();
+    support::flushDeferredDeletes();
 }
 
 BENCHMARK(BM_Resize)
@@ -108,5 +108,5 @@ BENCHMARK(BM_Resize)
 
 int main(int argc, char **argv)
 {
-    return RunWindowBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv);
 }

@@ -27,7 +27,7 @@ namespace {
 constexpr int Questions = 1000;
 
 // The largest file the program takes whole: 1000 questions of `lines` long lines each and four long answers.
-QByteArray LargestFile(int lines)
+QByteArray largestFile(int lines)
 {
     const QString sentence = u"Какое из перечисленных утверждений о строении и свойствах вещества верно для "
                              u"всех агрегатных состояний при нормальном давлении и комнатной температуре? "_s;
@@ -45,27 +45,27 @@ QByteArray LargestFile(int lines)
 }
 
 // The loader reads data.txt from the program's folder; each benchmark writes it before its first run.
-void WriteDataFile(benchmark::State &state)
+void writeDataFile(benchmark::State &state)
 {
-    const QByteArray bytes = LargestFile(static_cast<int>(state.range(0)));
-    support::WriteDataFileBytes(bytes);
+    const QByteArray bytes = largestFile(static_cast<int>(state.range(0)));
+    support::writeDataFileBytes(bytes);
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1 << 20);
 }
 
-void Settle(benchmark::State &state)
+void settle(benchmark::State &state)
 {
     state.PauseTiming();
-    support::FlushDeferredDeletes();
+    support::flushDeferredDeletes();
     QCoreApplication::processEvents();
     state.ResumeTiming();
 }
 
-template<class OnHeader> void ReadFile(benchmark::State &state, OnHeader &&onHeader)
+template<class OnHeader> void readFile(benchmark::State &state, OnHeader &&onHeader)
 {
     state.PauseTiming(); // the bank lives as long as the main window, not the read
     auto bank = std::make_unique<QuestionBank>();
     state.ResumeTiming();
-    const auto stream = platform::OpenTextFile(support::DataFilePath());
+    const auto stream = platform::OpenTextFile(support::dataFilePath());
     qint16 count = 0;
     readQuestions(*stream, *bank, count, onHeader);
     stream->Close();
@@ -78,10 +78,10 @@ template<class OnHeader> void ReadFile(benchmark::State &state, OnHeader &&onHea
 
 void BM_ReaderAlone(benchmark::State &state)
 {
-    WriteDataFile(state);
+    writeDataFile(state);
     for (auto _ : state)
-        ReadFile(state, [](qint16 n) { benchmark::DoNotOptimize(n); });
-    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
+        readFile(state, [](qint16 n) { benchmark::DoNotOptimize(n); });
+    state.SetBytesProcessed(state.iterations() * QFile(support::dataFilePath()).size());
 }
 // The argument of every benchmark: text lines per question.
 BENCHMARK(BM_ReaderAlone)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
@@ -89,21 +89,21 @@ BENCHMARK(BM_ReaderAlone)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 // The reader with the loading window shown, moved and unloaded, as the loader drives it.
 void BM_ReaderWithLoadingWindow(benchmark::State &state)
 {
-    WriteDataFile(state);
+    writeDataFile(state);
     for (auto _ : state) {
         Forms<dData>::Show();
-        ReadFile(state, [](qint16 n) { Forms<dData>::Get().UpdateProgress(n); });
+        readFile(state, [](qint16 n) { Forms<dData>::get().updateProgress(n); });
         Forms<dData>::Unload();
-        Settle(state);
+        settle(state);
     }
-    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
+    state.SetBytesProcessed(state.iterations() * QFile(support::dataFilePath()).size());
 }
 BENCHMARK(BM_ReaderWithLoadingWindow)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // The main window's whole loader, from disabling the window to enabling it again.
 void BM_LoadQuestions(benchmark::State &state)
 {
-    WriteDataFile(state);
+    writeDataFile(state);
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<MainWindow>();
@@ -115,9 +115,9 @@ void BM_LoadQuestions(benchmark::State &state)
         state.ResumeTiming();
         if (!whole)
             state.SkipWithError("the file did not load whole");
-        Settle(state);
+        settle(state);
     }
-    state.SetBytesProcessed(state.iterations() * QFile(support::DataFilePath()).size());
+    state.SetBytesProcessed(state.iterations() * QFile(support::dataFilePath()).size());
 }
 BENCHMARK(BM_LoadQuestions)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
@@ -125,5 +125,5 @@ BENCHMARK(BM_LoadQuestions)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    return RunWindowBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv);
 }

@@ -8,7 +8,7 @@
 
 // The main() of a benchmark that opens the program's windows: one application for all runs, and the program's
 // own rule that closing a window does not end it.
-inline int RunWindowBenchmarks(int argc, char **argv)
+inline int runWindowBenchmarks(int argc, char **argv)
 {
     // Headless unless a display is asked for: QT_QPA_PLATFORM=xcb with DISPLAY set measures real X11 paints.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))

@@ -43,7 +43,7 @@ inline constexpr float AnswerTopInset = 5170;
 inline constexpr float AnswerSpacing = 720;
 
 // The Top of answer button j (from 1) in a window H twips high.
-inline constexpr float AnswerTop(float H, int j)
+inline constexpr float answerTop(float H, int j)
 {
     return (H - AnswerTopInset) + AnswerSpacing * static_cast<float>(j - 1);
 }

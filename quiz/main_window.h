@@ -3,18 +3,17 @@
 #pragma once
 
 #include "bank/question_bank.h"
-#include "platform/accessibility/announcer.h"
 #include "platform/forms/form.h"
 #include "quiz/main_window_design.h"
+#include "quiz/question_announcer.h"
 #include "quiz/score_counter.h"
 
 // The quiz window. Form_Load reads the question file (LoadQuestions), lists the question numbers and shows
 // question 1. The handlers of the check button, "<<", ">>" and the question list only change the state below
 // and call ShowQuestion, the one procedure that puts a question, its answer buttons and the score on screen.
-// Form_Resize lays the controls out from the window's outer size. Screen readers read neither a label's new
-// text nor a frame's new caption by themselves: every display, and the focus entering the answers, has the
-// question read out through an announcer (screen_reader.cpp). The controls are reached through `ui`, made by the
-// design table in main_window_design.cpp.
+// Form_Resize lays the controls out from the window's outer size. Every display also tells screen readers what
+// they would not read by themselves (QuestionAnnouncer). The controls are reached through `ui`, made by the design
+// table in main_window_design.cpp; the handlers live in main_window_*.cpp, one concern a file.
 class MainWindow final : public platform::DesignedForm<MainWindowControls> {
     Q_OBJECT
 public:
@@ -32,12 +31,8 @@ private:
 
     void LoadQuestions();
     void ShowQuestion(qint16 index);
-    void KeepAnswersReachable();
-    QString SpokenQuestion(qint16 index) const;
-    QString SpokenNumberedQuestion(const QString &question) const;
-    void TellScreenReaders();
-    void FocusChanged(QWidget *old, QWidget *now);
-    void LayOut(float W, float H);
+    void keepAnswersReachable();
+    void layOut(float W, float H);
     void bCheck_Click();
     void bPrevious_Click();
     void bNext_Click();
@@ -52,6 +47,5 @@ private:
     ScoreCounter TotalCount;
     bool FirstShow = false;
 
-    platform::Announcer m_announcer{*this};
-    qint64 m_spokenTotal = 0; // TotalCount when the score was last read out
+    QuestionAnnouncer m_announcer{*this, ui};
 };

@@ -9,7 +9,6 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
-using platform::ControlKind;
 using platform::FontDesign;
 using platform::ForeColour;
 using C = MainWindowControls;
@@ -24,40 +23,40 @@ constexpr FontDesign RateFont{u"Verdana", 12.0f, true};
 
 // clang-format off
 constexpr std::array Controls{
-    Row{.handle = &C::showMessage, .name = u"showMessage", .kind = ControlKind::CheckBox,
+    Row{.control = &C::showMessage, .name = u"showMessage",
         .caption = u"Выводить окно после ответа на вопрос",
         .left = 120, .top = 120, .width = 4095, .height = 255, .tabIndex = 6},
-    Row{.handle = &C::StatusBar, .name = u"StatusBar", .kind = ControlKind::StatusBar,
+    Row{.control = &C::StatusBar, .name = u"StatusBar",
         .left = 0, .top = 8460, .width = 10815, .height = 300, .tabIndex = 5, .font = WindowFont},
-    Row{.handle = &C::showRight, .name = u"showRight", .kind = ControlKind::CheckBox,
+    Row{.control = &C::showRight, .name = u"showRight",
         .caption = u"Показывать правильные ответы",
         .left = 120, .top = layout::ShowRightTop, .width = 3255, .height = 255, .tabIndex = 4},
-    Row{.handle = &C::MainFrame, .name = u"MainFrame", .kind = ControlKind::Frame, .caption = u"Question:",
+    Row{.control = &C::MainFrame, .name = u"MainFrame", .caption = u"Question:",
         .left = 120, .top = 960, .width = 10575, .height = 7335, .tabIndex = 0},
-    Row{.handle = &C::bNext, .name = u"bNext", .kind = ControlKind::CommandButton, .container = &C::MainFrame,
+    Row{.control = &C::bNext, .name = u"bNext", .container = &C::MainFrame,
         .caption = u">>", .left = 9960, .top = 6840, .width = 495, .height = 315, .tabIndex = 9},
-    Row{.handle = &C::qList, .name = u"qList", .kind = ControlKind::ComboBox, .container = &C::MainFrame,
+    Row{.control = &C::qList, .name = u"qList", .container = &C::MainFrame,
         .left = 9000, .top = 6840, .width = 870, .height = 315, .tabIndex = 8,
         .accessibleName = u"Выбор вопроса по номеру"},
-    Row{.handle = &C::bPrevious, .name = u"bPrevious", .kind = ControlKind::CommandButton, .container = &C::MainFrame,
+    Row{.control = &C::bPrevious, .name = u"bPrevious", .container = &C::MainFrame,
         .caption = u"<<", .left = 8400, .top = 6840, .width = 495, .height = 315, .tabIndex = 7},
-    Row{.handle = &C::bCheck, .name = u"bCheck", .kind = ControlKind::CommandButton, .container = &C::MainFrame,
+    Row{.control = &C::bCheck, .name = u"bCheck", .container = &C::MainFrame,
         .caption = u"Я прав?", .left = 240, .top = 6840, .width = 1695, .height = 375, .tabIndex = 3},
-    Row{.array = &C::qAnswers, .name = u"qAnswers", .kind = ControlKind::OptionButton, .container = &C::MainFrame,
+    Row{.control = &C::qAnswers, .name = u"qAnswers", .container = &C::MainFrame,
         .left = layout::AnswerLeft, .top = 3360, .width = layout::AnswerWidth, .height = 375, .tabIndex = 2,
         .visible = false, .accessible = false},
-    Row{.handle = &C::qQuestion, .name = u"qQuestion", .kind = ControlKind::Label, .container = &C::MainFrame,
+    Row{.control = &C::qQuestion, .name = u"qQuestion", .container = &C::MainFrame,
         .left = 240, .top = 480, .width = 9975, .height = 2535, .tabIndex = 1, .font = QuestionFont},
-    Row{.handle = &C::LabelRate, .name = u"LabelRate", .kind = ControlKind::Label,
+    Row{.control = &C::LabelRate, .name = u"LabelRate",
         .left = 9840, .top = 120, .width = 855, .height = 375, .tabIndex = 13, .font = RateFont,
         .colour = ForeColour::Highlight3D},
-    Row{.handle = &C::LabelWrong, .name = u"LabelWrong", .kind = ControlKind::Label,
+    Row{.control = &C::LabelWrong, .name = u"LabelWrong",
         .left = 7680, .top = 600, .width = 2895, .height = 375, .tabIndex = 12, .font = ScoreFont,
         .colour = ForeColour::Rgb, .rgb = qRgb(192, 0, 0)},
-    Row{.handle = &C::LabelRight, .name = u"LabelRight", .kind = ControlKind::Label,
+    Row{.control = &C::LabelRight, .name = u"LabelRight",
         .left = 4560, .top = 600, .width = 2895, .height = 255, .tabIndex = 11, .font = ScoreFont,
         .colour = ForeColour::Rgb, .rgb = qRgb(0, 128, 0)},
-    Row{.handle = &C::LabelTotal, .name = u"LabelTotal", .kind = ControlKind::Label,
+    Row{.control = &C::LabelTotal, .name = u"LabelTotal",
         .left = 4560, .top = 120, .width = 5055, .height = 255, .tabIndex = 10, .font = ScoreFont},
 };
 
@@ -70,12 +69,12 @@ constexpr platform::FormDesign<C> Design{
 
 } // namespace
 
-const platform::FormDesign<MainWindowControls> &MainWindowDesign()
+const platform::FormDesign<MainWindowControls> &mainWindowDesign()
 {
     return Design;
 }
 
-void AddMainWindowStatusPanels(platform::StatusBar &bar)
+void addStatusPanels(platform::StatusBar &bar)
 {
     // The first three fields of the version, and one blank.
     namespace version = platform::version;

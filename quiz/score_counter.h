@@ -16,19 +16,19 @@ public:
     ScoreCounter() = default;
     explicit ScoreCounter(qint64 value) : m_value(value) {}
 
-    bool IsEmpty() const { return !m_value.has_value(); }
-    qint64 Value() const { return m_value.value_or(0); }
+    bool isEmpty() const { return !m_value.has_value(); }
+    qint64 value() const { return m_value.value_or(0); }
 
-    void Increment()
+    void increment()
     {
-        if (Value() == std::numeric_limits<qint64>::max())
+        if (value() == std::numeric_limits<qint64>::max())
             throw platform::RuntimeError(platform::Error::Overflow);
-        m_value = Value() + 1;
+        m_value = value() + 1;
     }
 
-    QString Text() const { return m_value ? QString::number(*m_value) : QString(); }
+    QString text() const { return m_value ? QString::number(*m_value) : QString(); }
 
-    friend bool operator==(const ScoreCounter &a, qint64 b) { return a.Value() == b; }
+    friend bool operator==(const ScoreCounter &a, qint64 b) { return a.value() == b; }
 
 private:
     std::optional<qint64> m_value;

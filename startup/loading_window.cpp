@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "startup/loading_window.h"
 
-#include "platform/controls/progress_bar.h"
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -12,7 +10,6 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
-using platform::ControlKind;
 using C = dDataControls;
 using Row = platform::ControlDesign<C>;
 
@@ -23,9 +20,9 @@ constexpr platform::FontDesign LabelFont{u"Verdana", 8.25f, false};
 
 // clang-format off
 constexpr std::array Controls{
-    Row{.handle = &C::ProgressBar, .name = u"ProgressBar", .kind = ControlKind::ProgressBar,
+    Row{.control = &C::ProgressBar, .name = u"ProgressBar",
         .left = 240, .top = 720, .width = 5400, .height = 375, .tabIndex = 0},
-    Row{.handle = &C::Label1, .name = u"Label1", .kind = ControlKind::Label,
+    Row{.control = &C::Label1, .name = u"Label1",
         .caption = u"Importing data. Please wait...",
         .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
 };
@@ -46,18 +43,13 @@ dData::dData() : DesignedForm(Design)
 {
 }
 
-platform::ProgressBar &dData::progressBar() const
+void dData::updateProgress(qint16 questionCount)
 {
-    return *ui.ProgressBar->as<platform::ProgressBar>();
-}
-
-void dData::UpdateProgress(qint16 questionCount)
-{
-    platform::ProgressBar &bar = progressBar();
+    platform::ProgressBar &bar = *ui.ProgressBar;
     bar.SetMin(1);
     bar.SetMax(static_cast<float>(questionCount) + 1);
     bar.SetValue(questionCount);
-    bar.RepaintIfWorthwhile();
+    bar.repaintIfWorthwhile();
 }
 
 void dData::setVisible(bool visible)

@@ -2,20 +2,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/label.h"
+#include "platform/controls/progress_bar.h"
 #include "platform/forms/form.h"
-
-namespace platform {
-class ProgressBar;
-}
 
 // The loading window's controls, made by its design table.
 struct dDataControls {
-    platform::Control *ProgressBar, *Label1;
+    platform::ProgressBar *ProgressBar;
+    platform::Label *Label1;
 };
 
 // The loading window: one line of text over a progress bar, shown by the question loader while it reads the
 // question file and unloaded when it is done. It has no handlers; the loader moves the bar through
-// UpdateProgress. The read never gives the event loop a turn, so the window puts itself on screen when shown
+// updateProgress. The read never gives the event loop a turn, so the window puts itself on screen when shown
 // and paints its bar itself whenever the picture changes.
 class dData final : public platform::DesignedForm<dDataControls> {
     Q_OBJECT
@@ -24,11 +23,10 @@ public:
     Q_DISABLE_COPY_MOVE(dData)
 
     // After the n-th question header: Min 1, then Max n + 1, then Value n, so the bar is (n - 1) / n full.
-    void UpdateProgress(qint16 questionCount);
+    void updateProgress(qint16 questionCount);
 
     void setVisible(bool visible) override;
 
 private:
-    platform::ProgressBar &progressBar() const;
     void waitUntilExposed();
 };

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-QPixmap LogoPicture()
+QPixmap logoPicture()
 {
     // Resources in a static library are registered by hand, since nothing else pulls their object file in.
     [[maybe_unused]] static const bool registered = [] {

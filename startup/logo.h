@@ -5,4 +5,4 @@
 #include <QPixmap>
 
 // The program's logo, a 32 x 32 icon in 16 colours: the splash window's picture and every window's icon.
-QPixmap LogoPicture();
+QPixmap logoPicture();

@@ -4,5 +4,5 @@
 
 int main(int argc, char *argv[])
 {
-    return startup::Run(argc, argv);
+    return startup::run(argc, argv);
 }

@@ -43,12 +43,12 @@ std::unique_ptr<QApplication> startWindowRuntime(int &argc, char **argv)
 
 } // namespace
 
-int Run(int &argc, char **argv, FirstWindow first)
+int run(int &argc, char **argv, FirstWindow first)
 {
     const std::unique_ptr<QApplication> app = startWindowRuntime(argc, argv);
     // The program ends when its last window is unloaded, which the window layer tells the application.
     app->setQuitOnLastWindowClosed(false);
-    app->setWindowIcon(QIcon(LogoPicture()));
+    app->setWindowIcon(QIcon(logoPicture()));
 
     if (first == FirstWindow::Splash) {
         platform::Forms<frmSplash>::Show();

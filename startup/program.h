@@ -14,6 +14,6 @@ enum class FirstWindow {
 // the question file), shows it and runs the event loop until the last window is unloaded; or shows the splash
 // window first, when asked to. Returns the exit status; without a usable display it returns 1 after Qt's own
 // message.
-int Run(int &argc, char **argv, FirstWindow first = FirstWindow::MainWindow);
+int run(int &argc, char **argv, FirstWindow first = FirstWindow::MainWindow);
 
 } // namespace startup

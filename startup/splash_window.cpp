@@ -7,14 +7,12 @@
 #include "quiz/main_window.h"
 #include "startup/logo.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 
 #include <array>
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using platform::ControlKind;
 using C = frmSplashControls;
 using Row = platform::ControlDesign<C>;
 using platform::Forms;
@@ -27,18 +25,18 @@ constexpr platform::FontDesign ProductFont{u"Arial", 32.25f, true};
 
 // clang-format off
 constexpr std::array Controls{
-    Row{.handle = &C::Frame1, .name = u"Frame1", .kind = ControlKind::Frame,
+    Row{.control = &C::Frame1, .name = u"Frame1",
         .left = 150, .top = 60, .width = 7080, .height = 4050, .tabIndex = 0},
-    Row{.handle = &C::imgLogo, .name = u"imgLogo", .kind = ControlKind::Image, .container = &C::Frame1,
+    Row{.control = &C::imgLogo, .name = u"imgLogo", .container = &C::Frame1,
         .left = 360, .top = 795, .width = 1815, .height = 2385},
-    Row{.handle = &C::lblWarning, .name = u"lblWarning", .kind = ControlKind::Label, .container = &C::Frame1,
+    Row{.control = &C::lblWarning, .name = u"lblWarning", .container = &C::Frame1,
         .caption = u"by tavrelo@users.noreply.example",
         .left = 120, .top = 3720, .width = 6855, .height = 195, .tabIndex = 1, .font = WarningFont},
-    Row{.handle = &C::lblVersion, .name = u"lblVersion", .kind = ControlKind::Label, .container = &C::Frame1,
+    Row{.control = &C::lblVersion, .name = u"lblVersion", .container = &C::Frame1,
         .caption = u"Version",
         .left = 5970, .top = 2700, .width = 885, .height = 285, .tabIndex = 2, .font = VersionFont,
         .autoSize = true, .alignment = platform::TextAlignment::Right},
-    Row{.handle = &C::lblProductName, .name = u"lblProductName", .kind = ControlKind::Label, .container = &C::Frame1,
+    Row{.control = &C::lblProductName, .name = u"lblProductName", .container = &C::Frame1,
         .caption = u"Product",
         .left = 2880, .top = 1080, .width = 2430, .height = 765, .tabIndex = 3, .font = ProductFont,
         .autoSize = true},
@@ -56,13 +54,13 @@ frmSplash::frmSplash() : DesignedForm(Design)
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
-    ui.imgLogo->as<QLabel>()->setPixmap(LogoPicture());
-    ui.Frame1->widget()->installEventFilter(this);
+    ui.imgLogo->SetPicture(logoPicture());
+    ui.Frame1->installEventFilter(this);
 }
 
 void frmSplash::Form_Load()
 {
-    platform::Control &version = *ui.lblVersion;
+    platform::Label &version = *ui.lblVersion;
     // The version is right-aligned, so a longer text grows it to the left.
     const float right = version.Left() + version.Width();
     version.SetCaption(
@@ -87,7 +85,7 @@ void frmSplash::Frame1_Click()
 // the frame too, since they ignore the mouse, so the point must not lie on one of them.
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != ui.Frame1->widget())
+    if (watched != ui.Frame1)
         return platform::Form::eventFilter(watched, event);
     const auto *frame = static_cast<QWidget *>(watched);
     const auto onFrameItself = [frame](const QMouseEvent *mouse) {
@@ -101,7 +99,7 @@ bool frmSplash::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && std::exchange(m_framePressed, false) && onFrameItself(mouse))
-            platform::RunHandler([this] { Frame1_Click(); });
+            platform::runHandler([this] { Frame1_Click(); });
     }
     return platform::Form::eventFilter(watched, event);
 }

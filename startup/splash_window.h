@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/frame.h"
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
 #include "platform/forms/form.h"
 
 // The splash window's controls, made by its design table.
 struct frmSplashControls {
-    platform::Control *Frame1, *imgLogo, *lblWarning, *lblVersion, *lblProductName;
+    platform::Frame *Frame1;
+    platform::Image *imgLogo;
+    platform::Label *lblWarning, *lblVersion, *lblProductName;
 };
 
 // The splash window: product name, version and contact line over the logo, all inside the frame Frame1.

@@ -4,5 +4,5 @@
 
 int main(int argc, char *argv[])
 {
-    return startup::Run(argc, argv, startup::FirstWindow::Splash);
+    return startup::run(argc, argv, startup::FirstWindow::Splash);
 }

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+CommandButton::CommandButton(QWidget *parent) : QPushButton(parent), Control(this)
 {
     // An auto-default button would take Enter too, but draws itself with the default button's frame.
     setAutoDefault(false);

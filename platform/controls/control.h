@@ -9,28 +9,14 @@ class QWidget;
 
 namespace platform {
 
-enum class ControlKind {
-    Label,
-    Frame,
-    CheckBox,
-    CommandButton,
-    OptionButton,
-    ComboBox,
-    Image,
-    StatusBar,
-    ProgressBar,
-};
-
-// One control of a window: its widget, plus the twip geometry it was given. The twip values are kept as they
-// were set (negative ones included) and the widget is placed at the nearest pixels.
-class Control final {
+// What every control of a window has, whatever its kind: a rectangle in twips, relative to its container, and a
+// visibility flag of its own. The twip values are kept as they were set (negative ones included) and the widget
+// is placed at the nearest pixels. Each kind of control is a Qt widget that is also a Control.
+class Control {
 public:
-    Control(ControlKind kind, QWidget *widget);
     Q_DISABLE_COPY_MOVE(Control)
 
-    ControlKind kind() const { return m_kind; }
-    QWidget *widget() const { return m_widget; }
-    template<class W> W *as() const { return static_cast<W *>(m_widget); }
+    QWidget *widget() const { return &m_widget; }
 
     float Left() const { return m_left; }
     float Top() const { return m_top; }
@@ -46,29 +32,27 @@ public:
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
 
-    // Captions are always plain text: an '&' is shown as it stands, never taken as a keyboard mnemonic.
-    QString Caption() const;
-    void SetCaption(const QString &caption);
+protected:
+    explicit Control(QWidget *widget) : m_widget(*widget) {}
+    ~Control() = default;
 
-    // A label that sizes itself to its caption keeps its Left and Top and takes the caption's size.
-    void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
-
-    // Option button: selected; check box: checked (Value 1).
-    bool Value() const;
-    void SetValue(bool selected);
+    // For a control that sizes itself: keeps its Left and Top and takes a size in pixels.
+    void takeSize(int widthPixels, int heightPixels);
 
 private:
     void setTwips(float &field, float twips);
     void applyGeometry();
 
-    ControlKind m_kind;
-    QWidget *m_widget;
+    QWidget &m_widget;
     float m_left = 0;
     float m_top = 0;
     float m_width = 0;
     float m_height = 0;
     bool m_visible = true;
-    bool m_autoSize = false;
 };
+
+// Captions are plain text: buttons and frames take '&' as a keyboard mnemonic, which doubling it prevents.
+QString escapeMnemonics(const QString &caption);
+QString unescapeMnemonics(const QString &text);
 
 } // namespace platform

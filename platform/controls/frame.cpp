@@ -9,12 +9,12 @@
 
 namespace platform {
 
-Frame::Frame(QWidget *parent) : QGroupBox(parent)
+Frame::Frame(QWidget *parent) : QGroupBox(parent), Control(this)
 {
 }
 
 // Paints a frame of the same kind over the colour behind this one and reads the colour at its middle.
-QColor Frame::InsideColour() const
+QColor Frame::insideColour() const
 {
     if (m_inside.isValid())
         return m_inside;
@@ -50,7 +50,7 @@ void Frame::childEvent(QChildEvent *event)
 {
     QGroupBox::childEvent(event);
     if (event->type() == QEvent::ChildPolished && event->child()->isWidgetType())
-        colourControl(*static_cast<QWidget *>(event->child()), InsideColour());
+        colourControl(*static_cast<QWidget *>(event->child()), insideColour());
 }
 
 void Frame::changeEvent(QEvent *event)
@@ -59,7 +59,7 @@ void Frame::changeEvent(QEvent *event)
     if (event->type() != QEvent::PaletteChange && event->type() != QEvent::StyleChange)
         return;
     m_inside = QColor();
-    const QColor colour = InsideColour();
+    const QColor colour = insideColour();
     for (QObject *child : children()) {
         if (child->isWidgetType())
             colourControl(*static_cast<QWidget *>(child), colour);

@@ -2,21 +2,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
+
 #include <QColor>
 #include <QGroupBox>
 
 namespace platform {
 
-// A frame whose controls are opaque in the colour of the frame's inside, as the style paints it with the palette
-// in use (some styles shade it off the window's colour): a control that lies in front of another, such as a
-// button over a label, hides it wholly, and no control shows as a box of another shade.
-class Frame final : public QGroupBox {
+// A frame: a captioned container whose controls are opaque in the colour of the frame's inside, as the style
+// paints it with the palette in use (some styles shade it off the window's colour): a control that lies in front
+// of another, such as a button over a label, hides it wholly, and no control shows as a box of another shade.
+class Frame final : public QGroupBox, public Control {
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent);
     Q_DISABLE_COPY_MOVE(Frame)
 
-    QColor InsideColour() const;
+    QString Caption() const { return unescapeMnemonics(title()); }
+    void SetCaption(const QString &caption) { setTitle(escapeMnemonics(caption)); }
+
+    QColor insideColour() const;
 
 protected:
     void childEvent(QChildEvent *event) override;

@@ -2,33 +2,30 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls/option_group.h"
 
-#include "platform/controls/control.h"
-
-#include <QWidget>
+#include "platform/controls/option_button.h"
 
 #include <algorithm>
 
 namespace platform {
 
-void ResetOptionGroup(std::span<Control *const> group)
+void resetOptionGroup(std::span<OptionButton *const> group)
 {
-    const auto shownWhere = [&](auto predicate) -> Control * {
+    const auto shownWhere = [&](auto predicate) -> OptionButton * {
         const auto found = std::find_if(group.begin(), group.end(),
-                                        [&](Control *c) { return c->Visible() && predicate(*c); });
+                                        [&](OptionButton *c) { return c->Visible() && predicate(*c); });
         return found == group.end() ? nullptr : *found;
     };
-    Control *tabStop = shownWhere([](const Control &c) { return c.Value(); });
+    OptionButton *tabStop = shownWhere([](const OptionButton &c) { return c.Value(); });
     if (!tabStop)
-        tabStop = shownWhere([](const Control &c) { return c.widget()->hasFocus(); });
+        tabStop = shownWhere([](const OptionButton &c) { return c.hasFocus(); });
     if (!tabStop)
-        tabStop = shownWhere([](const Control &) { return true; });
+        tabStop = shownWhere([](const OptionButton &) { return true; });
 
-    for (Control *button : group) {
+    for (OptionButton *button : group) {
         if (!button->Visible())
             button->SetValue(false);
-        QWidget *widget = button->widget();
-        const Qt::FocusPolicy others = Qt::FocusPolicy(widget->focusPolicy() & ~Qt::TabFocus);
-        widget->setFocusPolicy(button == tabStop ? Qt::FocusPolicy(others | Qt::TabFocus) : others);
+        const Qt::FocusPolicy others = Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus);
+        button->setFocusPolicy(button == tabStop ? Qt::FocusPolicy(others | Qt::TabFocus) : others);
     }
 }
 

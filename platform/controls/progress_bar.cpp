@@ -14,7 +14,7 @@ constexpr int Steps = 10000;  // resolution handed to the style, which draws int
 constexpr int EdgeMargin = 2; // columns either side of a changed edge that the style's outlines may touch
 } // namespace
 
-ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent)
+ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), Control(this)
 {
 }
 
@@ -69,7 +69,7 @@ QRect ProgressBar::columnsBetween(int pixels, int otherPixels) const
     return QRect(left, 0, right - left, height());
 }
 
-void ProgressBar::RepaintIfWorthwhile()
+void ProgressBar::repaintIfWorthwhile()
 {
     const int pixels = filledPixels();
     if (pixels != m_paintedPixels && m_paintedPixels >= 0)

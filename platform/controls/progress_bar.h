@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
+
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
@@ -11,13 +13,15 @@ class QStyleOptionProgressBar;
 namespace platform {
 
 // A horizontal progress bar with single-precision Min, Max and Value that may be set in any order: a range
-// that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full.
+// that does not (yet) hold the value is no error, the bar just draws the share clamped to empty or full. Not a
+// QProgressBar, whose range is whole numbers, which ignores a value outside its range and repaints whole at every
+// visible step: the loader sets the bar a thousand times while the event loop waits.
 // The style draws the bar once empty and once full; a paint shows the filled width of the one and the rest of
 // the other, so a change repaints only the columns between the old and the new width.
-class ProgressBar final : public QWidget {
+class ProgressBar final : public QWidget, public Control {
     Q_OBJECT
 public:
-    explicit ProgressBar(QWidget *parent = nullptr);
+    explicit ProgressBar(QWidget *parent);
     Q_DISABLE_COPY_MOVE(ProgressBar)
 
     void SetMin(float min) { set(m_min, min); }
@@ -27,7 +31,7 @@ public:
     // For a caller that keeps the event loop waiting (a long read): puts the bar on screen at once, but only
     // when its filled width has changed since the last paint or that paint is older than about a frame, so
     // frequent calls stay cheap.
-    void RepaintIfWorthwhile();
+    void repaintIfWorthwhile();
 
     static constexpr qint64 RepaintIntervalMs = 16;
 

@@ -20,7 +20,7 @@ constexpr int PanelTop = 2;
 constexpr int PanelBottomMargin = 1;
 } // namespace
 
-StatusBar::StatusBar(QWidget *window) : QWidget(window), m_grip(new QSizeGrip(this))
+StatusBar::StatusBar(QWidget *window) : QWidget(window), Control(this), m_grip(new QSizeGrip(this))
 {
     window->installEventFilter(this);
     m_grip->setFocusPolicy(Qt::NoFocus);

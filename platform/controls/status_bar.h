@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -11,8 +13,9 @@ class QSizeGrip;
 namespace platform {
 
 // A status bar of text panels, docked along the bottom edge of its window: it follows the window's size by
-// itself, so no layout code has to move it.
-class StatusBar final : public QWidget {
+// itself, so no layout code has to move it. Not a QStatusBar: that one lays its items out with spacings of its
+// own and draws the style's item frames around them, which moves and redraws the panels that the pixel tests pin.
+class StatusBar final : public QWidget, public Control {
     Q_OBJECT
 public:
     enum class PanelSize { Contents, Spring };

@@ -22,7 +22,7 @@ qsizetype cleanCut(QStringView text, qsizetype length)
 
 } // namespace
 
-qsizetype VisiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
+qsizetype visiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
                               const std::function<double(QStringView prefix)> &coverage)
 {
     qsizetype length = std::max<qsizetype>(first, 1);
@@ -42,7 +42,7 @@ qsizetype VisiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
     return text.size();
 }
 
-qsizetype VisibleCharacterCap(QSize area, int lineHeight)
+qsizetype visibleCharacterCap(QSize area, int lineHeight)
 {
     const qsizetype lines = std::max(area.height(), 0) / std::max(lineHeight, 1) + 3;
     return lines * (std::max(area.width(), 0) + 1);

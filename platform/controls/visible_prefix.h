@@ -17,11 +17,11 @@ namespace platform {
 // longer than `cap`: a run of characters that take no room at all (soft hyphens), or lines longer than the
 // control is wide, could otherwise stretch any prefix. A prefix never ends between CR and LF, nor inside a
 // surrogate pair.
-qsizetype VisiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
+qsizetype visiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
                               const std::function<double(QStringView prefix)> &coverage);
 
 // The most characters that a text area can show when every character that shows takes a pixel at least, with
 // two lines to spare: beyond this, a prefix stops growing.
-qsizetype VisibleCharacterCap(QSize area, int lineHeight);
+qsizetype visibleCharacterCap(QSize area, int lineHeight);
 
 } // namespace platform

@@ -47,14 +47,14 @@ int createLines(QTextLayout &layout, qreal width, int maxLines)
 WrappedCaption::WrappedCaption() = default;
 WrappedCaption::~WrappedCaption() = default;
 
-void WrappedCaption::SetText(const QString &text)
+void WrappedCaption::setText(const QString &text)
 {
     m_text = text;
     m_prefix = -1;
     m_layout.reset();
 }
 
-qsizetype WrappedCaption::Prepare(QSize area, const QFont &font)
+qsizetype WrappedCaption::prepare(QSize area, const QFont &font)
 {
     if (m_prefix >= 0 && area == m_area && font == m_font)
         return m_prefix;
@@ -66,7 +66,7 @@ qsizetype WrappedCaption::Prepare(QSize area, const QFont &font)
     const qreal width = std::max(area.width(), 1);
 
     // A prefix is long enough once it runs to a line past the last one that fits, and into the one after it.
-    m_prefix = VisiblePrefixLength(m_text, FirstPrefix, VisibleCharacterCap(area, std::ceil(lineHeight)),
+    m_prefix = visiblePrefixLength(m_text, FirstPrefix, visibleCharacterCap(area, std::ceil(lineHeight)),
                                    [&](QStringView prefix) {
                                        QTextLayout probe(prefix.toString(), font);
                                        probe.setTextOption(wrappingOption());
@@ -90,9 +90,9 @@ void WrappedCaption::layOut()
         m_height += m_layout->lineAt(i).height();
 }
 
-QRect WrappedCaption::Paint(QPainter &painter, const QRect &area, const QFont &font)
+QRect WrappedCaption::paint(QPainter &painter, const QRect &area, const QFont &font)
 {
-    Prepare(area.size(), font);
+    prepare(area.size(), font);
     if (!m_layout)
         layOut();
     const qreal top = m_fits ? area.top() + std::round((area.height() - m_height) / 2) : area.top();

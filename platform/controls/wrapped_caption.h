@@ -24,15 +24,15 @@ public:
     ~WrappedCaption();
     Q_DISABLE_COPY_MOVE(WrappedCaption)
 
-    const QString &Text() const { return m_text; }
-    void SetText(const QString &text);
+    const QString &text() const { return m_text; }
+    void setText(const QString &text);
 
     // The length of the prefix that an area of that size shows at most, kept until the text, size or font
     // changes: every character that can show lies in it.
-    qsizetype Prepare(QSize area, const QFont &font);
+    qsizetype prepare(QSize area, const QFont &font);
 
     // Draws the lines that fit with the painter's pen; returns the rectangle that the drawn lines take.
-    QRect Paint(QPainter &painter, const QRect &area, const QFont &font);
+    QRect paint(QPainter &painter, const QRect &area, const QFont &font);
 
 private:
     void layOut();

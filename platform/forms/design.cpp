@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace platform {
 
-QFont MakeFont(const FontDesign &design, const QFont &base)
+QFont makeFont(const FontDesign &design, const QFont &base)
 {
     QFont font = base;
     if (design.family.isEmpty())

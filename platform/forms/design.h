@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/control.h"
 #include "platform/forms/control_array.h"
 
 #include <QRgb>
@@ -11,10 +10,21 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <variant>
 
 class QFont;
 
 namespace platform {
+
+class Label;
+class Image;
+class Frame;
+class CheckBox;
+class OptionButton;
+class CommandButton;
+class ComboBox;
+class StatusBar;
+class ProgressBar;
 
 struct FontDesign {
     QStringView family; // empty: the window's font
@@ -22,7 +32,7 @@ struct FontDesign {
     bool bold = false;
 };
 
-QFont MakeFont(const FontDesign &design, const QFont &base);
+QFont makeFont(const FontDesign &design, const QFont &base);
 
 enum class ForeColour {
     Default,
@@ -32,15 +42,21 @@ enum class ForeColour {
 
 enum class TextAlignment { Left, Right };
 
-// One row of a window's design table, as a form file would hold it. Handles is the window's struct of typed
-// handles: the row names the member that it makes (`handle`), or, for element 0 of a control array, the array
-// (`array`), so a misspelt control name does not compile.
+// The member of a window's struct of typed handles that a design row makes: a control of one of the kinds, or a
+// control array of one of them. The kind of control is the member's type, so it cannot disagree with it.
+template<class Handles, class... Kinds>
+using MemberOf = std::variant<Kinds * Handles::*..., ControlArray<Kinds> Handles::*...>;
+template<class Handles>
+using ControlMember =
+    MemberOf<Handles, Label, Image, Frame, CheckBox, OptionButton, CommandButton, ComboBox, StatusBar, ProgressBar>;
+
+// One row of a window's design table, as a form file would hold it: `control` names the member of the window's
+// struct of handles that it makes (for element 0 of a control array, the array), so a misspelt control name or a
+// kind that the member does not hold does not compile.
 template<class Handles> struct ControlDesign {
-    Control *Handles::*handle = nullptr;
-    ControlArray Handles::*array = nullptr;
-    QStringView name; // the design's name, which the widget carries as its object name
-    ControlKind kind = ControlKind::Label;
-    Control *Handles::*container = nullptr; // a frame of an earlier row; none: the window's client area
+    ControlMember<Handles> control;
+    QStringView name;                     // the design's name, which the widget carries as its object name
+    Frame *Handles::*container = nullptr; // a frame of an earlier row; none: the window's client area
     QStringView caption;
     float left = 0;
     float top = 0;
@@ -59,35 +75,39 @@ template<class Handles> struct ControlDesign {
 
 namespace design {
 // Called only where a design table breaks a rule below: being no constant expression, it stops the compiler there.
-void TableError(const char *rule);
+void tableError(const char *rule);
+
+template<class M> struct Member;
+template<class T, class Handles> struct Member<T Handles::*> {
+    using Type = T;
+};
 } // namespace design
 
-// A window's design table, checked when the program is compiled: every row makes a handle of its own or element
-// 0 of an array of its own, a container is a frame made by an earlier row, and the rows make every handle of the
-// struct, which holds nothing else.
+// A window's design table, checked when the program is compiled: every row makes a member of its own, a
+// container is a frame made by an earlier row, and the rows make every member of the struct of handles, which
+// holds nothing else.
 template<class Handles> class ControlTable final {
 public:
     template<std::size_t N> consteval ControlTable(const std::array<ControlDesign<Handles>, N> &rows) : m_rows(rows)
     {
-        std::size_t handles = 0;
-        std::size_t arrays = 0;
+        std::size_t made = 0;
         for (std::size_t i = 0; i < N; ++i) {
             const ControlDesign<Handles> &row = rows[i];
-            if (!row.handle == !row.array)
-                design::TableError("a row names either a handle or a control array");
-            row.handle ? ++handles : ++arrays;
+            made += std::visit([](auto member) { return sizeof(typename design::Member<decltype(member)>::Type); },
+                               row.control);
             bool containerMade = !row.container;
             for (std::size_t j = 0; j < i; ++j) {
-                if ((row.handle && rows[j].handle == row.handle) || (row.array && rows[j].array == row.array))
-                    design::TableError("two rows make the same handle");
-                if (row.container && rows[j].handle == row.container && rows[j].kind == ControlKind::Frame)
+                if (rows[j].control == row.control)
+                    design::tableError("two rows make the same member");
+                const auto *frame = std::get_if<Frame * Handles::*>(&rows[j].control);
+                if (row.container && frame && *frame == row.container)
                     containerMade = true;
             }
             if (!containerMade)
-                design::TableError("a container must be a frame made by an earlier row");
+                design::tableError("a container must be a frame made by an earlier row");
         }
-        if (sizeof(Handles) != handles * sizeof(Control *) + arrays * sizeof(ControlArray))
-            design::TableError("the struct of handles holds a member that no row makes");
+        if (sizeof(Handles) != made)
+            design::tableError("the struct of handles holds a member that no row makes");
     }
 
     std::span<const ControlDesign<Handles>> rows() const { return m_rows; }

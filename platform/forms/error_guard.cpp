@@ -35,12 +35,12 @@ void report(const RuntimeError &error)
 
 } // namespace
 
-void SetProgramEnd(ProgramEnd end)
+void setProgramEnd(ProgramEnd end)
 {
     programEnd = end ? std::move(end) : ProgramEnd(endProgram);
 }
 
-void RunHandler(const std::function<void()> &handler)
+void runHandler(const std::function<void()> &handler)
 {
     struct Depth {
         Depth() { ++guardDepth; }

@@ -24,7 +24,7 @@ Form::Form(const WindowDesign &design)
     installAccessibility();
     showAsWindowToScreenReaders(*this);
     setWindowTitle(design.caption.toString());
-    setFont(MakeFont(design.font, font()));
+    setFont(makeFont(design.font, font()));
     const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     if (design.border == BorderStyle::FixedDialog) {
         // Neither minimise nor maximise; and, as on the classic desktop, a dialog without a caption has no title
@@ -53,7 +53,7 @@ void Form::load(Form **slot)
     m_slot = slot;
     *slot = this;
     ++loadedForms;
-    RunHandler([this] { Form_Load(); });
+    runHandler([this] { Form_Load(); });
 }
 
 void Form::showModeless()
@@ -61,17 +61,17 @@ void Form::showModeless()
     if (!m_centred) {
         m_centred = true;
         if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(PlaceWindow(QSize(twipsToPixels(Width()), twipsToPixels(Height())), screen->availableGeometry()));
+            move(placeWindow(QSize(twipsToPixels(Width()), twipsToPixels(Height())), screen->availableGeometry()));
     }
     // Left to Qt, the first focus would go to the first control created, whatever its tab index.
     if (!focusWidget()) {
-        if (QWidget *first = m_controls.FirstTabStop())
+        if (QWidget *first = m_controls.firstTabStop())
             first->setFocus(Qt::TabFocusReason);
     }
     show();
 }
 
-void UnloadForm(Form *form)
+void unloadForm(Form *form)
 {
     if (!form->m_slot)
         return;
@@ -88,7 +88,7 @@ void UnloadForm(Form *form)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    RunHandler([this] { Form_Resize(); });
+    runHandler([this] { Form_Resize(); });
 }
 
 void Form::changeEvent(QEvent *event)
@@ -105,7 +105,7 @@ void Form::changeEvent(QEvent *event)
     const bool restoringInPlace = before.testFlag(Qt::WindowMinimized) && !isMinimized()
                                && (before & sizing) == (windowState() & sizing);
     if (minimising || restoringInPlace)
-        RunHandler([this] { Form_Resize(); });
+        runHandler([this] { Form_Resize(); });
 }
 
 void Form::keyPressEvent(QKeyEvent *event)
@@ -116,14 +116,14 @@ void Form::keyPressEvent(QKeyEvent *event)
         return;
     }
     const auto keyAscii = static_cast<qint16>(text.at(0).unicode());
-    RunHandler([this, keyAscii] { Form_KeyPress(keyAscii); });
+    runHandler([this, keyAscii] { Form_KeyPress(keyAscii); });
 }
 
 void Form::closeEvent(QCloseEvent *event)
 {
     // Closing a window from its title bar unloads it, as closing does everywhere in the program.
     event->accept();
-    UnloadForm(this);
+    unloadForm(this);
 }
 
 } // namespace platform

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/forms/controls.h"
+#include "platform/forms/form_controls.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ public:
 protected:
     explicit Form(const WindowDesign &design);
 
-    Controls &controls() { return m_controls; }
+    FormControls &controls() { return m_controls; }
 
     virtual void Form_Load() {}
     virtual void Form_Resize() {}
@@ -39,12 +39,12 @@ protected:
 
 private:
     template<class T> friend class Forms;
-    friend void UnloadForm(Form *form);
+    friend void unloadForm(Form *form);
 
     void load(Form **slot);
     void showModeless();
 
-    Controls m_controls;
+    FormControls m_controls;
     Form **m_slot = nullptr;
     bool m_centred = false;
 };
@@ -55,18 +55,18 @@ template<class Handles> class DesignedForm : public Form {
 protected:
     explicit DesignedForm(const FormDesign<Handles> &design) : Form(design.window)
     {
-        controls().Build(*this, design.controls, ui);
+        controls().build(*this, design.controls, ui);
     }
 
     Handles ui{};
 };
 
 // Hides and discards a loaded window; when it was the last loaded one, the program ends.
-void UnloadForm(Form *form);
+void unloadForm(Form *form);
 
 template<class T> class Forms final {
 public:
-    static T &Get()
+    static T &get()
     {
         Load();
         return *static_cast<T *>(s_instance);
@@ -81,12 +81,12 @@ public:
     }
 
     // Modeless, without owner: loads the window first if needed and returns at once.
-    static void Show() { Get().showModeless(); }
+    static void Show() { get().showModeless(); }
 
     static void Unload()
     {
         if (s_instance)
-            UnloadForm(s_instance);
+            unloadForm(s_instance);
     }
 
 private:

@@ -12,7 +12,7 @@ int place(int length, int start, int room)
 
 } // namespace
 
-QPoint PlaceWindow(QSize outer, const QRect &available)
+QPoint placeWindow(QSize outer, const QRect &available)
 {
     return {place(outer.width(), available.left(), available.width()),
             place(outer.height(), available.top(), available.height())};

@@ -11,6 +11,6 @@ namespace platform {
 // The top-left corner for a window of `outer` size, frame and title bar included, on a screen whose free area is
 // `available`: centred when it fits. Along a side where it does not fit, it starts where the area starts, so its
 // title bar and top-left corner stay on screen and the window can still be moved.
-QPoint PlaceWindow(QSize outer, const QRect &available);
+QPoint placeWindow(QSize outer, const QRect &available);
 
 } // namespace platform

@@ -3,7 +3,7 @@
 // The portable package as a user gets it: cpack's archive unpacked into a folder of its own, the program started
 // there on the sample beside it, and cmake --install laying out the same.
 #include "platform/core/version.h"
-#include "tests/support/process.h"
+#include "tests/support/probed_run.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -25,7 +25,7 @@ const QString PackageName = u"tavrelo-%1.%2.%3.%4-Linux"_s.arg(platform::version
 support::ProcessOutcome run(const QString &program, const QStringList &arguments, const QString &folder,
                             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
-    return support::RunProcess(program, arguments, folder, environment, TimeoutMs);
+    return support::runProcess(program, arguments, folder, environment, TimeoutMs);
 }
 
 // The files of a folder and of the folders inside it, as paths relative to it.
@@ -60,14 +60,14 @@ private Q_SLOTS:
                                 {u"--config"_s, QStringLiteral(TAVRELO_BUILD_DIR "/CPackConfig.cmake"), u"-B"_s,
                                  m_work.filePath(u"archive"_s)},
                                 QStringLiteral(TAVRELO_BUILD_DIR));
-        QVERIFY2(packed.Succeeded(), qPrintable(packed.Report()));
+        QVERIFY2(packed.succeeded(), qPrintable(packed.report()));
         m_archive = m_work.filePath(u"archive/"_s + PackageName + u".tar.gz"_s);
-        QVERIFY2(QFile::exists(m_archive), qPrintable(packed.Report()));
+        QVERIFY2(QFile::exists(m_archive), qPrintable(packed.report()));
 
         QVERIFY(QDir(m_work.path()).mkpath(u"unpacked"_s));
         const auto unpacked = run(QStringLiteral(TAVRELO_CMAKE), {u"-E"_s, u"tar"_s, u"xzf"_s, m_archive},
                                   m_work.filePath(u"unpacked"_s));
-        QVERIFY2(unpacked.Succeeded(), qPrintable(unpacked.Report()));
+        QVERIFY2(unpacked.succeeded(), qPrintable(unpacked.report()));
         m_folder = m_work.filePath(u"unpacked/"_s + PackageName);
     }
 
@@ -85,7 +85,7 @@ private Q_SLOTS:
         const auto installed = run(QStringLiteral(TAVRELO_CMAKE),
                                    {u"--install"_s, QStringLiteral(TAVRELO_BUILD_DIR), u"--prefix"_s, prefix},
                                    m_work.path());
-        QVERIFY2(installed.Succeeded(), qPrintable(installed.Report()));
+        QVERIFY2(installed.succeeded(), qPrintable(installed.report()));
         QCOMPARE(filesUnder(prefix), filesUnder(m_folder));
     }
 
@@ -93,23 +93,17 @@ private Q_SLOTS:
     // would say that the data file is not found.
     void programStartsOnItsSample()
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        environment.insert(u"TAVRELO_ANSWER_MESSAGE_BOXES"_s, u"1"_s);
-        environment.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(TAVRELO_PROBE_PLUGINS));
-        environment.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavrelowindowprobe:Tavrelo"_s);
-
-        const auto outcome = run(m_folder + u"/tavrelo"_s, {}, m_work.path(), environment);
-        QVERIFY2(outcome.Succeeded(), qPrintable(outcome.Report()));
-        QVERIFY2(outcome.errors.contains(u"Window up: Tavrelo\n"_s), qPrintable(outcome.Report()));
-        QVERIFY2(!outcome.errors.contains(u"Message box"_s), qPrintable(outcome.Report()));
+        const auto run = support::runProbed(m_folder + u"/tavrelo"_s, m_work.path(), TimeoutMs);
+        QVERIFY2(run.outcome.succeeded(), qPrintable(run.outcome.report()));
+        QVERIFY2(run.windowUp(), qPrintable(run.outcome.report()));
+        QCOMPARE(run.messageBoxes(), QStringList());
     }
 
     void checkerFindsNoSlipInTheSample()
     {
         const auto outcome = run(m_folder + u"/tavrelo-check"_s, {}, m_folder);
-        QVERIFY2(outcome.Succeeded(), qPrintable(outcome.Report()));
-        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(outcome.Report()));
+        QVERIFY2(outcome.succeeded(), qPrintable(outcome.report()));
+        QVERIFY2(outcome.output.contains(u"data.txt: "_s), qPrintable(outcome.report()));
     }
 
 private:

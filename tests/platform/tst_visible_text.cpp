@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Labels and captions of texts of any length: drawn exactly as the whole text would be, at a cost bounded by
 // what the control can show.
+#include "platform/controls/label.h"
 #include "platform/controls/option_button.h"
-#include "platform/controls/plain_label.h"
 #include "platform/controls/visible_prefix.h"
 
 #include <QAccessible>
@@ -88,7 +88,7 @@ private slots:
         QFETCH(qsizetype, length);
         QFETCH(QList<qsizetype>, tried);
         QList<qsizetype> asked;
-        const qsizetype result = platform::VisiblePrefixLength(text, 8, cap, [&](QStringView prefix) {
+        const qsizetype result = platform::visiblePrefixLength(text, 8, cap, [&](QStringView prefix) {
             asked << prefix.size();
             return std::pow(static_cast<double>(prefix.size()) / enough, steepness);
         });
@@ -120,24 +120,24 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QSize, size);
-        platform::PlainLabel label(nullptr);
+        platform::Label label(nullptr);
         setUp(label, size);
-        label.SetText(text);
+        label.SetCaption(text);
         QLabel whole;
         setUp(whole, size);
         whole.setTextFormat(Qt::PlainText);
         whole.setText(QString(text).replace(u"\r\n"_s, u"\n"_s));
         QCOMPARE(picture(label), picture(whole));
-        QCOMPARE(label.Text(), text);
+        QCOMPARE(label.Caption(), text);
     }
 
     // Growing the label lays out more of the text; what shows is still what the whole text shows.
     void labelFollowsItsSize()
     {
         const QString text = words(200'000);
-        platform::PlainLabel label(nullptr);
+        platform::Label label(nullptr);
         setUp(label, QSize(300, 100));
-        label.SetText(text);
+        label.SetCaption(text);
         label.show();
         QVERIFY(QTest::qWaitForWindowExposed(&label));
         const qsizetype small = label.text().size();
@@ -163,11 +163,11 @@ private slots:
     {
         QFETCH(QString, text);
         const QSize size(662, 462);
-        platform::PlainLabel label(nullptr);
+        platform::Label label(nullptr);
         setUp(label, size);
-        label.SetText(text);
-        QCOMPARE(label.Text().size(), text.size());
-        QVERIFY(label.text().size() <= platform::VisibleCharacterCap(size, label.fontMetrics().lineSpacing()));
+        label.SetCaption(text);
+        QCOMPARE(label.Caption().size(), text.size());
+        QVERIFY(label.text().size() <= platform::visibleCharacterCap(size, label.fontMetrics().lineSpacing()));
         QVERIFY(QStringView(text).startsWith(label.text()));
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&label);
         QVERIFY(accessible);

@@ -7,11 +7,11 @@
 #include "platform/forms/design.h"
 #include "platform/forms/error_guard.h"
 #include "platform/forms/form.h"
-#include "platform/forms/message_box.h"
 #include "platform/forms/window_placement.h"
 #include "tests/support/deferred_delete.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/run_time_error.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,28 +25,28 @@
 
 using namespace Qt::StringLiterals;
 using platform::ControlDesign;
-using platform::ControlKind;
 using platform::Forms;
 
 namespace {
 
 struct ProbeControls {
-    platform::Control *Frame;
-    platform::ControlArray Option;
-    platform::Control *Check, *Text;
+    platform::Frame *Frame;
+    platform::ControlArray<platform::OptionButton> Option;
+    platform::CheckBox *Check;
+    platform::Label *Text;
 };
 using Row = platform::ControlDesign<ProbeControls>;
 
 // clang-format off
 constexpr std::array ProbeRows{
-    Row{.handle = &ProbeControls::Frame, .name = u"Frame", .kind = ControlKind::Frame, .caption = u"F",
+    Row{.control = &ProbeControls::Frame, .name = u"Frame", .caption = u"F",
         .left = 150, .top = 60, .width = 3000, .height = 2000},
-    Row{.array = &ProbeControls::Option, .name = u"Option", .kind = ControlKind::OptionButton,
+    Row{.control = &ProbeControls::Option, .name = u"Option",
         .container = &ProbeControls::Frame, .caption = u"a", .left = 100, .top = 100, .width = 1500, .height = 300,
         .tabIndex = 2},
-    Row{.handle = &ProbeControls::Check, .name = u"Check", .kind = ControlKind::CheckBox, .caption = u"c",
+    Row{.control = &ProbeControls::Check, .name = u"Check", .caption = u"c",
         .left = 100, .top = 2200, .width = 1500, .height = 300, .tabIndex = 1},
-    Row{.handle = &ProbeControls::Text, .name = u"Text", .kind = ControlKind::Label, .caption = u"t",
+    Row{.control = &ProbeControls::Text, .name = u"Text", .caption = u"t",
         .left = 100, .top = 2600, .width = 1500, .height = 300, .autoSize = true},
 };
 // clang-format on
@@ -105,8 +105,8 @@ private slots:
     {
         Forms<ProbeForm>::Unload();
         Forms<OtherForm>::Unload();
-        support::FlushDeferredDeletes();
-        platform::SetProgramEnd({});
+        support::flushDeferredDeletes();
+        platform::setProgramEnd({});
     }
 
     void twipsAreKeptAsGiven_data()
@@ -125,7 +125,7 @@ private slots:
     {
         QFETCH(float, twips);
         QFETCH(int, pixels);
-        ProbeForm &form = Forms<ProbeForm>::Get();
+        ProbeForm &form = Forms<ProbeForm>::get();
         platform::Control &c = *form.ui.Check;
         c.SetLeft(twips);
         c.SetTop(twips);
@@ -139,7 +139,7 @@ private slots:
 
     void outerSizeAddsTheDesignFrame()
     {
-        ProbeForm &form = Forms<ProbeForm>::Get();
+        ProbeForm &form = Forms<ProbeForm>::get();
         QCOMPARE(form.size(), QSize(300, 200));
         QCOMPARE(form.Width(), 4500.0f + 120);
         QCOMPARE(form.Height(), 3000.0f + 405);
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QSize, outer);
         QFETCH(QRect, available);
         QFETCH(QPoint, topLeft);
-        QCOMPARE(platform::PlaceWindow(outer, available), topLeft);
+        QCOMPARE(platform::placeWindow(outer, available), topLeft);
     }
 
     void captionsArePlainText_data()
@@ -192,24 +192,27 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, shown);
-        const ProbeControls &ui = Forms<ProbeForm>::Get().ui;
-        platform::Control &c = *(name == u"Frame" ? ui.Frame : name == u"Check" ? ui.Check : ui.Text);
-        c.SetCaption(caption);
-        QCOMPARE(c.Caption(), caption);
-        if (auto *label = qobject_cast<QLabel *>(c.widget())) {
-            QCOMPARE(label->textFormat(), Qt::PlainText);
-            QCOMPARE(label->text(), shown);
-        } else if (auto *frame = qobject_cast<QGroupBox *>(c.widget())) {
-            QCOMPARE(frame->title(), shown);
+        const ProbeControls &ui = Forms<ProbeForm>::get().ui;
+        // The caption reads back as given, and the widget is handed the text that shows it.
+        const auto check = [&](auto &control, auto handedOver) {
+            control.SetCaption(caption);
+            QCOMPARE(control.Caption(), caption);
+            QCOMPARE(handedOver(), shown);
+        };
+        if (name == u"Frame") {
+            check(*ui.Frame, [&] { return ui.Frame->title(); });
+        } else if (name == u"Check") {
+            check(*ui.Check, [&] { return ui.Check->text(); });
         } else {
-            QCOMPARE(c.as<QAbstractButton>()->text(), shown);
+            check(*ui.Text, [&] { return ui.Text->text(); });
+            QCOMPARE(ui.Text->textFormat(), Qt::PlainText);
         }
     }
 
     // A long caption takes as many whole lines as the check box's height holds, and no more.
     void checkBoxCaptionWraps()
     {
-        platform::Control &c = *Forms<ProbeForm>::Get().ui.Check;
+        platform::CheckBox &c = *Forms<ProbeForm>::get().ui.Check;
         c.SetHeight(600);
         c.SetCaption(u"one two three four five six seven eight nine ten eleven twelve thirteen fourteen"_s);
         const QImage picture = c.widget()->grab().toImage();
@@ -230,7 +233,7 @@ private slots:
 
     void autoSizedLabelTakesItsTextsSize()
     {
-        platform::Control &c = *Forms<ProbeForm>::Get().ui.Text;
+        platform::Label &c = *Forms<ProbeForm>::get().ui.Text;
         c.SetCaption(u"a much longer caption than before"_s);
         QCOMPARE(c.Left(), 100.0f);
         QCOMPARE(c.Width(), 15.0f * c.widget()->sizeHint().width());
@@ -239,9 +242,9 @@ private slots:
 
     void optionButtonsClearEvenWhenChecked()
     {
-        ProbeForm &form = Forms<ProbeForm>::Get();
-        platform::Control &first = form.ui.Option.Load(1);
-        platform::Control &second = form.ui.Option.Load(2);
+        ProbeForm &form = Forms<ProbeForm>::get();
+        platform::OptionButton &first = form.ui.Option.Load(1);
+        platform::OptionButton &second = form.ui.Option.Load(2);
         QVERIFY(!first.Visible());
         QCOMPARE(first.widget()->parentWidget(), form.ui.Frame->widget());
         QCOMPARE(first.Left(), 100.0f);
@@ -251,7 +254,7 @@ private slots:
         QVERIFY(!first.Value()); // one group
         second.SetValue(false);
         QVERIFY(!second.Value());
-        QVERIFY(second.as<QAbstractButton>()->autoExclusive());
+        QVERIFY(second.autoExclusive());
         // The new elements follow their pattern in the tab order.
         QWidget *next = form.ui.Option(0).widget()->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
@@ -277,11 +280,11 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, error);
         QFETCH(QString, name);
-        platform::ControlArray &option = Forms<ProbeForm>::Get().ui.Option;
+        platform::ControlArray<platform::OptionButton> &option = Forms<ProbeForm>::get().ui.Option;
         option.Load(1);
         option.Load(3);
         QCOMPARE(support::ErrorNumberOf([&] { option(index); }), error);
-        QCOMPARE(option.Find(index) != nullptr, error == 0);
+        QCOMPARE(option.find(index) != nullptr, error == 0);
         if (error == 0)
             QCOMPARE(option(index).widget()->objectName(), name);
         QCOMPARE(support::ErrorNumberOf([&] { option.Load(-1); }), 9);
@@ -289,11 +292,11 @@ private slots:
 
     void formsAreLoadedOnFirstUse()
     {
-        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
-        ProbeForm &form = Forms<ProbeForm>::Get();
+        QCOMPARE(support::loadedWindows<ProbeForm>(), 0);
+        ProbeForm &form = Forms<ProbeForm>::get();
         QCOMPARE(ProbeForm::loads, 1);
         QVERIFY(!form.isVisible());
-        QCOMPARE(&Forms<ProbeForm>::Get(), &form);
+        QCOMPARE(&Forms<ProbeForm>::get(), &form);
         Forms<ProbeForm>::Show();
         QVERIFY(form.isVisible());
         QCOMPARE(ProbeForm::loads, 1);
@@ -301,7 +304,7 @@ private slots:
         QPointer<ProbeForm> old(&form);
         Forms<ProbeForm>::Unload();
         QVERIFY(!old->isVisible());
-        QCOMPARE(support::LoadedWindows<ProbeForm>(), 0);
+        QCOMPARE(support::loadedWindows<ProbeForm>(), 0);
         QVERIFY(old.isNull());
         // A later use loads afresh.
         Forms<ProbeForm>::Show();
@@ -312,10 +315,10 @@ private slots:
     {
         Forms<ProbeForm>::Show();
         Forms<OtherForm>::Show();
-        QCOMPARE(support::LoadedWindows(), 2);
-        Forms<OtherForm>::Get().close();
-        QCOMPARE(support::LoadedWindows<OtherForm>(), 0);
-        QCOMPARE(support::LoadedWindows(), 1);
+        QCOMPARE(support::loadedWindows(), 2);
+        Forms<OtherForm>::get().close();
+        QCOMPARE(support::loadedWindows<OtherForm>(), 0);
+        QCOMPARE(support::loadedWindows(), 1);
     }
 
     void keysThatProduceACharacter_data()
@@ -335,7 +338,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, expected);
-        ProbeForm &form = Forms<ProbeForm>::Get();
+        ProbeForm &form = Forms<ProbeForm>::get();
         QTest::keyClick(&form, static_cast<Qt::Key>(key));
         QCOMPARE(ProbeForm::keys, expected < 0 ? QList<qint16>{} : QList<qint16>{qint16(expected)});
     }
@@ -361,7 +364,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, change);
         Forms<ProbeForm>::Show();
-        ProbeForm &form = Forms<ProbeForm>::Get();
+        ProbeForm &form = Forms<ProbeForm>::get();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const auto enter = [&](QChar state) {
             state == u'M' ? form.showMaximized() : state == u'm' ? form.showMinimized() : form.showNormal();
@@ -379,7 +382,7 @@ private slots:
 
     void messageBoxesAreRecorded()
     {
-        platform::MessageBoxRecorder recorder;
+        support::MessageBoxRecorder recorder;
         platform::MsgBox(u"Hello <b>&</b>"_s, platform::MessageIcon::Information);
         platform::MsgBox(u"Bye"_s, platform::MessageIcon::Critical, u"Other"_s);
         QCOMPARE(recorder.messages().size(), 2);
@@ -422,12 +425,12 @@ private slots:
     void runTimeErrorEndsTheProgramAfterItsMessage()
     {
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
-        platform::MessageBoxRecorder recorder;
+        platform::setProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
+        support::MessageBoxRecorder recorder;
         bool after = false;
-        platform::RunHandler([&] {
+        platform::runHandler([&] {
             // passed on unchanged
-            platform::RunHandler([] { throw platform::RuntimeError(platform::Error::SubscriptOutOfRange); });
+            platform::runHandler([] { throw platform::RuntimeError(platform::Error::SubscriptOutOfRange); });
             after = true;
         });
         QVERIFY(!after);
@@ -441,8 +444,8 @@ private slots:
     void runTimeErrorInsideFormLoad()
     {
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
-        platform::MessageBoxRecorder recorder;
+        platform::setProgramEnd([&](const platform::RuntimeError &e) { ended << e.Number(); });
+        support::MessageBoxRecorder recorder;
         ProbeForm::failInLoad = true;
         Forms<ProbeForm>::Load();
         QCOMPARE(ended, QList<int>{57});

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace quiztest {
 
 QuizWindow::QuizWindow()
-    : m_recorder(std::make_unique<platform::MessageBoxRecorder>([this](const platform::Message &m) {
+    : m_recorder(std::make_unique<support::MessageBoxRecorder>([this](const support::Message &m) {
           if (m_whileOpen)
               m_whileOpen(m);
       }))
@@ -27,7 +27,7 @@ QuizWindow::QuizWindow()
 QuizWindow::~QuizWindow()
 {
     platform::Forms<MainWindow>::Unload();
-    support::FlushDeferredDeletes();
+    support::flushDeferredDeletes();
 }
 
 void QuizWindow::click(QStringView name)
@@ -42,13 +42,13 @@ void QuizWindow::choose(int j)
 
 void QuizWindow::setOption(QStringView checkBox, bool checked)
 {
-    if (control(checkBox).Value() != checked)
+    if (control<platform::CheckBox>(checkBox).Value() != checked)
         click(checkBox);
 }
 
 void QuizWindow::pickFromList(int row)
 {
-    auto *list = control(u"qList").as<QComboBox>();
+    platform::ComboBox *list = ui().qList;
     list->showPopup();
     QAbstractItemView *view = list->view();
     view->setCurrentIndex(list->model()->index(row, 0));
@@ -59,8 +59,8 @@ QList<int> QuizWindow::visibleAnswers()
 {
     QList<int> visible;
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j) {
-        if (platform::Control *button = ui().qAnswers.Find(j);
-            button && button->Visible() && button->widget()->isVisible())
+        if (const platform::OptionButton *button = ui().qAnswers.find(j);
+            button && button->Visible() && button->isVisible())
             visible << j;
     }
     return visible;

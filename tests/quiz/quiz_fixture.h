@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/control.h"
 #include "platform/forms/form.h"
-#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "tests/support/main_window_probe.h"
+#include "tests/support/message_boxes.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,17 +23,17 @@ public:
     ~QuizWindow();
     Q_DISABLE_COPY_MOVE(QuizWindow)
 
-    MainWindow &window() { return platform::Forms<MainWindow>::Get(); }
-    const MainWindowControls &ui() { return MainWindowProbe::Controls(window()); }
-    platform::Control &control(QStringView name, int index = -1)
+    MainWindow &window() { return platform::Forms<MainWindow>::get(); }
+    const MainWindowControls &ui() { return MainWindowProbe::controls(window()); }
+    template<class K = platform::Control> K &control(QStringView name, int index = -1)
     {
-        return MainWindowProbe::Control(window(), name, index);
+        return MainWindowProbe::control<K>(window(), name, index);
     }
-    platform::Control &answer(int j) { return ui().qAnswers(j); }
-    QString caption(QStringView name) { return control(name).Caption(); }
-    const QList<platform::Message> &messages() const { return m_recorder->messages(); }
+    platform::OptionButton &answer(int j) { return ui().qAnswers(j); }
+    QString caption(QStringView name) { return MainWindowProbe::caption(window(), name); }
+    const QList<support::Message> &messages() const { return m_recorder->messages(); }
     void clearMessages() { m_recorder->clear(); }
-    void setWhileMessageOpen(std::function<void(const platform::Message &)> callback) { m_whileOpen = callback; }
+    void setWhileMessageOpen(std::function<void(const support::Message &)> callback) { m_whileOpen = callback; }
 
     void click(QStringView name);
     void choose(int j);
@@ -55,8 +54,8 @@ public:
     static QString focusName();
 
 private:
-    std::function<void(const platform::Message &)> m_whileOpen;
-    std::unique_ptr<platform::MessageBoxRecorder> m_recorder;
+    std::function<void(const support::Message &)> m_whileOpen;
+    std::unique_ptr<support::MessageBoxRecorder> m_recorder;
 };
 
 } // namespace quiztest

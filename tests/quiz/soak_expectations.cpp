@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace soak {
 
-QString AnswerName(int j)
+QString answerName(int j)
 {
     return u"qAnswers(%1)"_s.arg(j);
 }
@@ -21,53 +21,54 @@ namespace {
 
 using Row = platform::ControlDesign<MainWindowControls>;
 
-QString NameOf(const Row &row)
+QString nameOf(const Row &row)
 {
-    return row.array ? u"%1(0)"_s.arg(row.name) : row.name.toString();
+    using Answers = platform::ControlArray<platform::OptionButton> MainWindowControls::*;
+    return std::holds_alternative<Answers>(row.control) ? u"%1(0)"_s.arg(row.name) : row.name.toString();
 }
 
 } // namespace
 
-Geometry ReadGeometry(const MainWindow &window)
+Geometry readGeometry(const MainWindow &window)
 {
     Geometry geometry;
     const auto read = [&](const QString &name, const platform::Control *c) {
         if (c)
             geometry[name] = {c->Left(), c->Top(), c->Width(), c->Height()};
     };
-    const MainWindowControls &ui = MainWindowProbe::Controls(window);
-    for (const Row &row : MainWindowDesign().controls.rows())
-        read(NameOf(row), row.handle ? ui.*row.handle : (ui.*row.array).Find(0));
+    const MainWindowControls &ui = MainWindowProbe::controls(window);
+    for (const Row &row : mainWindowDesign().controls.rows())
+        read(nameOf(row), &MainWindowProbe::control(window, row.name, 0));
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        read(AnswerName(j), ui.qAnswers.Find(j));
+        read(answerName(j), ui.qAnswers.find(j));
     return geometry;
 }
 
-Geometry DesignGeometry()
+Geometry designGeometry()
 {
     Geometry geometry;
-    for (const Row &row : MainWindowDesign().controls.rows())
-        geometry[NameOf(row)] = {row.left, row.top, row.width, row.height};
+    for (const Row &row : mainWindowDesign().controls.rows())
+        geometry[nameOf(row)] = {row.left, row.top, row.width, row.height};
     // The first display creates every answer button from the hidden pattern, in the pattern's place.
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j)
-        geometry[AnswerName(j)] = geometry[u"qAnswers(0)"_s];
+        geometry[answerName(j)] = geometry[u"qAnswers(0)"_s];
     return geometry;
 }
 
-void PlaceShownAnswers(Geometry &geometry, int shown, float H)
+void placeShownAnswers(Geometry &geometry, int shown, float H)
 {
     for (int j = 1; j <= shown; ++j)
-        geometry[AnswerName(j)] = {360, H - 5170 + 720 * float(j - 1), 9975, 750};
+        geometry[answerName(j)] = {360, H - 5170 + 720 * float(j - 1), 9975, 750};
 }
 
-bool IsLaidOut(float W, float H)
+bool isLaidOut(float W, float H)
 {
     return W > 4770 && H > 2235;
 }
 
-Geometry LaidOut(Geometry g, float W, float H, int shown)
+Geometry laidOut(Geometry g, float W, float H, int shown)
 {
-    if (!IsLaidOut(W, H))
+    if (!isLaidOut(W, H))
         return g;
     const auto size = [&](const QString &name, float width, float height) {
         g[name].width = width;
@@ -89,7 +90,7 @@ Geometry LaidOut(Geometry g, float W, float H, int shown)
     g[u"LabelWrong"_s].left = W - 3255;
     g[u"LabelRate"_s].left = W - 1095;
     for (int j = 1; j <= shown; ++j) {
-        Rect &button = g[AnswerName(j)];
+        Rect &button = g[answerName(j)];
         button.width = W - 1000;
         button.top = H - 5170 + 720 * float(j - 1);
         button.height = 750;
@@ -97,7 +98,7 @@ Geometry LaidOut(Geometry g, float W, float H, int shown)
     return g;
 }
 
-int ShownAnswers(const QuestionBank &bank, int question)
+int shownAnswers(const QuestionBank &bank, int question)
 {
     if (question < 0 || question > QuestionBank::QuestionCapacity)
         return 0; // the end page after a full bank has no slot
@@ -115,7 +116,7 @@ ScoreTexts QuizExpectation::score() const
             QString::number(all == 0 ? 0 : right * 100 / all) + u'%'};
 }
 
-std::optional<platform::Message> QuizExpectation::check(const QuestionBank &bank)
+std::optional<support::Message> QuizExpectation::check(const QuestionBank &bank)
 {
     if (chosen == 0)
         return std::nullopt;
@@ -129,12 +130,12 @@ std::optional<platform::Message> QuizExpectation::check(const QuestionBank &bank
     if (!showMessage)
         return std::nullopt;
     if (isRight)
-        return platform::Message{u"Правильно!"_s, MessageIcon::Information, u"Tavrelo"_s};
+        return support::Message{u"Правильно!"_s, MessageIcon::Information, u"Tavrelo"_s};
     // A question the file marks no answer of has none to name.
     if (showRight && !mark.isEmpty())
-        return platform::Message{u"Увы, неправильно. Правильный ответ :\r\n"_s + bank.Field(current - 1, mark.toInt()),
-                                 MessageIcon::Critical, u"Tavrelo"_s};
-    return platform::Message{u"Увы, неправильно."_s, MessageIcon::Critical, u"Tavrelo"_s};
+        return support::Message{u"Увы, неправильно. Правильный ответ :\r\n"_s + bank.Field(current - 1, mark.toInt()),
+                                MessageIcon::Critical, u"Tavrelo"_s};
+    return support::Message{u"Увы, неправильно."_s, MessageIcon::Critical, u"Tavrelo"_s};
 }
 
 } // namespace soak

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/forms/message_box.h"
+#include "tests/support/message_boxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,19 +29,19 @@ struct Rect {
 // The twip rectangle of every control of the quiz window, by name; answer button j is "qAnswers(j)".
 using Geometry = std::map<QString, Rect>;
 
-QString AnswerName(int j);
-Geometry ReadGeometry(const MainWindow &window);
+QString answerName(int j);
+Geometry readGeometry(const MainWindow &window);
 // The design's rectangles, as the window is built before anything is displayed or laid out.
-Geometry DesignGeometry();
+Geometry designGeometry();
 // A display places the answer buttons it shows; the outer height is read at that moment.
-void PlaceShownAnswers(Geometry &geometry, int shown, float H);
+void placeShownAnswers(Geometry &geometry, int shown, float H);
 // What the resize rule makes of the window at the outer size W x H, answer buttons 1..shown being visible.
 // At or below a threshold it moves nothing.
-Geometry LaidOut(Geometry geometry, float W, float H, int shown);
-bool IsLaidOut(float W, float H);
+Geometry laidOut(Geometry geometry, float W, float H, int shown);
+bool isLaidOut(float W, float H);
 
 // How many answer buttons the display of question `question` shows: its non-empty answers.
-int ShownAnswers(const QuestionBank &bank, int question);
+int shownAnswers(const QuestionBank &bank, int question);
 
 // The four score labels, top left to bottom right.
 struct ScoreTexts {
@@ -63,7 +63,7 @@ struct QuizExpectation {
     ScoreTexts score() const;
     // Checking the chosen answer of the question on display: counts it, moves on and returns the message box
     // that the two check boxes call for. Does nothing with no answer chosen.
-    std::optional<platform::Message> check(const QuestionBank &bank);
+    std::optional<support::Message> check(const QuestionBank &bank);
 };
 
 } // namespace soak

@@ -17,7 +17,7 @@ namespace {
 
 using support::toWindows1251;
 
-QList<QByteArray> Encoded(std::initializer_list<QStringView> texts)
+QList<QByteArray> encoded(std::initializer_list<QStringView> texts)
 {
     QList<QByteArray> encoded;
     for (QStringView text : texts)
@@ -25,25 +25,25 @@ QList<QByteArray> Encoded(std::initializer_list<QStringView> texts)
     return encoded;
 }
 
-const QByteArray &Header()
+const QByteArray &header()
 {
     static const QByteArray header = toWindows1251(u"Вес вопроса:");
     return header;
 }
 
 // What follows the header's twelve characters: the weight, which the program never reads.
-const QList<QByteArray> &Weights()
+const QList<QByteArray> &weights()
 {
-    static const QList<QByteArray> weights = Encoded({u"", u" 1", u" 3", u"10", u" тяжёлый", u"Вес вопроса:", u" *"});
+    static const QList<QByteArray> weights = encoded({u"", u" 1", u" 3", u"10", u" тяжёлый", u"Вес вопроса:", u" *"});
     return weights;
 }
 
-// Words of question and answer texts: Cyrillic and Latin, and what a label or a button could take for markup
+// The words of question and answer texts: Cyrillic and Latin, and what a label or a button could take for markup
 // or a keyboard mnemonic.
-const QList<QByteArray> &Words()
+const QList<QByteArray> &vocabulary()
 {
     // clang-format off
-    static const QList<QByteArray> words = Encoded({
+    static const QList<QByteArray> words = encoded({
         u"Какая", u"река", u"самая", u"длинная", u"в", u"Европе?", u"Волга", u"Дунай", u"ёж", u"Ёлка", u"«Общие",
         u"знания»", u"№5", u"—", u"Tom", u"Jerry", u"river", u"42", u"3.14", u"&", u"&&", u"&amp;", u"&lt;b&gt;",
         u"<b>жирный</b>", u"<i>x</i>", u"<br>", u"<html><body>HTML</body></html>", u"<font color=red>red</font>",
@@ -54,17 +54,17 @@ const QList<QByteArray> &Words()
 }
 
 // Lines that begin with "Ве" and open no question: the reader drops them.
-const QList<QByteArray> &DroppedLines()
+const QList<QByteArray> &droppedLines()
 {
-    static const QList<QByteArray> lines = Encoded(
+    static const QList<QByteArray> lines = encoded(
         {u"Вес вопроса :", u"Вес вопроса", u"Вес вопроса;1", u"Ве", u"Ведро", u"Вес: 1", u"Весна", u"Вес вопроса ещё"});
     return lines;
 }
 
 // Lines that look like a header or an answer but are question text.
-const QList<QByteArray> &LookAlikes()
+const QList<QByteArray> &lookAlikes()
 {
-    static const QList<QByteArray> lines = Encoded({u"вес вопроса: 2", u"ВЕС ВОПРОСА:", u"a) small", u" A) indented",
+    static const QList<QByteArray> lines = encoded({u"вес вопроса: 2", u"ВЕС ВОПРОСА:", u"a) small", u" A) indented",
                                                     u"А) Cyrillic A", u"В) Cyrillic Ve", u"С) Cyrillic Es",
                                                     u"E) no answer", u"A ) gap", u"A", u"D", u")", u"A]"});
     return lines;
@@ -102,7 +102,7 @@ private:
 
     void line(const QByteArray &text)
     {
-        if (text.startsWith(Header()))
+        if (text.startsWith(header()))
             ++m_file.headers;
         m_file.bytes += text;
         LineEnds ends = m_ends;
@@ -120,7 +120,7 @@ private:
         for (int i = 0; i < count; ++i) {
             if (i > 0)
                 text += ' ';
-            text += pick(Words());
+            text += pick(vocabulary());
         }
         return text;
     }
@@ -156,9 +156,9 @@ private:
     {
         const int kind = below(100);
         if (kind < 10)
-            line(pick(DroppedLines()));
+            line(pick(droppedLines()));
         else if (kind < 20)
-            line(pick(LookAlikes()));
+            line(pick(lookAlikes()));
         else
             textLine();
     }
@@ -179,7 +179,7 @@ private:
 
     void question()
     {
-        line(Header() + pick(Weights()));
+        line(header() + pick(weights()));
 
         int textLines = between(0, 3);
         if (chance(2))
@@ -234,7 +234,7 @@ private:
 
 } // namespace
 
-QuestionFile RandomQuestionFile(QRandomGenerator &random)
+QuestionFile randomQuestionFile(QRandomGenerator &random)
 {
     const int shape = int(random.bounded(100u));
     if (shape < 3)

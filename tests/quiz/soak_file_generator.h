@@ -18,6 +18,6 @@ struct QuestionFile {
 // A random question file, drawn wholly from `random`: from none at all over an empty one to 1000 questions and
 // beyond; answers in any order, with gaps and repeats, unmarked or marked twice; lines the reader drops or takes
 // for text; long lines and long texts; '&' and markup; any byte but a line end; CR LF, LF or CR line ends.
-QuestionFile RandomQuestionFile(QRandomGenerator &random);
+QuestionFile randomQuestionFile(QRandomGenerator &random);
 
 } // namespace soak

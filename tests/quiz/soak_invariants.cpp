@@ -6,7 +6,7 @@
 #include "platform/core/twips.h"
 #include "platform/forms/design.h"
 #include "quiz/main_window_design.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,22 +20,22 @@ using namespace Qt::StringLiterals;
 namespace soak {
 namespace {
 
-QStringList Describe(const QList<platform::Message> &messages)
+QStringList describe(const QList<support::Message> &messages)
 {
     QStringList lines;
-    for (const platform::Message &m : messages)
+    for (const support::Message &m : messages)
         lines << u"%1 [%2] %3"_s.arg(m.icon == platform::MessageIcon::Critical ? u"critical"_s : u"information"_s,
                                      m.title, m.text);
     return lines;
 }
 
-QString Describe(const Rect &r)
+QString describe(const Rect &r)
 {
     return u"(%1, %2, %3, %4)"_s.arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
 // On screen each CR LF of a question text starts a new line, whichever way the label is handed it.
-QString Lines(QString text)
+QString lines(QString text)
 {
     return text.replace(u"\r\n"_s, u"\n"_s);
 }
@@ -49,10 +49,9 @@ void QuizPlayer::checkStart()
     const int questions = m_file.exists ? std::min(m_file.headers, int(QuestionBank::QuestionCapacity)) : 0;
     m_expect.questionCount = questions;
     if (!m_file.exists)
-        m_expectedMessages << platform::Message{u"Data file not found"_s, platform::MessageIcon::Critical,
-                                                u"Tavrelo"_s};
+        m_expectedMessages << support::Message{u"Data file not found"_s, platform::MessageIcon::Critical, u"Tavrelo"_s};
     if (m_file.headers > QuestionBank::QuestionCapacity)
-        m_expectedMessages << platform::Message{
+        m_expectedMessages << support::Message{
             u"Data file holds more than 1000 questions; only the first 1000 were loaded"_s,
             platform::MessageIcon::Information, u"Tavrelo"_s};
     QCOMPARE(MainWindowProbe::QuestionCount(window()), questions);
@@ -61,10 +60,10 @@ void QuizPlayer::checkStart()
         return;
 
     // Question 1 was displayed before the window first appeared, and the first resize laid it out.
-    const int shown = ShownAnswers(bank(), 1);
-    m_geometry = DesignGeometry();
-    PlaceShownAnswers(m_geometry, shown, MainWindowDesign().window.clientHeight + platform::DesignFrameHeight);
-    m_geometry = LaidOut(m_geometry, window().Width(), window().Height(), shown);
+    const int shown = shownAnswers(bank(), 1);
+    m_geometry = designGeometry();
+    placeShownAnswers(m_geometry, shown, mainWindowDesign().window.clientHeight + platform::DesignFrameHeight);
+    m_geometry = laidOut(m_geometry, window().Width(), window().Height(), shown);
     m_scoreBefore = m_expect.score();
     checkAll(true);
 }
@@ -110,8 +109,8 @@ void QuizPlayer::checkAll(bool displayed)
 void QuizPlayer::checkRunning()
 {
     QVERIFY2(m_errors.errors().isEmpty(), qPrintable(m_errors.errors().join(u'\n')));
-    QCOMPARE(support::LoadedWindows<MainWindow>(), 1); // the quiz window, not closed
-    QCOMPARE(support::LoadedWindows(), 1);
+    QCOMPARE(support::loadedWindows<MainWindow>(), 1); // the quiz window, not closed
+    QCOMPARE(support::loadedWindows(), 1);
     QVERIFY(window().isVisible());
     QVERIFY(window().isEnabled());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -122,7 +121,7 @@ void QuizPlayer::checkRunning()
 
 void QuizPlayer::checkMessages()
 {
-    QCOMPARE(Describe(m_quiz.messages()), Describe(m_expectedMessages));
+    QCOMPARE(describe(m_quiz.messages()), describe(m_expectedMessages));
     // The score moves on only once the message box is closed.
     for (const ScoreTexts &whileOpen : std::as_const(m_scoreWhileOpen))
         QCOMPARE(whileOpen.joined(), m_scoreBefore.joined());
@@ -140,16 +139,16 @@ void QuizPlayer::checkState()
     const ScoreCounter &right = MainWindowProbe::RightCount(w);
     const ScoreCounter &wrong = MainWindowProbe::WrongCount(w);
     const ScoreCounter &total = MainWindowProbe::TotalCount(w);
-    QCOMPARE(right.Value() + wrong.Value(), total.Value());
-    QCOMPARE(right.Value(), m_expect.right);
-    QCOMPARE(wrong.Value(), m_expect.wrong);
-    QCOMPARE(total.IsEmpty(), m_expect.total() == 0);
+    QCOMPARE(right.value() + wrong.value(), total.value());
+    QCOMPARE(right.value(), m_expect.right);
+    QCOMPARE(wrong.value(), m_expect.wrong);
+    QCOMPARE(total.isEmpty(), m_expect.total() == 0);
 
     QCOMPARE(shownScore().joined(), m_expect.score().joined());
 
-    QCOMPARE(m_quiz.control(u"showMessage").Value(), m_expect.showMessage);
-    QCOMPARE(m_quiz.control(u"showRight").Value(), m_expect.showRight);
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    QCOMPARE(m_quiz.ui().showMessage->Value(), m_expect.showMessage);
+    QCOMPARE(m_quiz.ui().showRight->Value(), m_expect.showRight);
+    auto *list = m_quiz.ui().qList;
     QCOMPARE(list->count(), int(MainWindowProbe::QuestionCount(w)));
     QCOMPARE(list->currentText(), m_listText);
 }
@@ -159,19 +158,19 @@ void QuizPlayer::checkQuestion()
     const int current = m_expect.current;
     QCOMPARE(m_quiz.caption(u"MainFrame"), u"Question #%1"_s.arg(current));
     const bool hasSlot = current <= QuestionBank::QuestionCapacity;
-    QCOMPARE(Lines(m_quiz.caption(u"qQuestion")), hasSlot ? Lines(bank().Field(current, 0)) : QString());
+    QCOMPARE(lines(m_quiz.caption(u"qQuestion")), hasSlot ? lines(bank().Field(current, 0)) : QString());
 }
 
 void QuizPlayer::checkAnswers(bool displayed)
 {
     const int current = m_expect.current;
-    const int shown = ShownAnswers(bank(), current);
+    const int shown = shownAnswers(bank(), current);
     QCOMPARE(int(MainWindowProbe::AnswerCount(window())), shown);
-    const platform::Control &pattern = m_quiz.answer(0);
+    const platform::OptionButton &pattern = m_quiz.answer(0);
     QVERIFY(!pattern.Visible() && !pattern.widget()->isVisible() && !pattern.Value());
 
     for (int j = 1; j <= MainWindow::AnswerButtons; ++j) {
-        const platform::Control *button = m_quiz.ui().qAnswers.Find(j);
+        const platform::OptionButton *button = m_quiz.ui().qAnswers.find(j);
         QVERIFY2(button, qPrintable(u"answer button %1 does not exist"_s.arg(j)));
         const bool visible = j <= shown;
         const QString which = u"answer button %1 of %2 on display"_s.arg(j).arg(shown);
@@ -189,12 +188,12 @@ void QuizPlayer::checkAnswers(bool displayed)
 
 void QuizPlayer::checkGeometry()
 {
-    const Geometry actual = ReadGeometry(window());
+    const Geometry actual = readGeometry(window());
     QCOMPARE(actual.size(), m_geometry.size());
     for (const auto &[name, expected] : m_geometry) {
         const Rect &got = actual.at(name);
         QVERIFY2(got == expected, qPrintable(u"%1 at %2, expected %3 (outer size %4 x %5%6)"_s
-                                                 .arg(name, Describe(got), Describe(expected))
+                                                 .arg(name, describe(got), describe(expected))
                                                  .arg(window().Width())
                                                  .arg(window().Height())
                                                  .arg(window().isMinimized() ? u", minimised"_s : QString())));

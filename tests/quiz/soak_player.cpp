@@ -20,29 +20,29 @@ namespace soak {
 
 RuntimeErrorWatch::RuntimeErrorWatch()
 {
-    platform::SetProgramEnd([this](const platform::RuntimeError &error) {
+    platform::setProgramEnd([this](const platform::RuntimeError &error) {
         m_errors << u"run-time error %1: %2"_s.arg(error.Number()).arg(error.Description());
     });
 }
 
 RuntimeErrorWatch::~RuntimeErrorWatch()
 {
-    platform::SetProgramEnd({});
+    platform::setProgramEnd({});
 }
 
 namespace {
 
-bool WriteFile(const QuestionFile &file)
+bool writeFile(const QuestionFile &file)
 {
     if (file.exists)
-        support::WriteDataFileBytes(file.bytes);
+        support::writeDataFileBytes(file.bytes);
     else
-        support::RemoveDataFile();
+        support::removeDataFile();
     return file.exists;
 }
 
 // Client sizes in pixels on both sides of a threshold of the resize rule, the threshold itself included.
-int SizeAround(int threshold, int largest, int roll, int offset)
+int sizeAround(int threshold, int largest, int roll, int offset)
 {
     if (roll < 20)
         return 1 + offset % (threshold - 1);
@@ -60,14 +60,14 @@ constexpr int HeightThreshold = int((2235 - platform::DesignFrameHeight) / platf
 } // namespace
 
 QuizPlayer::QuizPlayer(QRandomGenerator &random, const QuestionFile &file)
-    : m_random(random), m_file(file), m_fileWritten(WriteFile(file))
+    : m_random(random), m_file(file), m_fileWritten(writeFile(file))
 {
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    auto *list = m_quiz.ui().qList;
     QObject::connect(list, &QComboBox::activated, list, [this](int row) {
         m_activatedRow = row;
         ++m_activations;
     });
-    m_quiz.setWhileMessageOpen([this](const platform::Message &) { m_scoreWhileOpen << shownScore(); });
+    m_quiz.setWhileMessageOpen([this](const support::Message &) { m_scoreWhileOpen << shownScore(); });
 }
 
 ScoreTexts QuizPlayer::shownScore()
@@ -150,14 +150,14 @@ void QuizPlayer::act()
     // Let the window paint and settle as it would between two actions of a user.
     QCoreApplication::processEvents();
 
-    const int shown = ShownAnswers(bank(), m_expect.current);
+    const int shown = shownAnswers(bank(), m_expect.current);
     if (displayed) {
         m_expect.chosen = 0;
-        PlaceShownAnswers(m_geometry, shown, window().Height());
+        placeShownAnswers(m_geometry, shown, window().Height());
     }
     const bool resized = window().size() != sizeBefore || window().windowState() != stateBefore;
     if (resized && !window().isMinimized())
-        m_geometry = LaidOut(m_geometry, window().Width(), window().Height(), shown);
+        m_geometry = laidOut(m_geometry, window().Width(), window().Height(), shown);
     checkAll(displayed);
 }
 
@@ -173,7 +173,7 @@ bool QuizPlayer::choose()
         return false;
     }
     const int j = visible.at(below(int(visible.size())));
-    const bool clicked = ClickButton(*m_quiz.answer(j).as<QAbstractButton>());
+    const bool clicked = clickButton(m_quiz.answer(j));
     m_log << u"choose %1%2"_s.arg(j).arg(clicked ? u""_s : u" (out of sight)"_s);
     if (clicked)
         m_expect.chosen = j;
@@ -182,18 +182,18 @@ bool QuizPlayer::choose()
 
 bool QuizPlayer::check()
 {
-    const bool clicked = ClickButton(*m_quiz.control(u"bCheck").as<QAbstractButton>());
+    const bool clicked = clickButton(*m_quiz.ui().bCheck);
     m_log << u"check%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.chosen == 0)
         return false;
-    if (const std::optional<platform::Message> message = m_expect.check(bank()))
+    if (const std::optional<support::Message> message = m_expect.check(bank()))
         m_expectedMessages << *message;
     return true;
 }
 
 bool QuizPlayer::previous()
 {
-    const bool clicked = ClickButton(*m_quiz.control(u"bPrevious").as<QAbstractButton>());
+    const bool clicked = clickButton(*m_quiz.ui().bPrevious);
     m_log << u"<<%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.current <= 1)
         return false;
@@ -203,7 +203,7 @@ bool QuizPlayer::previous()
 
 bool QuizPlayer::next()
 {
-    const bool clicked = ClickButton(*m_quiz.control(u"bNext").as<QAbstractButton>());
+    const bool clicked = clickButton(*m_quiz.ui().bNext);
     m_log << u">>%1"_s.arg(clicked ? u""_s : u" (out of sight)"_s);
     if (!clicked || m_expect.current >= m_expect.questionCount)
         return false;
@@ -214,7 +214,7 @@ bool QuizPlayer::next()
 // A pick of entry `row` moves to its question, and the list shows the entry.
 bool QuizPlayer::pickedFromList(int row)
 {
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    auto *list = m_quiz.ui().qList;
     if (row < 0 || row >= list->count())
         return false;
     m_expect.current = row + 1;
@@ -224,12 +224,12 @@ bool QuizPlayer::pickedFromList(int row)
 
 bool QuizPlayer::pickFromDropDown()
 {
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    auto *list = m_quiz.ui().qList;
     // The ends of the list lead to the first question and, by a check, to the end page.
     const int roll = below(100);
     const int row = roll < 25 ? list->count() - 1 : roll < 35 ? 0 : below(list->count());
     const int activations = m_activations;
-    const bool opened = PickFromDropDown(*list, row);
+    const bool opened = soak::pickFromDropDown(*list, row);
     m_log << u"pick entry %1%2"_s.arg(row + 1).arg(opened ? u""_s : u" (list out of sight or empty)"_s);
     if (!opened)
         return false;
@@ -246,7 +246,7 @@ bool QuizPlayer::pickByKey()
     static constexpr QStringView names[] = {u"Up", u"Down", u"PageUp", u"PageDown"};
     const int k = below(4);
     const int activations = m_activations;
-    PressKeyInList(*m_quiz.control(u"qList").as<QComboBox>(), keys[k]);
+    pressKeyInList(*m_quiz.ui().qList, keys[k]);
     m_log << u"key %1 in the list%2"_s.arg(names[k]).arg(m_activations > activations ? u""_s : u" (no pick)"_s);
     return m_activations > activations && pickedFromList(m_activatedRow);
 }
@@ -255,22 +255,22 @@ bool QuizPlayer::type()
 {
     static const QStringList texts{u"1"_s,     u"7"_s,   u"0"_s,  u"1000"_s, u"1001"_s, u"-1"_s, u"99999"_s,
                                    u"32768"_s, u"abc"_s, u"Ё&"_s, u" "_s,    u"1e3"_s,  u"2 "_s, u"<b>"_s};
-    auto *list = m_quiz.control(u"qList").as<QComboBox>();
+    auto *list = m_quiz.ui().qList;
     QString entry;
     if (below(100) < 40) {
-        PressKeyInList(*list, Qt::Key_A, Qt::ControlModifier);
-        PressKeyInList(*list, Qt::Key_Backspace);
+        pressKeyInList(*list, Qt::Key_A, Qt::ControlModifier);
+        pressKeyInList(*list, Qt::Key_Backspace);
         entry += u"[clear]"_s;
     }
     const QString &text = texts.at(below(int(texts.size())));
-    TypeIntoList(*list, text);
+    typeIntoList(*list, text);
     entry += u'"' + text + u'"';
     const int end = below(100);
     if (end < 40) {
-        PressKeyInList(*list, end < 30 ? Qt::Key_Return : Qt::Key_Enter);
+        pressKeyInList(*list, end < 30 ? Qt::Key_Return : Qt::Key_Enter);
         entry += u" Enter"_s;
     } else if (end < 50) {
-        PressKeyInList(*list, Qt::Key_Escape);
+        pressKeyInList(*list, Qt::Key_Escape);
         entry += u" Esc"_s;
     }
     m_log << u"type %1 into the list"_s.arg(entry);
@@ -282,7 +282,7 @@ bool QuizPlayer::type()
 
 bool QuizPlayer::toggle(QStringView checkBox, bool &expected)
 {
-    const bool clicked = ClickButton(*m_quiz.control(checkBox).as<QAbstractButton>());
+    const bool clicked = clickButton(m_quiz.control<QAbstractButton>(checkBox));
     m_log << u"tick %1%2"_s.arg(checkBox).arg(clicked ? u""_s : u" (out of sight)"_s);
     if (clicked)
         expected = !expected;
@@ -291,8 +291,8 @@ bool QuizPlayer::toggle(QStringView checkBox, bool &expected)
 
 void QuizPlayer::resize()
 {
-    const int width = SizeAround(WidthThreshold, 1600, below(100), below(1 << 20));
-    const int height = SizeAround(HeightThreshold, 1100, below(100), below(1 << 20));
+    const int width = sizeAround(WidthThreshold, 1600, below(100), below(1 << 20));
+    const int height = sizeAround(HeightThreshold, 1100, below(100), below(1 << 20));
     window().resize(width, height);
     m_log << u"resize to %1 x %2 px (outer %3 x %4 twips)%5"_s.arg(width)
                  .arg(height)

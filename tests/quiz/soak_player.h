@@ -81,7 +81,7 @@ private:
 
     ScoreTexts shownScore();
     MainWindow &window() { return m_quiz.window(); }
-    const QuestionBank &bank() { return MainWindowProbe::Bank(window()); }
+    const QuestionBank &bank() { return MainWindowProbe::bank(window()); }
 
     QRandomGenerator &m_random;
     const QuestionFile &m_file;
@@ -92,7 +92,7 @@ private:
     QuizExpectation m_expect;
     Geometry m_geometry;
     QString m_listText;
-    QList<platform::Message> m_expectedMessages;
+    QList<support::Message> m_expectedMessages;
     ScoreTexts m_scoreBefore;
     QList<ScoreTexts> m_scoreWhileOpen;
     int m_activatedRow = -1;

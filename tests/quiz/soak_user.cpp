@@ -15,7 +15,7 @@ namespace soak {
 namespace {
 
 // Where a user aims: the middle first, then across the control.
-QList<QPoint> AimPoints(const QRect &area)
+QList<QPoint> aimPoints(const QRect &area)
 {
     QList<QPoint> points{area.center()};
     for (int y : {1, 3})
@@ -28,12 +28,12 @@ QList<QPoint> AimPoints(const QRect &area)
 }
 
 // A point of `target` (in its own coordinates) where the window shows target itself, or one of its children.
-std::optional<QPoint> VisiblePoint(QWidget &target)
+std::optional<QPoint> visiblePoint(QWidget &target)
 {
     QWidget *window = target.window();
     if (!target.isVisible() || window->isMinimized())
         return std::nullopt;
-    for (const QPoint &aim : AimPoints(target.rect())) {
+    for (const QPoint &aim : aimPoints(target.rect())) {
         const QPoint inWindow = target.mapTo(window, aim);
         if (!window->rect().contains(inWindow))
             continue;
@@ -46,9 +46,9 @@ std::optional<QPoint> VisiblePoint(QWidget &target)
 
 } // namespace
 
-bool ClickButton(QAbstractButton &button)
+bool clickButton(QAbstractButton &button)
 {
-    const std::optional<QPoint> aim = VisiblePoint(button);
+    const std::optional<QPoint> aim = visiblePoint(button);
     if (!aim)
         return false;
     bool clicked = false;
@@ -59,9 +59,9 @@ bool ClickButton(QAbstractButton &button)
     return clicked;
 }
 
-bool PickFromDropDown(QComboBox &list, int row)
+bool pickFromDropDown(QComboBox &list, int row)
 {
-    if (!VisiblePoint(list))
+    if (!visiblePoint(list))
         return false;
     list.showPopup();
     QAbstractItemView *view = list.view();
@@ -72,13 +72,13 @@ bool PickFromDropDown(QComboBox &list, int row)
     return true;
 }
 
-void PressKeyInList(QComboBox &list, Qt::Key key, Qt::KeyboardModifiers modifiers)
+void pressKeyInList(QComboBox &list, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     list.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&list, key, modifiers);
 }
 
-void TypeIntoList(QComboBox &list, const QString &text)
+void typeIntoList(QComboBox &list, const QString &text)
 {
     list.setFocus(Qt::TabFocusReason);
     for (QChar c : text) {

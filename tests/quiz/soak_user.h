@@ -15,14 +15,14 @@ namespace soak {
 // can be seen, not cut off by its containers nor covered by another control.
 
 // Clicks the button at a point where it can be seen; true when the button took the click.
-bool ClickButton(QAbstractButton &button);
+bool clickButton(QAbstractButton &button);
 
 // Opens the drop-down list, when it can be seen, and picks entry `row` from it with the keyboard; true when
 // the list opened.
-bool PickFromDropDown(QComboBox &list, int row);
+bool pickFromDropDown(QComboBox &list, int row);
 
 // Keys typed while the list's text field has the keyboard focus (a user gets there with Tab).
-void PressKeyInList(QComboBox &list, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void TypeIntoList(QComboBox &list, const QString &text);
+void pressKeyInList(QComboBox &list, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void typeIntoList(QComboBox &list, const QString &text);
 
 } // namespace soak

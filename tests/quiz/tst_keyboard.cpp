@@ -48,7 +48,7 @@ class KeyboardTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void answersStayReachable_data()
     {
@@ -67,7 +67,7 @@ private slots:
         QFETCH(QList<int>, answerCounts);
         QFETCH(QString, steps);
         QFETCH(int, shown);
-        WriteDataFile(FileLines(QuestionsWithAnswers(answerCounts)));
+        writeDataFile(fileLines(questionsWithAnswers(answerCounts)));
         QuizWindow quiz;
         quiz.activate();
         quiz.play(steps);
@@ -76,7 +76,7 @@ private slots:
         // One Tab stop among the answers, on one shown; no hidden answer stays selected.
         QList<int> tabStops;
         for (int j = 0; j <= MainWindow::AnswerButtons; ++j) {
-            const platform::Control &button = quiz.answer(j);
+            const platform::OptionButton &button = quiz.answer(j);
             if (button.widget()->focusPolicy() & Qt::TabFocus)
                 tabStops << j;
             if (!button.Visible())
@@ -92,7 +92,7 @@ private slots:
     // next question has three answers, and Tab must reach them.
     void wholeQuizWithoutMouse()
     {
-        WriteDataFile(FileLines(QuestionsWithAnswers({4, 3})));
+        writeDataFile(fileLines(questionsWithAnswers({4, 3})));
         QuizWindow quiz;
         quiz.activate();
         QCOMPARE(QApplication::focusWidget(), quiz.answer(1).widget());
@@ -137,9 +137,9 @@ private slots:
         QFETCH(QList<int>, answerCounts);
         QFETCH(QString, expected);
         if (answerCounts.isEmpty())
-            RemoveDataFile();
+            removeDataFile();
         else
-            WriteDataFile(FileLines(QuestionsWithAnswers(answerCounts)));
+            writeDataFile(fileLines(questionsWithAnswers(answerCounts)));
         QuizWindow quiz;
         quiz.activate();
         QCOMPARE(QuizWindow::focusName(), expected);
@@ -166,14 +166,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, key);
         QFETCH(int, shownAfter);
-        WriteDataFile(FileLines(NumberedQuestions(4)));
+        writeDataFile(fileLines(numberedQuestions(4)));
         QuizWindow quiz;
         quiz.activate();
         quiz.click(u"bNext");
         quiz.choose(2);
         std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
         for (const QString &name : {u"bCheck"_s, u"bPrevious"_s, u"bNext"_s}) {
-            auto *button = quiz.control(name).as<QPushButton>();
+            auto *button = &quiz.control<QPushButton>(name);
             clicks[name] = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
         }
 
@@ -186,7 +186,7 @@ private slots:
         for (const auto &[name, spy] : clicks) {
             QCOMPARE(spy->size(), name == focus ? 1 : 0);
             // Enter is the focused button's own: no button is the window's default or waits to become it.
-            const auto *button = quiz.control(name).as<QPushButton>();
+            const auto *button = &quiz.control<QPushButton>(name);
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }
@@ -195,7 +195,7 @@ private slots:
     // A held Enter clicks once, as a held Space does.
     void heldEnterClicksOnce()
     {
-        WriteDataFile(FileLines(NumberedQuestions(4)));
+        writeDataFile(fileLines(numberedQuestions(4)));
         QuizWindow quiz;
         quiz.activate();
         QWidget *next = quiz.control(u"bNext").widget();

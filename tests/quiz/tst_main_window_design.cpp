@@ -51,8 +51,8 @@ class MainWindowDesignTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { WriteDataFile(FileLines(NumberedQuestions(3))); }
-    void cleanup() { RemoveDataFile(); }
+    void init() { writeDataFile(fileLines(numberedQuestions(3))); }
+    void cleanup() { removeDataFile(); }
 
     void window()
     {
@@ -126,14 +126,14 @@ private slots:
         QFETCH(bool, bold);
 
         // Before the window is first laid out, every control stands where the design puts it.
-        MainWindow &w = platform::Forms<MainWindow>::Get();
-        const platform::Control &c = MainWindowProbe::Control(w, name);
+        MainWindow &w = platform::Forms<MainWindow>::get();
+        const platform::Control &c = MainWindowProbe::control(w, name);
         QCOMPARE(rect(c), design);
         QCOMPARE(c.widget()->geometry(), QRect(qRound(design.left / 15), qRound(design.top / 15),
                                                qRound(design.width / 15), qRound(design.height / 15)));
         const QWidget *parent = c.widget()->parentWidget();
         QCOMPARE(parent == &w ? u"MainWindow"_s : parent->objectName(), container);
-        QCOMPARE(c.Caption(), caption);
+        QCOMPARE(MainWindowProbe::caption(w, name), caption);
         QCOMPARE(c.widget()->font().pointSizeF(), pointSize);
         QCOMPARE(c.widget()->font().bold(), bold);
         QVERIFY(c.widget()->font().families().startsWith(u"Verdana"_s));
@@ -147,7 +147,7 @@ private slots:
             QCOMPARE(a->text(QAccessible::Name), label->text());
         }
         platform::Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
+        support::flushDeferredDeletes();
     }
 
     void colours()
@@ -182,12 +182,12 @@ private slots:
     void hiddenPatternAndCheckBoxes()
     {
         QuizWindow quiz;
-        const platform::Control &pattern = quiz.control(u"qAnswers", 0);
+        const platform::OptionButton &pattern = quiz.ui().qAnswers(0);
         QVERIFY(!pattern.Visible());
         QCOMPARE(pattern.Caption(), QString());
         QCOMPARE(rect(pattern), (Rect{360, 3360, 9975, 375}));
-        QVERIFY(!quiz.control(u"showMessage").Value());
-        QVERIFY(!quiz.control(u"showRight").Value());
+        QVERIFY(!quiz.ui().showMessage->Value());
+        QVERIFY(!quiz.ui().showRight->Value());
         // The first layout, when the window is first shown, has already stretched the answer buttons.
         for (int j = 1; j <= 4; ++j) {
             QCOMPARE(quiz.answer(j).Width(), 9935.0f);
@@ -294,7 +294,7 @@ private slots:
         QFETCH(bool, laidOut);
         QuizWindow quiz;
         const Rect frame = rect(quiz.control(u"MainFrame"));
-        MainWindowProbe::LayOut(quiz.window(), W, H);
+        MainWindowProbe::layOut(quiz.window(), W, H);
         if (laidOut) {
             QCOMPARE(rect(quiz.control(u"MainFrame")), (Rect{120, 960, W - 350, H - 1725}));
             QCOMPARE(quiz.control(u"qQuestion").Height(), H - 2235);
@@ -318,7 +318,7 @@ private slots:
     void narrowWindowPutsLabelsOffTheEdge()
     {
         QuizWindow quiz;
-        MainWindowProbe::LayOut(quiz.window(), 5000, 9165);
+        MainWindowProbe::layOut(quiz.window(), 5000, 9165);
         QCOMPARE(quiz.control(u"LabelTotal").Left(), -1375.0f);
         QCOMPARE(quiz.control(u"LabelRight").Left(), -1375.0f);
         QCOMPARE(quiz.control(u"LabelTotal").widget()->x(), qRound(-1375 / 15.0));
@@ -349,7 +349,7 @@ private slots:
 
     void hiddenButtonsKeepTheirPlace()
     {
-        WriteDataFile(FileLines(
+        writeDataFile(fileLines(
             {{{u"four"_s}, {u"A) 1"_s, u"B) 2"_s, u"C) 3"_s, u"D) 4"_s}}, {{u"two"_s}, {u"A) 1"_s, u"B) 2"_s}}}));
         QuizWindow quiz;
         MainWindow &w = quiz.window();

@@ -96,7 +96,7 @@ class MainWindowPixelsTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void controlsHideTheQuestionBehindThem_data()
     {
@@ -113,7 +113,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, index);
-        WriteDataFile(FileLines({{{u"Короткий вопрос"_s}, Answers}, {questionLines(40), Answers}}));
+        writeDataFile(fileLines({{{u"Короткий вопрос"_s}, Answers}, {questionLines(40), Answers}}));
         QuizWindow quiz;
         const QWidget &control = *quiz.control(name, index).widget();
         const QImage picture = render(quiz.window());
@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(overShort.pixelColor(overShort.width() - 1, 0), picture.pixelColor(besideQuestion(quiz)));
         MainWindowProbe::ShowQuestion(quiz.window(), 2);
         // The display gives answer buttons the design's width; the layout stretches them again.
-        MainWindowProbe::LayOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
+        MainWindowProbe::layOut(quiz.window(), quiz.window().Width(), quiz.window().Height());
         const QImage overLong = render(quiz.window()).copy(areaOf(control));
         QCOMPARE(overLong, overShort);
     }
@@ -146,7 +146,7 @@ private slots:
             palette.setColor(QPalette::Window, window);
             QApplication::setPalette(palette);
         }
-        WriteDataFile(FileLines({{{u"Вопрос"_s}, Answers}}));
+        writeDataFile(fileLines({{{u"Вопрос"_s}, Answers}}));
         QuizWindow quiz;
         const QImage picture = render(quiz.window());
         const QRect label = areaOf(*quiz.control(u"qQuestion").widget());
@@ -173,15 +173,15 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(int, lines);
         const auto withAnswer = [](const QString &b) {
-            return FileLines({{{u"Вопрос"_s}, {u"A) первый*"_s, b, u"C) третий"_s, u"D) четвёртый"_s}}});
+            return fileLines({{{u"Вопрос"_s}, {u"A) первый*"_s, b, u"C) третий"_s, u"D) четвёртый"_s}}});
         };
-        WriteDataFile(withAnswer(u"B) x"_s));
+        writeDataFile(withAnswer(u"B) x"_s));
         QImage shortAnswer;
         {
             QuizWindow quiz;
             shortAnswer = render(quiz.window());
         }
-        WriteDataFile(withAnswer(answer));
+        writeDataFile(withAnswer(answer));
         QuizWindow quiz;
         const QImage longAnswer = render(quiz.window());
         const QRect button = areaOf(*quiz.answer(2).widget());
@@ -198,7 +198,7 @@ private slots:
     // width of its text in the design's font, 1755 twips, the second the rest up to the size grip, 8760.
     void statusBarPanelsLieInsideTheBar()
     {
-        WriteDataFile(FileLines(NumberedQuestions(1)));
+        writeDataFile(fileLines(numberedQuestions(1)));
         QuizWindow quiz;
         const QWidget &barWidget = *quiz.control(u"StatusBar").widget();
         const QImage bar = render(quiz.window()).copy(areaOf(barWidget));

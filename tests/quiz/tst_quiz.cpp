@@ -34,19 +34,19 @@ class QuizTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void startSequence()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(MainWindowProbe::QuestionCount(w), 3);
         QCOMPARE(MainWindowProbe::CurrentQuestion(w), 1);
         QCOMPARE(MainWindowProbe::AnswerCount(w), 4);
         QVERIFY(!MainWindowProbe::FirstShow(w));
-        QVERIFY(MainWindowProbe::TotalCount(w).IsEmpty());
-        QVERIFY(!MainWindowProbe::RightCount(w).IsEmpty());
+        QVERIFY(MainWindowProbe::TotalCount(w).isEmpty());
+        QVERIFY(!MainWindowProbe::RightCount(w).isEmpty());
         QVERIFY(w.isEnabled());
 
         QCOMPARE(quiz.caption(u"LabelTotal"), u"Ответов всего: "_s);
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
         QCOMPARE(quiz.caption(u"qQuestion"), u"\r\nQuestion 1"_s);
 
-        auto *list = quiz.control(u"qList").as<QComboBox>();
+        auto *list = quiz.ui().qList;
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->itemText(0), u"1"_s);
         QCOMPARE(list->itemText(2), u"3"_s);
@@ -108,13 +108,13 @@ private slots:
         QFETCH(QString, wrong);
         QFETCH(QString, rate);
 
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.setOption(u"showMessage", showMessage);
         quiz.setOption(u"showRight", showRight);
         // The score moves on only once the message box is closed.
         Score whileOpen;
-        quiz.setWhileMessageOpen([&](const platform::Message &) { whileOpen = score(quiz); });
+        quiz.setWhileMessageOpen([&](const support::Message &) { whileOpen = score(quiz); });
         quiz.check(answer);
 
         if (message.isEmpty()) {
@@ -155,7 +155,7 @@ private slots:
     {
         QFETCH(QString, answers);
         QFETCH(QString, rate);
-        WriteDataFile(FileLines(NumberedQuestions(10)));
+        writeDataFile(fileLines(numberedQuestions(10)));
         QuizWindow quiz;
         int rights = 0;
         for (QChar a : answers) {
@@ -171,7 +171,7 @@ private slots:
 
     void checkWithNothingChosenChangesNothing()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.setOption(u"showMessage", true);
         quiz.check(1);
@@ -185,7 +185,7 @@ private slots:
 
     void recheckingCountsAgain()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.check(1);
         quiz.click(u"bPrevious");
@@ -197,7 +197,7 @@ private slots:
 
     void navigationStopsAtBothEnds()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.click(u"bPrevious");
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 1);
@@ -228,7 +228,7 @@ private slots:
         QFETCH(int, checked);
         QFETCH(QString, label);
         QFETCH(QString, score);
-        WriteDataFile(FileLines(NumberedQuestions(questions, answers)));
+        writeDataFile(fileLines(numberedQuestions(questions, answers)));
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(MainWindowProbe::QuestionCount(w), questions);
@@ -258,16 +258,16 @@ private slots:
 
     void listPickMovesButLeavesItsText()
     {
-        WriteDataFile(FileLines(NumberedQuestions(10)));
+        writeDataFile(fileLines(numberedQuestions(10)));
         QuizWindow quiz;
         quiz.pickFromList(6);
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 7);
         quiz.click(u"bNext");
         QCOMPARE(MainWindowProbe::CurrentQuestion(quiz.window()), 8);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #8"_s);
-        QCOMPARE(quiz.control(u"qList").Caption(), u"7"_s);
+        QCOMPARE(quiz.ui().qList->Text(), u"7"_s);
         quiz.check(1);
-        QCOMPARE(quiz.control(u"qList").Caption(), u"7"_s);
+        QCOMPARE(quiz.ui().qList->Text(), u"7"_s);
     }
 
     void typingIntoTheListNeitherAddsNorMoves_data()
@@ -284,9 +284,9 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, enter);
-        WriteDataFile(FileLines(NumberedQuestions(5)));
+        writeDataFile(fileLines(numberedQuestions(5)));
         QuizWindow quiz;
-        auto *list = quiz.control(u"qList").as<QComboBox>();
+        auto *list = quiz.ui().qList;
         list->setFocus();
         QTest::keyClicks(list->lineEdit(), typed);
         if (enter)
@@ -302,7 +302,7 @@ private slots:
 
     void returningClearsTheChoice()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.choose(2);
         QVERIFY(quiz.answer(2).Value());
@@ -343,7 +343,7 @@ private slots:
                 q.answers << u"%1) q%2 a%3"_s.arg(QChar(u'A' + a)).arg(k + 1).arg(a + 1);
             questions << q;
         }
-        WriteDataFile(FileLines(questions));
+        writeDataFile(fileLines(questions));
         QuizWindow quiz;
         for (int question : path)
             quiz.pickFromList(question - 1);
@@ -356,7 +356,7 @@ private slots:
 
     void gapInAnswersShowsTheFirstFields()
     {
-        WriteDataFile({u"Вес вопроса:"_s, u"text"_s, u"A) one"_s, u"C) three*"_s});
+        writeDataFile({u"Вес вопроса:"_s, u"text"_s, u"A) one"_s, u"C) three*"_s});
         QuizWindow quiz;
         QCOMPARE(quiz.visibleAnswers(), (QList<int>{1, 2}));
         QCOMPARE(quiz.answer(1).Caption(), u"A) one"_s);
@@ -368,7 +368,7 @@ private slots:
 
     void unmarkedQuestionGetsTheShortMessage()
     {
-        WriteDataFile(
+        writeDataFile(
             {u"Вес вопроса:"_s, u"no answer is marked"_s, u"A) one"_s, u"B) two"_s, u"Вес вопроса:"_s, u"next"_s});
         QuizWindow quiz;
         quiz.setOption(u"showMessage", true);
@@ -384,15 +384,15 @@ private slots:
     void fileTextIsShownAsStored()
     {
         const QString html = u"<b>bold</b> &amp; <i>x</i>"_s;
-        WriteDataFile(
+        writeDataFile(
             {u"Вес вопроса:"_s, html, u"second & line"_s, u"A) Tom & Jerry*"_s, u"B) <font color=red>red</font>"_s});
         QuizWindow quiz;
-        auto *label = quiz.control(u"qQuestion").as<QLabel>();
+        auto *label = quiz.ui().qQuestion;
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), u"\n"_s + html + u"\nsecond & line"_s);
-        QCOMPARE(MainWindowProbe::Bank(quiz.window()).Field(1, 0), u"\r\n"_s + html + u"\r\nsecond & line"_s);
+        QCOMPARE(MainWindowProbe::bank(quiz.window()).Field(1, 0), u"\r\n"_s + html + u"\r\nsecond & line"_s);
         // Buttons would take '&' as a mnemonic marker: it must reach the screen as it stands.
-        QCOMPARE(quiz.answer(1).as<QAbstractButton>()->text(), u"A) Tom && Jerry"_s);
+        QCOMPARE(quiz.answer(1).text(), u"A) Tom && Jerry"_s);
         QCOMPARE(quiz.answer(1).Caption(), u"A) Tom & Jerry"_s);
         // A screen reader reads the caption as it stands.
         QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(quiz.answer(1).widget());
@@ -408,14 +408,14 @@ private slots:
 
     void noQuestions()
     {
-        RemoveDataFile();
+        removeDataFile();
         QuizWindow quiz;
         MainWindow &w = quiz.window();
         QCOMPARE(quiz.messages().size(), 1);
         QCOMPARE(quiz.messages().at(0).text, u"Data file not found"_s);
         QCOMPARE(quiz.messages().at(0).icon, MessageIcon::Critical);
         QCOMPARE(MainWindowProbe::QuestionCount(w), 0);
-        QCOMPARE(quiz.control(u"qList").as<QComboBox>()->count(), 0);
+        QCOMPARE(quiz.ui().qList->count(), 0);
         QCOMPARE(quiz.caption(u"MainFrame"), u"Question #1"_s);
         QVERIFY(quiz.visibleAnswers().isEmpty());
         quiz.click(u"bNext");

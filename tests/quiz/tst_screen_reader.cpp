@@ -55,7 +55,7 @@ private slots:
         QVERIFY(QAccessible::isActive());
     }
     void init() { heard.clear(); }
-    void cleanup() { RemoveDataFile(); }
+    void cleanup() { removeDataFile(); }
 
     void everyDisplayIsReadOut_data()
     {
@@ -78,10 +78,10 @@ private slots:
     {
         QFETCH(QString, steps);
         QFETCH(QString, read);
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         qsizetype headBeforeBox = -1;
-        quiz.setWhileMessageOpen([&](const platform::Message &) { headBeforeBox = heard.size(); });
+        quiz.setWhileMessageOpen([&](const support::Message &) { headBeforeBox = heard.size(); });
         QStringList allSteps = steps.split(u' ', Qt::SkipEmptyParts);
         const QString lastStep = allSteps.isEmpty() ? QString() : allSteps.takeLast();
         quiz.play(allSteps.join(u' '));
@@ -111,7 +111,7 @@ private slots:
     {
         QFETCH(QStringList, lines);
         QFETCH(QString, read);
-        WriteDataFile(FileLines({{lines, {u"A) a*"_s, u"B) b"_s}}, {{u"next"_s}, {u"A) c*"_s}}}));
+        writeDataFile(fileLines({{lines, {u"A) a*"_s, u"B) b"_s}}, {{u"next"_s}, {u"A) c*"_s}}}));
         QuizWindow quiz;
         QCOMPARE(heard, QStringList{read});
         // The question label hands screen readers its text as shown, or only what they read of one too long.
@@ -146,7 +146,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, shift);
         QFETCH(bool, read);
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         quiz.activate();
         quiz.click(u"bNext");
@@ -158,7 +158,7 @@ private slots:
 
     void accessibilityTree()
     {
-        WriteDataFile(FileLines(NumberedQuestions(3)));
+        writeDataFile(fileLines(numberedQuestions(3)));
         QuizWindow quiz;
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&quiz.window());
         QCOMPARE(window->role(), QAccessible::Window);

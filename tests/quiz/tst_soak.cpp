@@ -40,7 +40,7 @@ void QuietHeadlessPlatform(QtMsgType type, const QMessageLogContext &context, co
     testLog(type, context, message);
 }
 
-quint32 EnvironmentNumber(const char *name, quint32 fallback)
+quint32 environmentNumber(const char *name, quint32 fallback)
 {
     bool ok = false;
     const quint32 value = qEnvironmentVariable(name).toUInt(&ok);
@@ -72,13 +72,13 @@ private slots:
     void cleanupTestCase()
     {
         qInstallMessageHandler(testLog);
-        support::RemoveDataFile();
+        support::removeDataFile();
     }
 
     void randomActionsKeepTheRules()
     {
-        const quint32 seed = EnvironmentNumber("TAVRELO_SOAK_SEED", 1);
-        const quint32 actions = EnvironmentNumber("TAVRELO_SOAK_ACTIONS", DefaultActions);
+        const quint32 seed = environmentNumber("TAVRELO_SOAK_SEED", 1);
+        const quint32 actions = environmentNumber("TAVRELO_SOAK_ACTIONS", DefaultActions);
         std::printf("soak: seed %u, %u actions\n", seed, actions);
         std::fflush(stdout);
 
@@ -88,7 +88,7 @@ private slots:
         quint32 done = 0;
         for (quint32 fileSeed = seed; done < actions; ++fileSeed) {
             QRandomGenerator random(fileSeed);
-            const soak::QuestionFile file = soak::RandomQuestionFile(random);
+            const soak::QuestionFile file = soak::randomQuestionFile(random);
             tally.add(file);
             const quint32 budget = 1 + random.bounded(quint32(LongestPlayPerFile));
             soak::QuizPlayer player(random, file);

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/controls/plain_label.h"
+#include "platform/controls/label.h"
 #include "platform/controls/progress_bar.h"
-#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -26,7 +26,7 @@ namespace {
 
 platform::ProgressBar &bar(dData &window)
 {
-    return support::Widget<platform::ProgressBar>(window, u"ProgressBar");
+    return support::widget<platform::ProgressBar>(window, u"ProgressBar");
 }
 
 struct Settings {
@@ -133,24 +133,24 @@ private Q_SLOTS:
     {
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
-        support::RemoveDataFile();
+        support::flushDeferredDeletes();
+        support::removeDataFile();
     }
 
     void design()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         QCOMPARE(window.windowTitle(), u"Loading data..."_s);
         QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
-        QVERIFY(support::IsFixedDialog(window));
-        QVERIFY(support::IsCentred(window));
+        QVERIFY(support::isFixedDialog(window));
+        QVERIFY(support::isCentred(window));
         QCOMPARE(window.font().families().constFirst(), u"Verdana"_s);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QVERIFY(window.font().bold());
 
-        const auto &label = support::Widget<platform::PlainLabel>(window, u"Label1");
-        QCOMPARE(label.Text(), u"Importing data. Please wait..."_s);
+        const auto &label = support::widget<platform::Label>(window, u"Label1");
+        QCOMPARE(label.Caption(), u"Importing data. Please wait..."_s);
         QCOMPARE(label.geometry(), QRect(16, 16, 361, 25));
         QCOMPARE(label.font().families().constFirst(), u"Verdana"_s);
         QCOMPARE(label.font().pointSizeF(), 8.25);
@@ -176,9 +176,9 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QFETCH(double, share);
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         for (int n = 1; n <= headers; ++n)
-            window.UpdateProgress(static_cast<qint16>(n));
+            window.updateProgress(static_cast<qint16>(n));
         ReferenceBar reference(bar(window));
         QVERIFY(qAbs(reference.filledShare(picture(bar(window))) - share) < 0.01);
         const float n = static_cast<float>(headers);
@@ -209,7 +209,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, steps);
         QFETCH(double, share);
-        platform::ProgressBar &progress = bar(Forms<dData>::Get());
+        platform::ProgressBar &progress = bar(Forms<dData>::get());
         for (const QString &step : steps.split(u' ')) {
             const float number = step.mid(1).toFloat();
             if (step.startsWith(u'n'))
@@ -237,12 +237,12 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QStringList lines{u"Title line"_s, u"Ведущая строка"_s};
-        lines << support::FileLines(support::NumberedQuestions(headers));
-        support::WriteDataFile(lines);
+        lines << support::fileLines(support::numberedQuestions(headers));
+        support::writeDataFile(lines);
 
-        QPointer<dData> window = &Forms<dData>::Get();
+        QPointer<dData> window = &Forms<dData>::get();
         const ShownAfterPaints shown(bar(*window));
-        const platform::MessageBoxRecorder recorder;
+        const support::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
 
         QVERIFY(window); // unloading waits for the handler to return before the window is discarded
@@ -261,41 +261,41 @@ private Q_SLOTS:
                      qPrintable(u"header %1 never shown"_s.arg(header)));
         }
         QVERIFY(window->isHidden());
-        QVERIFY(Forms<MainWindow>::Get().isEnabled());
+        QVERIFY(Forms<MainWindow>::get().isEnabled());
         QVERIFY(recorder.messages().isEmpty());
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
         QVERIFY(!window);
     }
 
     void missingFileMessageWhileWindowShown()
     {
-        support::RemoveDataFile();
+        support::removeDataFile();
         int boxes = 0;
-        const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
+        const support::MessageBoxRecorder recorder([&](const support::Message &message) {
             ++boxes;
             QCOMPARE(message.text, u"Data file not found"_s);
             QCOMPARE(message.icon, platform::MessageIcon::Critical);
             QCOMPARE(message.title, u"Tavrelo"_s);
-            QVERIFY(Forms<dData>::Get().isVisible());
-            QVERIFY(!Forms<MainWindow>::Get().isEnabled());
+            QVERIFY(Forms<dData>::get().isVisible());
+            QVERIFY(!Forms<MainWindow>::get().isEnabled());
         });
         Forms<MainWindow>::Load();
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
-        QVERIFY(Forms<MainWindow>::Get().isEnabled());
-        QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::Get()), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QVERIFY(Forms<MainWindow>::get().isEnabled());
+        QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::get()), 0);
     }
 
     // The loader never returns to the event loop, so the window has to be paintable the moment Show returns.
     void exposedRightAfterShow()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         QVERIFY(window.windowHandle());
         QVERIFY(window.windowHandle()->isExposed());
         PaintCounter counter;
         bar(window).installEventFilter(&counter);
-        window.UpdateProgress(2);
+        window.updateProgress(2);
         QCOMPARE(counter.paints, 1);
     }
 
@@ -304,7 +304,7 @@ private Q_SLOTS:
     void repaintsOnlyWhenWorthwhile()
     {
         Forms<dData>::Show();
-        dData &window = Forms<dData>::Get();
+        dData &window = Forms<dData>::get();
         platform::ProgressBar &progress = bar(window);
         ReferenceBar reference(progress);
         PaintCounter counter;
@@ -313,7 +313,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         for (int n = 1; n <= 1000; ++n) {
-            window.UpdateProgress(static_cast<qint16>(n));
+            window.updateProgress(static_cast<qint16>(n));
             const int shown = reference.filledColumns(onScreen(progress));
             const float header = static_cast<float>(n);
             QCOMPARE(shown, reference.filledColumns(reference.drawn({1, header + 1, header})));

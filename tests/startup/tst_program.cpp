@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "platform/core/runtime_error.h"
-#include "tests/support/process.h"
+#include "tests/support/probed_run.h"
+#include "tests/support/question_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,17 +10,15 @@
 
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int TimeoutMs = 30000;
-
-// Runs a copy of the program from its own folder, so data.txt can be whatever the test puts there.
-support::ProcessOutcome run(const QTemporaryDir &folder, const QProcessEnvironment &environment)
-{
-    return support::RunProcess(folder.filePath(u"tavrelo"_s), {}, folder.path(), environment, TimeoutMs);
-}
+constexpr int TimeoutMs = 60000;
 
 } // namespace
 
@@ -27,11 +26,13 @@ class TestProgram final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each run, a copy of the program in a folder of its own, so data.txt can be whatever the test puts there.
     void init()
     {
         m_folder.emplace();
         QVERIFY(m_folder->isValid());
-        QVERIFY(QFile::copy(QStringLiteral(TAVRELO_EXECUTABLE), m_folder->filePath(u"tavrelo"_s)));
+        m_program = m_folder->filePath(u"tavrelo"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TAVRELO_EXECUTABLE), m_program));
     }
 
     void cleanup() { m_folder.reset(); }
@@ -39,20 +40,45 @@ private Q_SLOTS:
     // As a user meets it: the message box names the error, and the program ends with a failure status.
     void unreadableDataFileEndsProgram()
     {
+#ifndef Q_OS_LINUX
+        QSKIP("needs a file that exists but cannot be read, such as Linux's /proc/self/mem");
+#endif
         QVERIFY(QFile::link(u"/proc/self/mem"_s, m_folder->filePath(u"data.txt"_s)));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        environment.insert(u"TAVRELO_ANSWER_MESSAGE_BOXES"_s, u"1"_s);
-
-        const auto outcome = run(*m_folder, environment);
+        const auto run = support::runProbed(m_program, m_folder->path(), TimeoutMs);
         const platform::RuntimeError expected(platform::Error::DeviceIOError);
-        QCOMPARE(outcome.status, QProcess::NormalExit);
-        QCOMPARE(outcome.code, 1);
-        const QString box = u"Message box (critical) \"Tavrelo\":\nRun-time error '%1':\n\n%2\n"_s
-                                .arg(expected.Number())
-                                .arg(expected.Description());
-        QVERIFY2(outcome.errors.contains(box), qPrintable(outcome.errors));
-        QCOMPARE(outcome.errors.count(u"Message box"_s), 1);
+        QCOMPARE(run.outcome.status, QProcess::NormalExit);
+        QCOMPARE(run.outcome.code, 1);
+        QCOMPARE(run.messageBoxes(),
+                 QStringList{u"Message box (critical) \"Tavrelo\":\nRun-time error '%1':\n\n%2"_s.arg(expected.Number())
+                                 .arg(expected.Description())});
+        QVERIFY(!run.windowUp());
+    }
+
+    // A file of many long lines costs the memory that its text takes, not the rest of the file for every line:
+    // it loads with no more address space than the program takes on the sample plus four times its size.
+    void longLinesLoadInTheMemoryTheyNeed()
+    {
+#if !defined(Q_OS_LINUX) || defined(__SANITIZE_ADDRESS__)
+        QSKIP("needs Linux's /proc and a program without the address sanitizer's shadow memory");
+#else
+        QVERIFY(QFile::copy(QStringLiteral(TAVRELO_SAMPLE), m_folder->filePath(u"data.txt"_s)));
+        const auto onSample = support::runProbed(m_program, m_folder->path(), TimeoutMs);
+        QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.report()));
+
+        QByteArray file;
+        const QByteArray line = support::toWindows1251(u"Длинная строка вопроса без конца. "_s).repeated(8500);
+        for (int question = 0; question < 200; ++question)
+            file += support::toWindows1251(u"Вес вопроса: 1\r\n"_s) + line + "\r\nA) a*\r\n";
+        support::writeFile(m_folder->filePath(u"data.txt"_s), file);
+
+        const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(file.size());
+        const auto onLongLines = support::runProbed(m_program, m_folder->path(), TimeoutMs, [limit] {
+            const rlimit addressSpace{limit, limit};
+            setrlimit(RLIMIT_AS, &addressSpace);
+        });
+        QVERIFY2(onLongLines.windowUp(), qPrintable(onLongLines.outcome.report()));
+        QCOMPARE(onLongLines.messageBoxes(), QStringList());
+#endif
     }
 
     void noDisplayFailsWithoutCrash()
@@ -62,7 +88,7 @@ private Q_SLOTS:
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
 
-        const auto outcome = run(*m_folder, environment);
+        const auto outcome = support::runProcess(m_program, {}, m_folder->path(), environment, TimeoutMs);
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 1);
         QVERIFY2(outcome.errors.contains(u"display"_s), qPrintable(outcome.errors));
@@ -70,6 +96,7 @@ private Q_SLOTS:
 
 private:
     std::optional<QTemporaryDir> m_folder;
+    QString m_program;
 };
 
 QTEST_GUILESS_MAIN(TestProgram)

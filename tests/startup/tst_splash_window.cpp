@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/controls/plain_label.h"
+#include "platform/controls/label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/twips.h"
 #include "platform/forms/error_guard.h"
-#include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
 #include "startup/loading_window.h"
 #include "startup/splash_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
-#include "tests/support/windows.h"
+#include "tests/support/window_checks.h"
 
 #include <QFile>
 #include <QLabel>
@@ -28,7 +28,7 @@ namespace {
 frmSplash &shownSplash()
 {
     Forms<frmSplash>::Show();
-    frmSplash &splash = Forms<frmSplash>::Get();
+    frmSplash &splash = Forms<frmSplash>::get();
     if (!QTest::qWaitForWindowExposed(&splash))
         qWarning("splash window not exposed");
     return splash;
@@ -36,12 +36,12 @@ frmSplash &shownSplash()
 
 QWidget &control(QStringView name)
 {
-    return support::Widget(Forms<frmSplash>::Get(), name);
+    return support::widget(Forms<frmSplash>::get(), name);
 }
 
 QString caption(QStringView label)
 {
-    return support::Widget<platform::PlainLabel>(Forms<frmSplash>::Get(), label).Text();
+    return support::widget<platform::Label>(Forms<frmSplash>::get(), label).Caption();
 }
 
 // A point of the frame that lies on none of its controls, in the window's coordinates.
@@ -55,7 +55,7 @@ QPoint frameItself()
 
 void clickAt(const QPoint &point, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(Forms<frmSplash>::Get().windowHandle(), button, {}, point);
+    QTest::mouseClick(Forms<frmSplash>::get().windowHandle(), button, {}, point);
 }
 
 } // namespace
@@ -66,12 +66,12 @@ class TestSplashWindow final : public QObject {
 private Q_SLOTS:
     void cleanup()
     {
-        platform::SetProgramEnd({});
+        platform::setProgramEnd({});
         Forms<frmSplash>::Unload();
         Forms<dData>::Unload();
         Forms<MainWindow>::Unload();
-        support::FlushDeferredDeletes();
-        support::RemoveDataFile();
+        support::flushDeferredDeletes();
+        support::removeDataFile();
     }
 
     void labelsAfterLoad()
@@ -87,15 +87,15 @@ private Q_SLOTS:
         QCOMPARE(version.x() + version.width(), platform::twipsToPixels(5970 + 885));
         QCOMPARE(product.x(), platform::twipsToPixels(2880));
         QVERIFY(control(u"Frame1").rect().contains(version.geometry()));
-        QVERIFY(Forms<frmSplash>::Get().windowTitle().trimmed().isEmpty());
+        QVERIFY(Forms<frmSplash>::get().windowTitle().trimmed().isEmpty());
     }
 
     void design()
     {
         frmSplash &splash = shownSplash();
         QCOMPARE(splash.size(), QSize(490, 285)); // 7350 x 4275 twips
-        QVERIFY(support::IsFixedDialog(splash));
-        QVERIFY(support::IsCentred(splash));
+        QVERIFY(support::isFixedDialog(splash));
+        QVERIFY(support::isCentred(splash));
         QVERIFY(splash.windowTitle().trimmed().isEmpty());
         QCOMPARE(caption(u"lblWarning"), u"by tavrelo@users.noreply.example"_s);
     }
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
     void logoPicture()
     {
-        const auto *logo = &support::Widget<QLabel>(Forms<frmSplash>::Get(), u"imgLogo");
+        const auto *logo = &support::widget<QLabel>(Forms<frmSplash>::get(), u"imgLogo");
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
         QVERIFY(logo->hasScaledContents());
         QCOMPARE(logo->size(), QSize(platform::twipsToPixels(1815), platform::twipsToPixels(2385)));
@@ -155,45 +155,45 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         QWindow *splash = shownSplash().windowHandle();
         // With no other window loaded, closing the splash leaves none: the program ends.
-        QCOMPARE(support::EndsProgram([&] { QTest::keyClick(splash, key); }), closes);
-        QCOMPARE(support::LoadedWindows(), closes ? 0 : 1);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), closes ? 0 : 1);
+        QCOMPARE(support::endsProgram([&] { QTest::keyClick(splash, key); }), closes);
+        QCOMPARE(support::loadedWindows(), closes ? 0 : 1);
+        QCOMPARE(support::loadedWindows<frmSplash>(), closes ? 0 : 1);
     }
 
     // The main window's whole start runs inside the click: the loading window is up (here with the missing
     // file's message) while the splash is still loaded, and only then does the splash close.
     void frameClickLoadsMainWindow()
     {
-        support::RemoveDataFile();
+        support::removeDataFile();
         shownSplash();
         int boxes = 0;
-        const platform::MessageBoxRecorder recorder([&](const platform::Message &message) {
+        const support::MessageBoxRecorder recorder([&](const support::Message &message) {
             ++boxes;
             QCOMPARE(message.text, u"Data file not found"_s);
-            QVERIFY(Forms<frmSplash>::Get().isVisible());
-            QVERIFY(Forms<dData>::Get().isVisible());
-            QVERIFY(!Forms<MainWindow>::Get().isVisible());
+            QVERIFY(Forms<frmSplash>::get().isVisible());
+            QVERIFY(Forms<dData>::get().isVisible());
+            QVERIFY(!Forms<MainWindow>::get().isVisible());
         });
         clickAt(frameItself());
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
-        QCOMPARE(support::LoadedWindows<dData>(), 0);
-        QCOMPARE(support::LoadedWindows<MainWindow>(), 1);
-        QVERIFY(Forms<MainWindow>::Get().isVisible());
-        QVERIFY(Forms<MainWindow>::Get().isEnabled());
+        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
+        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<MainWindow>(), 1);
+        QVERIFY(Forms<MainWindow>::get().isVisible());
+        QVERIFY(Forms<MainWindow>::get().isEnabled());
     }
 
     void frameClickShowsLoadedMainWindow()
     {
-        support::WriteDataFile(support::FileLines(support::NumberedQuestions(3)));
-        const platform::MessageBoxRecorder recorder;
+        support::writeDataFile(support::fileLines(support::numberedQuestions(3)));
+        const support::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
-        MainWindow *main = &Forms<MainWindow>::Get();
+        MainWindow *main = &Forms<MainWindow>::get();
         MainWindowProbe::ShowQuestion(*main, 2);
         shownSplash();
         clickAt(frameItself());
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 0);
-        QCOMPARE(&Forms<MainWindow>::Get(), main);
+        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
+        QCOMPARE(&Forms<MainWindow>::get(), main);
         QVERIFY(main->isVisible());
         // Not loaded again: a fresh load would have gone back to question 1.
         QCOMPARE(MainWindowProbe::CurrentQuestion(*main), 2);
@@ -227,10 +227,10 @@ private Q_SLOTS:
             const QWidget &widget = control(target);
             point = widget.mapTo(&splash, widget.rect().center());
         }
-        const platform::MessageBoxRecorder recorder;
+        const support::MessageBoxRecorder recorder;
         clickAt(point, button);
-        QCOMPARE(support::LoadedWindows<frmSplash>(), 1);
-        QCOMPARE(support::LoadedWindows<MainWindow>(), 0);
+        QCOMPARE(support::loadedWindows<frmSplash>(), 1);
+        QCOMPARE(support::loadedWindows<MainWindow>(), 0);
         QVERIFY(recorder.messages().isEmpty());
     }
 
@@ -238,18 +238,18 @@ private Q_SLOTS:
     // click unchanged, is reported once, and ends the program.
     void frameClickPassesRunTimeErrorOn()
     {
-        QFile::remove(support::DataFilePath());
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::DataFilePath()));
+        QFile::remove(support::dataFilePath());
+        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::dataFilePath()));
         QList<int> ended;
-        platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.Number(); });
-        const platform::MessageBoxRecorder recorder;
+        platform::setProgramEnd([&](const platform::RuntimeError &error) { ended << error.Number(); });
+        const support::MessageBoxRecorder recorder;
         shownSplash();
         clickAt(frameItself());
 
         const platform::RuntimeError expected(platform::Error::DeviceIOError);
         QCOMPARE(ended, QList<int>{expected.Number()});
         QCOMPARE(recorder.messages().size(), 1);
-        const platform::Message &message = recorder.messages().constFirst();
+        const support::Message &message = recorder.messages().constFirst();
         QCOMPARE(message.text, u"Run-time error '%1':\n\n%2"_s.arg(expected.Number()).arg(expected.Description()));
         QCOMPARE(message.icon, platform::MessageIcon::Critical);
         QCOMPARE(message.title, u"Tavrelo"_s);

@@ -9,7 +9,7 @@ namespace support {
 
 // An unloaded window is deleted when the event loop next has a turn; tests and benchmarks that never give it one
 // discard such windows here.
-inline void FlushDeferredDeletes()
+inline void flushDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace support {
 
 // How a program run by a test ended. A run that did not start, or did not end in time (it is then killed),
@@ -18,14 +20,20 @@ struct ProcessOutcome {
     QString output;
     QString errors;
 
-    bool Succeeded() const { return finished && status == QProcess::NormalExit && code == 0; }
-    QString Report() const { return output + errors; }
+    bool succeeded() const { return finished && status == QProcess::NormalExit && code == 0; }
+    QString report() const { return output + errors; }
 };
 
-inline ProcessOutcome RunProcess(const QString &program, const QStringList &arguments, const QString &folder,
-                                 const QProcessEnvironment &environment, int timeoutMs)
+// inChild runs in the new process before the program starts (where the system allows), to set its limits.
+inline ProcessOutcome runProcess(const QString &program, const QStringList &arguments, const QString &folder,
+                                 const QProcessEnvironment &environment, int timeoutMs,
+                                 const std::function<void()> &inChild = {})
 {
     QProcess process;
+#ifdef Q_OS_UNIX
+    if (inChild)
+        process.setChildProcessModifier(inChild);
+#endif
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(program, arguments);

@@ -20,7 +20,7 @@ struct Question {
 };
 
 // The lines of a question file, each question opened by a header.
-inline QStringList FileLines(const QList<Question> &questions)
+inline QStringList fileLines(const QList<Question> &questions)
 {
     QStringList lines;
     for (const Question &q : questions) {
@@ -31,7 +31,7 @@ inline QStringList FileLines(const QList<Question> &questions)
 }
 
 // Question k: "Question k" with `answers` answers "A) answer k.1*", "B) answer k.2" and so on, the first marked.
-inline Question NumberedQuestion(int k, int answers = 4)
+inline Question numberedQuestion(int k, int answers = 4)
 {
     Question q{{QStringLiteral("Question %1").arg(k)}, {}};
     for (int a = 0; a < answers; ++a) {
@@ -45,32 +45,32 @@ inline Question NumberedQuestion(int k, int answers = 4)
 }
 
 // Questions 1 to n, each with `answers` answers.
-inline QList<Question> NumberedQuestions(int n, int answers = 4)
+inline QList<Question> numberedQuestions(int n, int answers = 4)
 {
     QList<Question> questions;
     for (int k = 1; k <= n; ++k)
-        questions << NumberedQuestion(k, answers);
+        questions << numberedQuestion(k, answers);
     return questions;
 }
 
 // Questions 1, 2, ... with answerCounts[k - 1] answers each.
-inline QList<Question> QuestionsWithAnswers(const QList<int> &answerCounts)
+inline QList<Question> questionsWithAnswers(const QList<int> &answerCounts)
 {
     QList<Question> questions;
     for (int k = 1; k <= answerCounts.size(); ++k)
-        questions << NumberedQuestion(k, answerCounts[k - 1]);
+        questions << numberedQuestion(k, answerCounts[k - 1]);
     return questions;
 }
 
 // The file as the program reads it: Windows-1251, every line ended by CR LF.
-inline QByteArray QuestionFileBytes(const QStringList &lines)
+inline QByteArray questionFileBytes(const QStringList &lines)
 {
     return toWindows1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 // Writes the bytes as the whole file. A test file that cannot be written ends the run: nothing after it would
 // mean anything.
-inline QString WriteFile(const QString &path, QByteArrayView bytes)
+inline QString writeFile(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
@@ -92,31 +92,31 @@ public:
 
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    QString write(const QString &name, QByteArrayView bytes) const { return WriteFile(filePath(name), bytes); }
+    QString write(const QString &name, QByteArrayView bytes) const { return writeFile(filePath(name), bytes); }
 
 private:
     QTemporaryDir m_dir;
 };
 
 // The program reads data.txt from the folder that holds it; each test program has a folder of its own.
-inline QString DataFilePath()
+inline QString dataFilePath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/data.txt");
 }
 
-inline void WriteDataFile(const QStringList &lines)
+inline void writeDataFile(const QStringList &lines)
 {
-    WriteFile(DataFilePath(), QuestionFileBytes(lines));
+    writeFile(dataFilePath(), questionFileBytes(lines));
 }
 
-inline void WriteDataFileBytes(QByteArrayView bytes)
+inline void writeDataFileBytes(QByteArrayView bytes)
 {
-    WriteFile(DataFilePath(), bytes);
+    writeFile(dataFilePath(), bytes);
 }
 
-inline void RemoveDataFile()
+inline void removeDataFile()
 {
-    QFile::remove(DataFilePath());
+    QFile::remove(dataFilePath());
 }
 
 } // namespace support

@@ -8,10 +8,10 @@ void MainWindow::Form_Resize()
     // A minimised window keeps its layout until it is restored.
     if (isMinimized())
         return;
-    LayOut(Width(), Height());
+    layOut(Width(), Height());
 }
 
-void MainWindow::LayOut(float W, float H)
+void MainWindow::layOut(float W, float H)
 {
     using namespace layout;
     if (!(W > MinWidth) || !(H > MinHeight))
@@ -40,10 +40,10 @@ void MainWindow::LayOut(float W, float H)
     ui.LabelRate->SetLeft(W - RateLeftInset);
 
     for (int i = 1; i <= AnswerButtons; ++i) {
-        platform::Control *button = ui.qAnswers.Find(i);
+        platform::OptionButton *button = ui.qAnswers.find(i);
         if (button && button->Visible()) {
             button->SetWidth(W - ContentWidthInset);
-            button->SetTop(AnswerTop(H, i));
+            button->SetTop(answerTop(H, i));
             button->SetHeight(AnswerHeight);
         }
     }

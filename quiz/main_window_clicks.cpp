@@ -18,16 +18,16 @@ void MainWindow::bCheck_Click()
     if (choice == 0)
         return;
 
-    TotalCount.Increment();
+    TotalCount.increment();
     const bool showMessage = ui.showMessage->Value();
     const bool showRight = ui.showRight->Value();
     const QString &rightAnswer = QuestionBank.Field(CurrentQuestion, 5);
     if (rightAnswer == QString::number(choice)) {
         if (showMessage)
             MsgBox(u"Правильно!"_s, MessageIcon::Information);
-        RightCount.Increment();
+        RightCount.increment();
     } else {
-        WrongCount.Increment();
+        WrongCount.increment();
         // A question whose file marks no answer has none to name: it gets the short message.
         if (showMessage && showRight && !rightAnswer.isEmpty())
             MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s
@@ -60,7 +60,7 @@ void MainWindow::bNext_Click()
 void MainWindow::qList_Click()
 {
     bool isNumber = false;
-    const qint16 picked = ui.qList->Caption().toShort(&isNumber);
+    const qint16 picked = ui.qList->Text().toShort(&isNumber);
     if (!isNumber)
         throw platform::RuntimeError(platform::Error::TypeMismatch);
     CurrentQuestion = picked;

@@ -26,7 +26,7 @@ void MainWindow::LoadQuestions()
     const auto stream = platform::OpenTextFile(fileName);
     QuestionCount = 0;
     const ReadOutcome outcome = readQuestions(*stream, QuestionBank, QuestionCount,
-                                              [](qint16 questions) { Forms<dData>::Get().UpdateProgress(questions); });
+                                              [](qint16 questions) { Forms<dData>::get().updateProgress(questions); });
     stream->Close();
     Forms<dData>::Unload();
     SetEnabled(true);

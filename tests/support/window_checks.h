@@ -16,7 +16,7 @@
 namespace support {
 
 // A fixed dialog: no minimise or maximise button, and a size that cannot change.
-inline bool IsFixedDialog(const QWidget &window)
+inline bool isFixedDialog(const QWidget &window)
 {
     const Qt::WindowFlags flags = window.windowFlags();
     return window.windowType() == Qt::Dialog && !(flags & Qt::WindowMinimizeButtonHint)
@@ -25,7 +25,7 @@ inline bool IsFixedDialog(const QWidget &window)
 }
 
 // A shown window whose outer size, as the program counts it, is centred on its screen's free area.
-inline bool IsCentred(const platform::Form &window)
+inline bool isCentred(const platform::Form &window)
 {
     const QRect area = window.screen()->availableGeometry();
     const QSize outerSize(qRound(window.Width() / 15), qRound(window.Height() / 15));
@@ -34,7 +34,7 @@ inline bool IsCentred(const platform::Form &window)
 }
 
 // The control of a window that the design names so, seen as the widget on screen; naming none ends the run.
-template<class W = QWidget> W &Widget(const QWidget &window, QStringView name)
+template<class W = QWidget> W &widget(const QWidget &window, QStringView name)
 {
     W *widget = window.findChild<W *>(name.toString());
     if (!widget)
@@ -44,9 +44,9 @@ template<class W = QWidget> W &Widget(const QWidget &window, QStringView name)
 
 // The loaded windows of kind W. An unloaded window is hidden and discarded at the event loop's next turn, so this
 // first discards those: call it where the program would be back in its event loop, never from inside a handler.
-template<class W = platform::Form> int LoadedWindows()
+template<class W = platform::Form> int loadedWindows()
 {
-    FlushDeferredDeletes();
+    flushDeferredDeletes();
     int loaded = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         loaded += dynamic_cast<W *>(window) != nullptr;
@@ -55,7 +55,7 @@ template<class W = platform::Form> int LoadedWindows()
 
 // Whether `action`, run from the event loop as the program's handlers are, ends the program: unloading the last
 // window asks the application to quit. The request is taken here, so the test runs on.
-inline bool EndsProgram(const std::function<void()> &action)
+inline bool endsProgram(const std::function<void()> &action)
 {
     class QuitWatch final : public QObject {
     public:

@@ -22,11 +22,11 @@ void MainWindow::ShowQuestion(qint16 index)
     qint16 percent = 0;
     if (!(TotalCount == 0))
         percent = static_cast<qint16>(
-            std::floor(static_cast<double>(RightCount.Value()) * 100 / static_cast<double>(TotalCount.Value())));
+            std::floor(static_cast<double>(RightCount.value()) * 100 / static_cast<double>(TotalCount.value())));
 
-    ui.LabelTotal->SetCaption(u"Ответов всего: "_s + TotalCount.Text());
-    ui.LabelRight->SetCaption(u"Правильных: "_s + RightCount.Text());
-    ui.LabelWrong->SetCaption(u"Неправильных: "_s + WrongCount.Text());
+    ui.LabelTotal->SetCaption(u"Ответов всего: "_s + TotalCount.text());
+    ui.LabelRight->SetCaption(u"Правильных: "_s + RightCount.text());
+    ui.LabelWrong->SetCaption(u"Неправильных: "_s + WrongCount.text());
     ui.LabelRate->SetCaption(QString::number(percent) + u'%');
 
     // After question 1000 of a full bank comes an end page with no slot behind it: it shows as empty.
@@ -50,8 +50,8 @@ void MainWindow::ShowQuestion(qint16 index)
     }
     const float height = Height();
     for (int j = 1; j <= answers; ++j) {
-        platform::Control &button = ui.qAnswers(j);
-        button.SetTop(layout::AnswerTop(height, j));
+        platform::OptionButton &button = ui.qAnswers(j);
+        button.SetTop(layout::answerTop(height, j));
         button.SetLeft(layout::AnswerLeft);
         button.SetWidth(layout::AnswerWidth);
         button.SetCaption(field(j));
@@ -68,16 +68,16 @@ void MainWindow::ShowQuestion(qint16 index)
     AnswerCount = static_cast<qint16>(answers);
     FirstShow = false;
 
-    KeepAnswersReachable();
-    TellScreenReaders();
+    keepAnswersReachable();
+    m_announcer.questionShown(field(0), TotalCount.value());
 }
 
-void MainWindow::KeepAnswersReachable()
+void MainWindow::keepAnswersReachable()
 {
-    std::vector<platform::Control *> group;
+    std::vector<platform::OptionButton *> group;
     for (int j = 0; j <= AnswerButtons; ++j) {
-        if (platform::Control *button = ui.qAnswers.Find(j))
+        if (platform::OptionButton *button = ui.qAnswers.find(j))
             group.push_back(button);
     }
-    platform::ResetOptionGroup(group);
+    platform::resetOptionGroup(group);
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "platform/controls/plain_label.h"
+#include "platform/controls/label.h"
 
 #include "platform/controls/visible_prefix.h"
 
@@ -39,21 +39,35 @@ qsizetype withoutUnseenRun(QStringView prefix, int width)
 
 } // namespace
 
-PlainLabel::PlainLabel(QWidget *parent) : QLabel(parent)
+Label::Label(QWidget *parent) : QLabel(parent), Control(this)
 {
     setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setAutoFillBackground(true);
+    lower();
 }
 
-void PlainLabel::SetText(const QString &text)
+void Label::SetCaption(const QString &caption)
 {
-    m_text = text;
+    m_caption = caption;
     m_shown = -1;
     showPrefix();
+    if (m_autoSize) {
+        const QSize size = sizeHint();
+        takeSize(size.width(), size.height());
+    }
+}
+
+void Label::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    setWordWrap(!autoSize);
 }
 
 // Lays the prefix out as the label draws it, in a rectangle as wide as the label's and of unbounded height: it
 // is enough when it runs two lines past the label's lower edge.
-double PlainLabel::prefixCoverage(QStringView prefix) const
+double Label::prefixCoverage(QStringView prefix) const
 {
     const QRect area = contentsRect();
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
@@ -61,31 +75,31 @@ double PlainLabel::prefixCoverage(QStringView prefix) const
     return static_cast<double>(laidOut.height()) / (area.height() + 2 * fontMetrics().lineSpacing());
 }
 
-void PlainLabel::showPrefix()
+void Label::showPrefix()
 {
     const QRect area = contentsRect();
-    qsizetype length = VisiblePrefixLength(m_text, FirstPrefix,
-                                           VisibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
+    qsizetype length = visiblePrefixLength(m_caption, FirstPrefix,
+                                           visibleCharacterCap(area.size(), fontMetrics().lineSpacing()),
                                            [this](QStringView prefix) { return prefixCoverage(prefix); });
-    if (length < m_text.size())
-        length = withoutUnseenRun(QStringView(m_text).first(length), area.width());
+    if (length < m_caption.size())
+        length = withoutUnseenRun(QStringView(m_caption).first(length), area.width());
     if (length == m_shown)
         return;
     m_shown = length;
-    setText(onScreen(QStringView(m_text).first(length)));
+    setText(onScreen(QStringView(m_caption).first(length)));
 }
 
-void PlainLabel::resizeEvent(QResizeEvent *event)
+void Label::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    if (m_shown < m_text.size())
+    if (m_shown < m_caption.size())
         showPrefix();
 }
 
-void PlainLabel::changeEvent(QEvent *event)
+void Label::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_shown < m_text.size())
+    if (event->type() == QEvent::FontChange && m_shown < m_caption.size())
         showPrefix();
 }
 
