@@ -40,10 +40,12 @@ void QuestionBank::AppendQuestionLine(int slot, QStringView line)
     std::copy(line.begin(), line.end(), out + 2);
 }
 
-void QuestionBank::ContinueQuestionLine(int slot, QStringView more, qint64 expected)
+void QuestionBank::continueQuestionLine(int slot, QStringView more)
 {
-    QString &text = m_fields[size_t(index(slot, 0))];
-    if (text.size() + more.size() > text.capacity())
-        platform::ReserveLargeText(text, text.size() + std::max<qint64>(more.size(), expected));
-    text.append(more);
+    platform::appendToLargeText(m_fields[size_t(index(slot, 0))], more);
+}
+
+void QuestionBank::fitQuestionText(int slot)
+{
+    platform::fitLargeText(m_fields[size_t(index(slot, 0))]);
 }

@@ -25,9 +25,10 @@ public:
     void ReplaceField(int slot, int field, QString text);
     // Field 0 becomes its former text, then CR LF, then the line.
     void AppendQuestionLine(int slot, QStringView line);
-    // Field 0 grows by the rest of the line that the last AppendQuestionLine began, for lines read in pieces;
-    // `expected` is about how much more will come at most, so that the text is not moved while it grows.
-    void ContinueQuestionLine(int slot, QStringView more, qint64 expected);
+    // Field 0 grows by the rest of the line that the last AppendQuestionLine began, for lines read in pieces.
+    void continueQuestionLine(int slot, QStringView more);
+    // Field 0 is whole: the room it kept for growing goes back when it is large.
+    void fitQuestionText(int slot);
 
 private:
     static qsizetype index(int slot, int field);

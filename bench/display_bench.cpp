@@ -37,7 +37,7 @@ QByteArray questionFile(Text kind, int megabytes)
         text += u"Вес вопроса: 1\r\n"_s + (n == 1 ? first : ordinary) + u"\r\n"_s;
         text += u"A) первый*\r\nB) второй\r\nC) третий\r\nD) четвёртый\r\n"_s;
     }
-    return support::ToWindows1251(text);
+    return support::toWindows1251(text);
 }
 
 void writeDataFile(benchmark::State &state)

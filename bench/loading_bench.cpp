@@ -41,7 +41,7 @@ QByteArray largestFile(int lines)
                   + u"\r\n"_s;
         text += u"\r\n"_s;
     }
-    return support::ToWindows1251(text);
+    return support::toWindows1251(text);
 }
 
 // The loader reads data.txt from the program's folder; each benchmark writes it before its first run.
@@ -67,7 +67,7 @@ template<class OnHeader> void readFile(benchmark::State &state, OnHeader &&onHea
     state.ResumeTiming();
     const auto stream = platform::OpenTextFile(support::dataFilePath());
     qint16 count = 0;
-    ReadQuestions(*stream, *bank, count, onHeader);
+    readQuestions(*stream, *bank, count, onHeader);
     stream->Close();
     state.PauseTiming();
     bank.reset();

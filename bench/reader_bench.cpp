@@ -21,7 +21,7 @@ namespace {
 
 // A question file as teachers write them: 1000 questions of one to three lines of Russian text, four answers,
 // one of them marked, a blank line between questions; CR LF throughout.
-const QByteArray &QuestionFile()
+const QByteArray &questionFile()
 {
     static const QByteArray file = [] {
         const QStringList words =
@@ -54,19 +54,19 @@ const QByteArray &QuestionFile()
             }
             text += u"\r\n"_s;
         }
-        return support::ToWindows1251(text);
+        return support::toWindows1251(text);
     }();
     return file;
 }
 
-void ReadInto(platform::TextStream &stream, benchmark::State &state)
+void readInto(platform::TextStream &stream, benchmark::State &state)
 {
     state.PauseTiming(); // the bank belongs to the window's lifetime, not to the read
     auto bank = std::make_unique<QuestionBank>();
     state.ResumeTiming();
     qint16 questionCount = 0;
     qint16 headers = 0;
-    ReadQuestions(stream, *bank, questionCount, [&](qint16 n) { headers = n; });
+    readQuestions(stream, *bank, questionCount, [&](qint16 n) { headers = n; });
     benchmark::DoNotOptimize(headers);
     state.PauseTiming();
     bank.reset();
@@ -78,32 +78,32 @@ void ReadInto(platform::TextStream &stream, benchmark::State &state)
 void BM_ReadQuestionsFromMemory(benchmark::State &state)
 {
     QBuffer buffer;
-    buffer.setData(QuestionFile());
+    buffer.setData(questionFile());
     buffer.open(QIODevice::ReadOnly);
     for (auto _ : state) {
         buffer.seek(0);
         platform::TextStream stream(buffer);
-        ReadInto(stream, state);
+        readInto(stream, state);
     }
-    state.SetBytesProcessed(state.iterations() * QuestionFile().size());
+    state.SetBytesProcessed(state.iterations() * questionFile().size());
 }
 BENCHMARK(BM_ReadQuestionsFromMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadQuestionsFromFile(benchmark::State &state)
 {
     const support::TestFolder folder;
-    const QString path = folder.write(u"data.txt"_s, QuestionFile());
+    const QString path = folder.write(u"data.txt"_s, questionFile());
     for (auto _ : state) {
         const auto stream = platform::OpenTextFile(path);
-        ReadInto(*stream, state);
+        readInto(*stream, state);
         stream->Close();
     }
-    state.SetBytesProcessed(state.iterations() * QuestionFile().size());
+    state.SetBytesProcessed(state.iterations() * questionFile().size());
 }
 BENCHMARK(BM_ReadQuestionsFromFile)->Unit(benchmark::kMicrosecond);
 
 // Finds every line of the bytes and hands it to `take` decoded: what any line reader does, with nothing kept.
-template<class Take> void SplitAndDecode(const QByteArray &bytes, Take &&take)
+template<class Take> void splitAndDecode(const QByteArray &bytes, Take &&take)
 {
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
@@ -121,27 +121,27 @@ template<class Take> void SplitAndDecode(const QByteArray &bytes, Take &&take)
 void BM_FloorDecodeAndSplit(benchmark::State &state)
 {
     for (auto _ : state) {
-        SplitAndDecode(QuestionFile(), [](QByteArrayView bytes) {
-            const QString line = platform::DecodeWindows1251(bytes);
+        splitAndDecode(questionFile(), [](QByteArrayView bytes) {
+            const QString line = platform::decodeWindows1251(bytes);
             benchmark::DoNotOptimize(line.constData());
         });
     }
-    state.SetBytesProcessed(state.iterations() * QuestionFile().size());
+    state.SetBytesProcessed(state.iterations() * questionFile().size());
 }
 BENCHMARK(BM_FloorDecodeAndSplit)->Unit(benchmark::kMicrosecond);
 
 // Below the floor: every line decoded into one reused buffer, allocating nothing at all.
 void BM_FloorDecodeAndSplitReusing(benchmark::State &state)
 {
-    std::vector<char16_t> line(size_t(QuestionFile().size()));
+    std::vector<char16_t> line(size_t(questionFile().size()));
     for (auto _ : state) {
-        SplitAndDecode(QuestionFile(), [&](QByteArrayView bytes) {
-            platform::DecodeWindows1251(bytes, line.data());
+        splitAndDecode(questionFile(), [&](QByteArrayView bytes) {
+            platform::decodeWindows1251(bytes, line.data());
             benchmark::DoNotOptimize(line.data());
             benchmark::ClobberMemory();
         });
     }
-    state.SetBytesProcessed(state.iterations() * QuestionFile().size());
+    state.SetBytesProcessed(state.iterations() * questionFile().size());
 }
 BENCHMARK(BM_FloorDecodeAndSplitReusing)->Unit(benchmark::kMicrosecond);
 

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "check/check_file.h"
 
-#include "bank/question_bank.h"
-#include "bank/question_reader.h"
 #include "check/finding_log.h"
 #include "check/question_checker.h"
 #include "platform/core/runtime_error.h"
@@ -18,63 +16,60 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString EncodingError(FileEncoding encoding)
+QString encodingError(FileEncoding encoding)
 {
     const QString fix =
         encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8WithBom
             ? u"save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE FILE"_s
             : u"save it as Windows-1251 (Cyrillic)"_s;
-    return u"the file is saved as "_s + EncodingName(encoding)
+    return u"the file is saved as "_s + encodingName(encoding)
          + u", but Tavrelo reads only Windows-1251: the learner sees garbled text, and no header or answer "
            u"marker matches; "_s
          + fix;
 }
 
-QString Counted(qint64 count, const QString &one, const QString &many)
+QString counted(qint64 count, const QString &one, const QString &many)
 {
     return QString::number(count) + u' ' + (count == 1 ? one : many);
 }
 
-QString Summary(const CheckCounts &counts, const FindingLog &log)
+QString summary(const CheckCounts &counts, const FindingLog &log)
 {
-    return Counted(counts.questions, u"question"_s, u"questions"_s) + u" loaded, "_s
-         + Counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
-         + Counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
-         + Counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
-         + Counted(log.warnings(), u"warning"_s, u"warnings"_s);
+    return counted(counts.questions, u"question"_s, u"questions"_s) + u" loaded, "_s
+         + counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
+         + counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
+         + counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
+         + counted(log.warnings(), u"warning"_s, u"warnings"_s);
 }
 
-QString RunTimeError(const platform::RuntimeError &error)
+QString runTimeError(const platform::RuntimeError &error)
 {
     return u"cannot be read: "_s + error.Description() + u" (run-time error "_s + QString::number(error.Number())
          + u"), which ends Tavrelo"_s;
 }
 
-FileEncoding DetectFileEncoding(const QString &path)
+FileEncoding detectFileEncoding(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw platform::RuntimeError(platform::Error::PathFileAccessError);
-    return DetectEncoding(file);
+    return detectEncoding(file);
 }
 
 } // namespace
 
-CheckCounts CheckStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log)
+CheckCounts checkStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log)
 {
     if (encoding != FileEncoding::Windows1251)
-        log.Add(Finding{1, Severity::Error, EncodingError(encoding)});
-    const auto bank = std::make_unique<QuestionBank>();
-    QuestionChecker checker(*bank, log);
-    CheckCounts counts;
-    ReadQuestions(stream, *bank, counts.questions, nullptr, checker);
-    checker.Finish();
-    counts.answers = checker.answers();
-    counts.markedQuestions = checker.markedQuestions();
-    return counts;
+        log.add(Finding{1, Severity::Error, encodingError(encoding)});
+    QuestionChecker checker(log);
+    checker.read(stream);
+    return CheckCounts{.questions = checker.questions(),
+                       .answers = checker.answers(),
+                       .markedQuestions = checker.markedQuestions()};
 }
 
-ExitStatus CheckFile(const QString &path, const PrintLine &print)
+ExitStatus checkFile(const QString &path, const PrintLine &print)
 {
     const QString prefix = path + u": "_s;
     // As Tavrelo does: a missing file, or a folder of that name, is "Data file not found".
@@ -83,16 +78,16 @@ ExitStatus CheckFile(const QString &path, const PrintLine &print)
               + u", so Tavrelo says \"Data file not found\" and starts with no questions"_s);
         return ExitStatus::Unreadable;
     }
-    FindingLog log([&](const Finding &finding) { print(FormatFinding(path, finding)); });
+    FindingLog log([&](const Finding &finding) { print(formatFinding(path, finding)); });
     try {
         const std::unique_ptr<platform::TextStream> stream = platform::OpenTextFile(path);
-        const FileEncoding encoding = DetectFileEncoding(path);
-        const CheckCounts counts = CheckStream(*stream, encoding, log);
+        const FileEncoding encoding = detectFileEncoding(path);
+        const CheckCounts counts = checkStream(*stream, encoding, log);
         stream->Close();
-        print(prefix + Summary(counts, log));
+        print(prefix + summary(counts, log));
     } catch (const platform::RuntimeError &error) {
-        log.Flush();
-        print(prefix + u"error: "_s + RunTimeError(error));
+        log.flush();
+        print(prefix + u"error: "_s + runTimeError(error));
         return ExitStatus::Unreadable;
     }
     return log.errors() + log.warnings() > 0 ? ExitStatus::Slips : ExitStatus::Clean;

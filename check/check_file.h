@@ -31,8 +31,8 @@ struct CheckCounts {
 };
 
 // Reads a stream as Tavrelo does, reporting every finding to the log; raises what the stream raises.
-CheckCounts CheckStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log);
+CheckCounts checkStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log);
 
 // Checks one question file the way Tavrelo opens and reads it: each finding, then a summary line, goes to print,
 // every line beginning with the file's name.
-ExitStatus CheckFile(const QString &path, const PrintLine &print);
+ExitStatus checkFile(const QString &path, const PrintLine &print);

@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-void Utf8Validator::Feed(QByteArrayView bytes)
+void Utf8Validator::feed(QByteArrayView bytes)
 {
     for (const char c : bytes) {
         if (m_broken)
@@ -47,13 +47,13 @@ void Utf8Validator::Feed(QByteArrayView bytes)
     }
 }
 
-FileEncoding DetectEncoding(QIODevice &device)
+FileEncoding detectEncoding(QIODevice &device)
 {
     constexpr qint64 ChunkSize = 64 * 1024;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     QByteArray head; // the first three bytes, which hold any byte-order mark
     Utf8Validator utf8;
-    while (!utf8.Broken() || head.size() < 3) {
+    while (!utf8.broken() || head.size() < 3) {
         const qint64 got = device.read(chunk.data(), ChunkSize);
         if (got < 0)
             throw platform::RuntimeError(platform::Error::DeviceIOError);
@@ -61,7 +61,7 @@ FileEncoding DetectEncoding(QIODevice &device)
             break;
         const QByteArrayView bytes(chunk.constData(), got);
         head += bytes.first(qMin<qsizetype>(bytes.size(), 3 - head.size()));
-        utf8.Feed(bytes);
+        utf8.feed(bytes);
     }
     if (head.startsWith("\xFF\xFE"))
         return FileEncoding::Utf16LE;
@@ -69,10 +69,10 @@ FileEncoding DetectEncoding(QIODevice &device)
         return FileEncoding::Utf16BE;
     if (head.startsWith("\xEF\xBB\xBF"))
         return FileEncoding::Utf8WithBom;
-    return utf8.Valid() && utf8.SawNonAscii() ? FileEncoding::Utf8 : FileEncoding::Windows1251;
+    return utf8.valid() && utf8.sawNonAscii() ? FileEncoding::Utf8 : FileEncoding::Windows1251;
 }
 
-QString EncodingName(FileEncoding encoding)
+QString encodingName(FileEncoding encoding)
 {
     switch (encoding) {
     case FileEncoding::Windows1251: return u"Windows-1251"_s;

@@ -14,12 +14,12 @@ enum class FileEncoding { Windows1251, Utf8, Utf8WithBom, Utf16LE, Utf16BE };
 // Checks whether bytes, fed in pieces cut anywhere, are well-formed UTF-8.
 class Utf8Validator final {
 public:
-    void Feed(QByteArrayView bytes);
+    void feed(QByteArrayView bytes);
     // Well-formed to the end, with no sequence left open.
-    bool Valid() const { return !m_broken && m_pending == 0; }
+    bool valid() const { return !m_broken && m_pending == 0; }
     // No more bytes can make it well-formed.
-    bool Broken() const { return m_broken; }
-    bool SawNonAscii() const { return m_sawNonAscii; }
+    bool broken() const { return m_broken; }
+    bool sawNonAscii() const { return m_sawNonAscii; }
 
 private:
     int m_pending = 0;                         // continuation bytes still due
@@ -31,7 +31,7 @@ private:
 // Reads the device, to its end unless the answer is settled sooner; raises DeviceIOError when it fails. A
 // Windows-1251 file with Cyrillic text is never well-formed UTF-8 (its letters stand in runs of lead bytes), so a
 // file that is, and holds more than ASCII, was saved as UTF-8.
-FileEncoding DetectEncoding(QIODevice &device);
+FileEncoding detectEncoding(QIODevice &device);
 
 // The encoding's name, for messages.
-QString EncodingName(FileEncoding encoding);
+QString encodingName(FileEncoding encoding);

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString FormatFinding(const QString &fileName, const Finding &finding)
+QString formatFinding(const QString &fileName, const Finding &finding)
 {
     static const QString severities[] = {u"error"_s, u"warning"_s, u"note"_s};
     return fileName + u':' + QString::number(finding.line) + u": "_s + severities[int(finding.severity)] + u": "_s

@@ -15,4 +15,4 @@ struct Finding {
 };
 
 // "FILE:LINE: warning: text", the form compilers use, so that editors can jump to the line.
-QString FormatFinding(const QString &fileName, const Finding &finding);
+QString formatFinding(const QString &fileName, const Finding &finding);

@@ -8,7 +8,7 @@ FindingLog::FindingLog(Output output) : m_output(std::move(output))
 {
 }
 
-void FindingLog::Add(Finding finding)
+void FindingLog::add(Finding finding)
 {
     if (finding.severity == Severity::Error)
         ++m_errors;
@@ -16,10 +16,10 @@ void FindingLog::Add(Finding finding)
         ++m_warnings;
     m_waiting.push_back(std::move(finding));
     if (m_waiting.size() >= MaxWaiting)
-        Flush();
+        flush();
 }
 
-void FindingLog::Flush()
+void FindingLog::flush()
 {
     std::stable_sort(m_waiting.begin(), m_waiting.end(), [](const Finding &a, const Finding &b) {
         return a.line != b.line ? a.line < b.line : a.severity < b.severity;

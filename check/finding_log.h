@@ -8,7 +8,7 @@
 #include <vector>
 
 // Counts findings and passes them on in line order, the graver first within a line. A question's findings come
-// in out of order (those about the whole question are known only at its end), so they wait until Flush, or until
+// in out of order (those about the whole question are known only at its end), so they wait until flush, or until
 // so many wait that memory would grow with the file.
 class FindingLog final {
 public:
@@ -17,8 +17,8 @@ public:
     explicit FindingLog(Output output);
     Q_DISABLE_COPY_MOVE(FindingLog)
 
-    void Add(Finding finding);
-    void Flush();
+    void add(Finding finding);
+    void flush();
 
     qint64 errors() const { return m_errors; }
     qint64 warnings() const { return m_warnings; }

@@ -12,21 +12,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What an author types as a space: a space, a tab or a no-break space (Windows-1251 byte A0).
-bool IsBlankChar(QChar ch)
+bool isBlankChar(QChar ch)
 {
     return ch == u' ' || ch == u'\t' || ch == u'\u00A0';
 }
 
-qsizetype LeadingBlanks(QStringView line)
+qsizetype leadingBlanks(QStringView line)
 {
     qsizetype i = 0;
-    while (i < line.size() && IsBlankChar(line[i]))
+    while (i < line.size() && isBlankChar(line[i]))
         ++i;
     return i;
 }
 
 // The small Cyrillic letter that a Latin letter (in small form) passes for in the header's words, or 0.
-char16_t CyrillicLookAlike(char16_t latin)
+char16_t cyrillicLookAlike(char16_t latin)
 {
     switch (latin) {
     case u'a': return u'а';
@@ -49,12 +49,12 @@ struct HeaderLook {
 };
 
 // Walks the line along "Вес вопроса:", forgiving what authors get wrong; false when it is some other line.
-bool ReadLikeHeader(QStringView line, HeaderLook &look)
+bool readLikeHeader(QStringView line, HeaderLook &look)
 {
     qsizetype i = 0;
     const auto skipBlanks = [&] {
         const qsizetype start = i;
-        while (i < line.size() && IsBlankChar(line[i]))
+        while (i < line.size() && isBlankChar(line[i]))
             ++i;
         return line.sliced(start, i - start);
     };
@@ -67,7 +67,7 @@ bool ReadLikeHeader(QStringView line, HeaderLook &look)
                 continue;
             QChar small = actual.toLower();
             if (small.unicode() < 0x80) {
-                small = QChar(CyrillicLookAlike(small.unicode()));
+                small = QChar(cyrillicLookAlike(small.unicode()));
                 look.latinLetters = true;
             }
             if (small != expected.toLower())
@@ -91,9 +91,9 @@ bool ReadLikeHeader(QStringView line, HeaderLook &look)
 
 } // namespace
 
-QString LooksLikeAnswer(QStringView line)
+QString looksLikeAnswer(QStringView line)
 {
-    const qsizetype start = LeadingBlanks(line);
+    const qsizetype start = leadingBlanks(line);
     if (line.size() < start + 2 || line[start + 1] != u')')
         return {};
     const char16_t letter = line[start].unicode();
@@ -122,10 +122,10 @@ QString LooksLikeAnswer(QStringView line)
     }
 }
 
-QString HeaderSlips(QStringView line)
+QString headerSlips(QStringView line)
 {
     HeaderLook look;
-    if (!ReadLikeHeader(line, look))
+    if (!readLikeHeader(line, look))
         return {};
     const std::pair<bool, QString> named[] = {
         {look.leadingBlanks, u"spaces before it"_s},
@@ -143,20 +143,20 @@ QString HeaderSlips(QStringView line)
     return slips.join(u", "_s);
 }
 
-bool StarThenBlanks(QStringView line)
+bool starThenBlanks(QStringView line)
 {
     qsizetype end = line.size();
-    while (end > 0 && IsBlankChar(line[end - 1]))
+    while (end > 0 && isBlankChar(line[end - 1]))
         --end;
     return end < line.size() && end > 0 && line[end - 1] == u'*';
 }
 
-bool IsBlank(QStringView line)
+bool isBlank(QStringView line)
 {
-    return LeadingBlanks(line) == line.size();
+    return leadingBlanks(line) == line.size();
 }
 
-QString ControlCharacter(QStringView line)
+QString controlCharacter(QStringView line)
 {
     // U+0098 is what the reader makes of byte 0x98, the one byte that Windows-1251 leaves undefined.
     const auto isControl = [](QChar ch) { return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98'; };

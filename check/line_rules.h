@@ -9,17 +9,17 @@
 // finding's text without the quoted line, or an empty string when the line is not that kind of slip.
 
 // A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)".
-QString LooksLikeAnswer(QStringView line);
+QString looksLikeAnswer(QStringView line);
 
 // A text or dropped line that was meant as a question header; the reasons it is none, such as
 // "a space before the colon" or "small letters".
-QString HeaderSlips(QStringView line);
+QString headerSlips(QStringView line);
 
 // An answer line whose "*" is followed by spaces or tabs, so that it marks nothing.
-bool StarThenBlanks(QStringView line);
+bool starThenBlanks(QStringView line);
 
 // Empty, or spaces and tabs only: nothing the learner would see.
-bool IsBlank(QStringView line);
+bool isBlank(QStringView line);
 
 // The first control character of the line, as a finding's text ("a NUL byte at column 3"), or empty.
-QString ControlCharacter(QStringView line);
+QString controlCharacter(QStringView line);

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void PrintTo(FILE *stream, const QString &line)
+void printTo(FILE *stream, const QString &line)
 {
     std::fputs((line + u'\n').toLocal8Bit().constData(), stream);
 }
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     parser.addOption(toCp1251);
     parser.addPositionalArgument(u"FILE"_s, u"Question files to check; data.txt by default."_s, u"[FILE...]"_s);
     if (!parser.parse(QCoreApplication::arguments())) {
-        PrintTo(stderr, u"tavrelo-check: "_s + parser.errorText());
+        printTo(stderr, u"tavrelo-check: "_s + parser.errorText());
         return int(ExitStatus::Unreadable);
     }
     if (parser.isSet(u"help"_s))
@@ -55,15 +55,15 @@ int main(int argc, char *argv[])
     QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         files << u"data.txt"_s;
-    const PrintLine print = [](const QString &line) { PrintTo(stdout, line); };
+    const PrintLine print = [](const QString &line) { printTo(stdout, line); };
 
     if (parser.isSet(toCp1251)) {
         if (files.size() != 1) {
-            PrintTo(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
+            printTo(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
             return int(ExitStatus::Unreadable);
         }
         const QString output = parser.value(toCp1251);
-        if (const ExitStatus converted = ConvertToCp1251(files.first(), output, print); converted != ExitStatus::Clean)
+        if (const ExitStatus converted = convertToCp1251(files.first(), output, print); converted != ExitStatus::Clean)
             return int(converted);
         print(files.first() + u": Windows-1251 copy written to "_s + output);
         files = {output};
@@ -71,6 +71,6 @@ int main(int argc, char *argv[])
 
     int status = int(ExitStatus::Clean);
     for (const QString &file : files)
-        status = qMax(status, int(CheckFile(file, print)));
+        status = qMax(status, int(checkFile(file, print)));
     return status;
 }

@@ -18,138 +18,148 @@ namespace {
 // Beyond this many lines with control characters a file is likely binary: one more note says so and ends them.
 constexpr int MaxControlNotes = 10;
 
-QString Letter(int answer)
+QString answerLetter(int answer)
 {
     return QString(QChar(u'A' + answer - 1));
 }
 
-QString LineNumber(qint64 line)
+QString lineNumber(qint64 line)
 {
     return u"line "_s + QString::number(line);
 }
 
 } // namespace
 
-QuestionChecker::QuestionChecker(QuestionBank &bank, FindingLog &log) : m_bank(bank), m_log(log)
+QuestionChecker::QuestionChecker(FindingLog &log) : m_log(log)
 {
 }
 
-void QuestionChecker::add(const LineReport &line, Severity severity, const QString &text)
+void QuestionChecker::add(const Line &line, Severity severity, const QString &text)
 {
-    m_log.Add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + Quote(line.text)});
+    m_log.add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + quote(line.text)});
 }
 
-void QuestionChecker::LineRead(const LineReport &line)
+void QuestionChecker::read(platform::TextStream &stream)
 {
-    noteLineEnd(line);
-    noteControlCharacter(line);
-    switch (line.use) {
-    case LineUse::Header:
-        endQuestion();
-        startQuestion(line);
-        break;
-    case LineUse::Answer: checkAnswer(line); break;
-    case LineUse::Text:
-        checkText(line);
-        m_bank.ReplaceField(line.question, 0, QString()); // the checker needs no question text
-        break;
-    case LineUse::Dropped: checkDropped(line); break;
-    case LineUse::NotRead:
-        endQuestion();
-        m_log.Add(Finding{line.number, Severity::Warning,
-                          u"question "_s + QString::number(line.question + 1)
-                              + u" begins here, but Tavrelo loads only the first "_s + QString::number(line.question)
-                              + u" questions: nothing from this line on is loaded"_s});
-        break;
+    qint64 number = 0;
+    while (!stream.AtEndOfStream()) {
+        Line line{.number = ++number, .text = stream.readLineView(), .end = stream.lastLineEnd()};
+        line.lineClass = classifyLine(line.text);
+        noteLineEnd(line);
+        noteControlCharacter(line);
+        if (line.lineClass.kind == LineKind::Header && m_question.number >= QuestionBank::QuestionCapacity) {
+            noteNotLoaded(line);
+            break;
+        }
+        switch (line.lineClass.kind) {
+        case LineKind::Header:
+            endQuestion();
+            startQuestion(line);
+            break;
+        case LineKind::Answer: checkAnswer(line); break;
+        case LineKind::Text: checkText(line); break;
+        case LineKind::Dropped: checkDropped(line); break;
+        }
     }
+    finish();
 }
 
-void QuestionChecker::startQuestion(const LineReport &header)
+// The program stops reading at this header.
+void QuestionChecker::noteNotLoaded(const Line &header)
 {
-    if (header.question == 1 && m_firstUnshownLine > 0) {
-        m_log.Add(Finding{m_firstUnshownLine, Severity::Note,
+    endQuestion();
+    m_log.add(Finding{header.number, Severity::Warning,
+                      u"question "_s + QString::number(m_question.number + 1)
+                          + u" begins here, but Tavrelo loads only the first "_s + QString::number(m_question.number)
+                          + u" questions: nothing from this line on is loaded"_s});
+}
+
+void QuestionChecker::startQuestion(const Line &header)
+{
+    const qint16 number = m_question.number + 1;
+    if (number == 1 && m_firstUnshownLine > 0) {
+        m_log.add(Finding{m_firstUnshownLine, Severity::Note,
                           u"lines before the first question header are never shown: "_s + m_firstUnshownText});
     }
-    m_question = Question{.number = header.question, .headerLine = header.number};
+    m_question = Question{.number = number, .headerLine = header.number};
     m_ended = false;
 }
 
-// Judges the question by what the bank holds for it, as the quiz will show it, then lets its slot go.
+// Judges the question as the quiz will show it: the answers its lines left filed, and the last mark.
 void QuestionChecker::endQuestion()
 {
     if (m_ended)
         return;
     m_ended = true;
-    const int slot = m_question.number;
-    if (slot > 0) {
+    const int number = m_question.number;
+    if (number > 0) {
         std::array<bool, 4> present{};
         for (int answer = 1; answer <= 4; ++answer)
-            present[answer - 1] = !m_bank.Field(slot, answer).isEmpty();
+            present[answer - 1] = m_question.answerLines[answer - 1] > 0;
         const int shown = int(std::count(present.begin(), present.end(), true));
-        const QString &mark = m_bank.Field(slot, 5);
-        const int marked = mark.isEmpty() ? 0 : mark.toInt();
+        const int marked = m_question.markedAnswer;
         m_answers += shown;
         m_markedQuestions += marked > 0 ? 1 : 0;
 
-        const QString question = u"question "_s + QString::number(slot);
+        const QString question = u"question "_s + QString::number(number);
         if (shown == 0) {
-            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
                               question + u" has no answers: the learner sees no answer buttons"_s});
         } else if (marked == 0) {
-            m_log.Add(Finding{m_question.headerLine, Severity::Warning,
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
                               question
                                   + u" has no marked answer, so every choice counts as wrong "
                                     u"(end the right answer's line with \"*\")"_s});
         }
-        if (const int hidden = FirstHiddenAnswer(present)) {
-            m_log.Add(Finding{m_question.answerLines[hidden - 1], Severity::Error, AnswerGap(slot, present, marked)});
+        if (const int hidden = firstHiddenAnswer(present)) {
+            m_log.add(Finding{m_question.answerLines[hidden - 1], Severity::Error, answerGap(number, present, marked)});
         }
     }
-    for (int field = 0; field < QuestionBank::FieldCount; ++field)
-        m_bank.ReplaceField(slot, field, QString());
-    m_log.Flush();
+    m_log.flush();
 }
 
-void QuestionChecker::Finish()
+// Judges the last question and the file as a whole.
+void QuestionChecker::finish()
 {
     if (m_question.number == 0) {
-        m_log.Add(Finding{1, Severity::Error,
+        m_log.add(Finding{1, Severity::Error,
                           u"no question header \"Вес вопроса:\" in the whole file: the learner gets an empty quiz"_s});
     }
     endQuestion();
-    m_log.Flush();
+    m_log.flush();
 }
 
-void QuestionChecker::checkAnswer(const LineReport &line)
+void QuestionChecker::checkAnswer(const Line &line)
 {
-    if (line.question == 0) {
+    if (m_question.number == 0) {
         noteUnshown(line);
         return;
     }
     Question &q = m_question;
-    const int answer = line.answer;
-    const QString letter = Letter(answer);
-    const QString question = u" in question "_s + QString::number(line.question);
-    if (line.replacedAnswer) {
+    const int answer = line.lineClass.answer;
+    const bool marked = isMarkedAnswer(line.text);
+    const QString letter = answerLetter(answer);
+    const QString question = u" in question "_s + QString::number(q.number);
+    if (q.answerLines[answer - 1] > 0) {
         QString text = u"answer "_s + letter + u" again"_s + question + u": this line replaces the one on "_s
-                     + LineNumber(q.answerLines[answer - 1]);
-        if (!line.marked && q.markedAnswer == answer)
-            text += u", and the \"*\" of "_s + LineNumber(q.markLine) + u" still marks it right"_s;
+                     + lineNumber(q.answerLines[answer - 1]);
+        if (!marked && q.markedAnswer == answer)
+            text += u", and the \"*\" of "_s + lineNumber(q.markLine) + u" still marks it right"_s;
         add(line, Severity::Warning, text);
     }
-    if (line.marked && line.replacedMark && q.markedAnswer != answer) {
+    if (marked && q.markLine > 0 && q.markedAnswer != answer) {
         add(line, Severity::Warning,
             u"second marked answer"_s + question + u": only this one counts as right, not answer "_s
-                + Letter(q.markedAnswer) + u" marked on "_s + LineNumber(q.markLine));
+                + answerLetter(q.markedAnswer) + u" marked on "_s + lineNumber(q.markLine));
     }
-    if (StarThenBlanks(line.text)) {
+    if (starThenBlanks(line.text)) {
         add(line, Severity::Warning,
             u"answer "_s + letter
                 + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
                   u"and the \"*\" is shown"_s);
     }
     q.answerLines[answer - 1] = line.number;
-    if (line.marked) {
+    if (marked) {
         q.markLine = line.number;
         q.markedAnswer = answer;
     }
@@ -162,36 +172,36 @@ bool QuestionChecker::hasAnswers() const
 }
 
 // A misspelt header, or a line before the first header, needs no more said of it.
-bool QuestionChecker::checkHeaderLikeOrUnshown(const LineReport &line)
+bool QuestionChecker::checkHeaderLikeOrUnshown(const Line &line)
 {
-    if (const QString slips = HeaderSlips(line.text); !slips.isEmpty()) {
+    if (const QString slips = headerSlips(line.text); !slips.isEmpty()) {
         checkHeaderLike(line, slips);
         return true;
     }
-    if (line.question == 0) {
+    if (m_question.number == 0) {
         noteUnshown(line);
         return true;
     }
     return false;
 }
 
-void QuestionChecker::checkText(const LineReport &line)
+void QuestionChecker::checkText(const Line &line)
 {
     if (checkHeaderLikeOrUnshown(line))
         return;
-    if (const QString answer = LooksLikeAnswer(line.text); !answer.isEmpty()) {
+    if (const QString answer = looksLikeAnswer(line.text); !answer.isEmpty()) {
         add(line, Severity::Warning, answer);
         return;
     }
-    if (hasAnswers() && !m_question.notedTextAfterAnswers && !IsBlank(line.text)) {
+    if (hasAnswers() && !m_question.notedTextAfterAnswers && !isBlank(line.text)) {
         m_question.notedTextAfterAnswers = true;
         add(line, Severity::Note,
-            u"text after the answers of question "_s + QString::number(line.question)
+            u"text after the answers of question "_s + QString::number(m_question.number)
                 + u" joins its text above the answer buttons"_s);
     }
 }
 
-void QuestionChecker::checkDropped(const LineReport &line)
+void QuestionChecker::checkDropped(const Line &line)
 {
     if (checkHeaderLikeOrUnshown(line))
         return;
@@ -199,51 +209,51 @@ void QuestionChecker::checkDropped(const LineReport &line)
         u"line begins with \"Ве\" but is no question header, so it is dropped and the learner never sees it"_s);
 }
 
-void QuestionChecker::checkHeaderLike(const LineReport &line, const QString &slips)
+void QuestionChecker::checkHeaderLike(const Line &line, const QString &slips)
 {
     QString text = u"misspelt question header ("_s + slips + u")"_s;
-    const QString question = QString::number(line.question);
-    if (line.question == 0)
+    const QString question = QString::number(m_question.number);
+    if (m_question.number == 0)
         text += u" is never shown, nor are the lines below it: they come before the first header"_s;
-    else if (line.use == LineUse::Dropped)
+    else if (line.lineClass.kind == LineKind::Dropped)
         text += u" is dropped, and the lines below it join question "_s + question;
     else
         text += u" shows as text of question "_s + question + u", and the lines below it join it"_s;
     add(line, Severity::Warning, text);
-    if (line.question == 0)
+    if (m_question.number == 0)
         noteUnshown(line);
     if (hasAnswers())
         m_question.notedTextAfterAnswers = true; // the warning says where the lines below go
 }
 
-void QuestionChecker::noteUnshown(const LineReport &line)
+void QuestionChecker::noteUnshown(const Line &line)
 {
-    if (m_firstUnshownLine == 0 && !IsBlank(line.text)) {
+    if (m_firstUnshownLine == 0 && !isBlank(line.text)) {
         m_firstUnshownLine = line.number;
-        m_firstUnshownText = Quote(line.text);
+        m_firstUnshownText = quote(line.text);
     }
 }
 
-void QuestionChecker::noteLineEnd(const LineReport &line)
+void QuestionChecker::noteLineEnd(const Line &line)
 {
     bool &noted = line.end == platform::LineEnd::Lf ? m_notedLf : m_notedCr;
     if (noted || (line.end != platform::LineEnd::Lf && line.end != platform::LineEnd::Cr))
         return;
     noted = true;
-    m_log.Add(Finding{line.number, Severity::Note,
+    m_log.add(Finding{line.number, Severity::Note,
                       u"line ends in "_s + (line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)
                           + u" alone, not CR LF: Tavrelo reads it all the same (further such lines are not listed)"_s});
 }
 
-void QuestionChecker::noteControlCharacter(const LineReport &line)
+void QuestionChecker::noteControlCharacter(const Line &line)
 {
     if (m_controlNotes > MaxControlNotes)
         return;
-    const QString control = ControlCharacter(line.text);
+    const QString control = controlCharacter(line.text);
     if (control.isEmpty())
         return;
     if (++m_controlNotes > MaxControlNotes) {
-        m_log.Add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
+        m_log.add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
         return;
     }
     add(line, Severity::Note, u"line holds "_s + control);

@@ -2,33 +2,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "bank/question_reader.h"
+#include "bank/line_class.h"
 #include "check/finding.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
 class FindingLog;
-class QuestionBank;
 
-// Listens to the reader and tells, line by line, what the learner will meet: the reader files every line, this
-// class judges what looks like a slip. It reads each question's answers from the bank when the question ends,
-// then empties its slot (and each text line as it comes), so that memory stays bounded by the longest line
-// however long the file is.
-class QuestionChecker final : public ReadListener {
+namespace platform {
+class TextStream;
+enum class LineEnd : quint8;
+} // namespace platform
+
+// Reads a question file line by line and tells what the learner will meet: each line's class comes from the rule
+// the reader files it by, and this class judges what looks like a slip. It keeps the line being read and a few
+// numbers of the question it belongs to, so that memory stays bounded by the longest line however long the file is.
+class QuestionChecker final {
 public:
-    QuestionChecker(QuestionBank &bank, FindingLog &log);
+    explicit QuestionChecker(FindingLog &log);
     Q_DISABLE_COPY_MOVE(QuestionChecker)
 
-    void LineRead(const LineReport &line) override;
-    // After the reader has returned: judges the last question and the file as a whole.
-    void Finish();
+    // Reads to the end of the stream, or to the header of a question that the program would not load, then judges
+    // the last question and the file as a whole. Raises what the stream raises.
+    void read(platform::TextStream &stream);
 
+    // What the program loads: questions, answers shown, and questions with a marked answer.
+    qint16 questions() const { return m_question.number; }
     qint64 answers() const { return m_answers; }
     qint64 markedQuestions() const { return m_markedQuestions; }
 
 private:
+    struct Line {
+        qint64 number = 0; // counted from 1, as an editor counts lines
+        QStringView text;  // the whole line, a trailing "*" included
+        platform::LineEnd end{};
+        LineClass lineClass;
+    };
+
     // What the checker remembers of the question being read; question 0 stands for the lines before the first
     // header.
     struct Question {
@@ -41,19 +54,20 @@ private:
     };
 
     bool hasAnswers() const;
-    void startQuestion(const LineReport &header);
+    void startQuestion(const Line &header);
     void endQuestion();
-    void checkAnswer(const LineReport &line);
-    void checkText(const LineReport &line);
-    void checkDropped(const LineReport &line);
-    bool checkHeaderLikeOrUnshown(const LineReport &line);
-    void checkHeaderLike(const LineReport &line, const QString &slips);
-    void noteUnshown(const LineReport &line);
-    void noteLineEnd(const LineReport &line);
-    void noteControlCharacter(const LineReport &line);
-    void add(const LineReport &line, Severity severity, const QString &text);
+    void finish();
+    void noteNotLoaded(const Line &header);
+    void checkAnswer(const Line &line);
+    void checkText(const Line &line);
+    void checkDropped(const Line &line);
+    bool checkHeaderLikeOrUnshown(const Line &line);
+    void checkHeaderLike(const Line &line, const QString &slips);
+    void noteUnshown(const Line &line);
+    void noteLineEnd(const Line &line);
+    void noteControlCharacter(const Line &line);
+    void add(const Line &line, Severity severity, const QString &text);
 
-    QuestionBank &m_bank;
     FindingLog &m_log;
     Question m_question;
     bool m_ended = false;

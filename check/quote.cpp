@@ -6,7 +6,7 @@ namespace {
 
 constexpr qsizetype MaxQuoted = 60;
 
-char16_t Visible(char16_t ch)
+char16_t visible(char16_t ch)
 {
     if (ch < 0x20 && ch != u'\t')
         return char16_t(0x2400 + ch); // the Control Pictures block: NUL as U+2400 and so on
@@ -19,7 +19,7 @@ char16_t Visible(char16_t ch)
 
 } // namespace
 
-QString Quote(QStringView line)
+QString quote(QStringView line)
 {
     const bool shortened = line.size() > MaxQuoted;
     const QStringView shown = shortened ? line.first(MaxQuoted - 1) : line;
@@ -27,7 +27,7 @@ QString Quote(QStringView line)
     quoted.reserve(shown.size() + 3);
     quoted += u'"';
     for (const QChar ch : shown)
-        quoted += QChar(Visible(ch.unicode()));
+        quoted += QChar(visible(ch.unicode()));
     if (shortened)
         quoted += u'…';
     quoted += u'"';

@@ -7,4 +7,4 @@
 
 // A line as the learner would see it, in double quotes, shortened when long, with control characters drawn as
 // visible symbols so that a finding stays on one line of the terminal.
-QString Quote(QStringView line);
+QString quote(QStringView line);

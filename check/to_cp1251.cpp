@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool SameFile(const QString &a, const QString &b)
+bool sameFile(const QString &a, const QString &b)
 {
     const QFileInfo first(a), second(b);
     return second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
@@ -32,7 +32,7 @@ public:
     {
     }
 
-    void Take(QStringView text)
+    void take(QStringView text)
     {
         for (const QChar ch : text) {
             const bool lfOfCrLf = m_afterCr && ch == u'\n';
@@ -46,7 +46,7 @@ public:
         }
     }
 
-    void Finish()
+    void finish()
     {
         if (!m_line.isEmpty())
             endLine();
@@ -77,7 +77,7 @@ private:
             const QStringView cluster = QStringView(line).sliced(i, end - i);
             const QString composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C) : QString();
             for (const QChar ch : marked ? QStringView(composed) : cluster) {
-                if (const std::optional<char> byte = platform::UnicodeToWindows1251(ch.unicode())) {
+                if (const std::optional<char> byte = platform::unicodeToWindows1251(ch.unicode())) {
                     bytes += *byte;
                 } else {
                     reportUnencodable(cluster, column);
@@ -112,7 +112,7 @@ private:
 
 } // namespace
 
-ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
+ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
 {
     const auto fail = [&](const QString &text, ExitStatus status) {
         print(inputName + u": error: "_s + text);
@@ -130,18 +130,18 @@ ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &i
         if (got == 0)
             break;
         const QByteArrayView bytes(chunk.constData(), got);
-        utf8.Feed(bytes);
-        if (utf8.Broken())
+        utf8.feed(bytes);
+        if (utf8.broken())
             break;
-        encoder.Take(QString(decode.decode(bytes)));
+        encoder.take(QString(decode.decode(bytes)));
     }
-    if (!utf8.Valid())
+    if (!utf8.valid())
         return fail(u"is not UTF-8, so there is nothing to convert"_s, ExitStatus::Slips);
-    encoder.Finish();
+    encoder.finish();
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 
-ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
 {
     const auto fail = [&](const QString &path, const QString &text) {
         print(path + u": error: "_s + text);
@@ -149,7 +149,7 @@ ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, 
     };
     if (!platform::FileExists(inputPath))
         return fail(inputPath, u"no such file"_s);
-    if (SameFile(inputPath, outputPath))
+    if (sameFile(inputPath, outputPath))
         return fail(outputPath, u"is the file being converted; name a new file for the copy"_s);
     QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly))
@@ -158,7 +158,7 @@ ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, 
     if (!output.open(QIODevice::WriteOnly))
         return fail(outputPath, u"cannot be written: "_s + output.errorString());
 
-    const ExitStatus status = ConvertToCp1251(input, output, inputPath, print);
+    const ExitStatus status = convertToCp1251(input, output, inputPath, print);
     if (status != ExitStatus::Clean) {
         output.cancelWriting();
         print(outputPath + u": nothing was written"_s);

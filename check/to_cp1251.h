@@ -11,8 +11,8 @@ class QIODevice;
 // Writes a Windows-1251 copy of a UTF-8 question file, with CR LF line ends and without a byte-order mark. A
 // character that Windows-1251 cannot hold is an error at its line and column, and then nothing is written; so is
 // a file that is not UTF-8. Never writes over the input.
-ExitStatus ConvertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print);
+ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print);
 
 // The same between devices, naming the input as inputName in messages; what it writes is whole only when it
 // returns Clean.
-ExitStatus ConvertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print);
+ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print);

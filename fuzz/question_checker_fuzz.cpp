@@ -1,17 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 //
-// Feeds arbitrary bytes to the question file checker and to its Windows-1251 conversion, and aborts when the
-// checker's counts differ from what the program loads, when a finding names a line the file does not have or
-// spans more than one line, or when a conversion that succeeds loses or adds a line.
-#include "bank/question_bank.h"
-#include "bank/question_reader.h"
+// Feeds arbitrary bytes to the question file checker and to its Windows-1251 conversion, and aborts when a finding
+// names a line the file does not have or spans more than one line, or when a conversion that succeeds loses or
+// adds a line. The question reader's fuzz target checks that the checker counts what the program loads.
 #include "check/check_file.h"
 #include "check/encoding.h"
 #include "check/finding_log.h"
 #include "check/to_cp1251.h"
 #include "platform/core/text_file.h"
-#include "tests/support/bank_contents.h"
+#include "tests/support/buffer_stream.h"
 
 #include <QBuffer>
 
@@ -21,7 +19,7 @@
 
 namespace {
 
-void Require(bool condition, const char *what)
+void require(bool condition, const char *what)
 {
     if (!condition) {
         std::fprintf(stderr, "violated: %s\n", what);
@@ -30,7 +28,7 @@ void Require(bool condition, const char *what)
 }
 
 // Lines as an editor counts them: CR LF, LF or CR each end one.
-qint64 LineCount(QByteArrayView bytes)
+qint64 lineCount(QByteArrayView bytes)
 {
     qint64 lines = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -40,47 +38,34 @@ qint64 LineCount(QByteArrayView bytes)
     return lines + (bytes.isEmpty() || bytes.back() == '\n' || bytes.back() == '\r' ? 0 : 1);
 }
 
-void CheckFindings(const QByteArray &bytes)
+void checkFindings(const QByteArray &bytes)
 {
-    QBuffer raw;
-    raw.setData(bytes);
-    raw.open(QIODevice::ReadOnly);
-    const FileEncoding encoding = DetectEncoding(raw);
+    support::BufferStream source(bytes);
+    const FileEncoding encoding = detectEncoding(source.device());
+    source.device().seek(0);
 
-    const qint64 lines = LineCount(bytes);
+    const qint64 lines = lineCount(bytes);
     FindingLog log([&](const Finding &finding) {
-        Require(finding.line >= 1 && finding.line <= qMax<qint64>(lines, 1), "a finding names a line of the file");
-        Require(!finding.text.contains(u'\n') && !finding.text.contains(u'\r'), "a finding is one line");
+        require(finding.line >= 1 && finding.line <= qMax<qint64>(lines, 1), "a finding names a line of the file");
+        require(!finding.text.contains(u'\n') && !finding.text.contains(u'\r'), "a finding is one line");
     });
-    raw.seek(0);
-    platform::TextStream stream(raw);
-    const CheckCounts counts = CheckStream(stream, encoding, log);
-
-    raw.seek(0);
-    platform::TextStream again(raw);
-    QuestionBank bank;
-    qint16 questions = 0;
-    ReadQuestions(again, bank, questions, nullptr);
-    const support::LoadedCounts loaded = support::CountLoaded(bank, questions);
-    Require(counts.questions == questions && counts.answers == loaded.answers
-                && counts.markedQuestions == loaded.marked,
-            "the summary counts what the program loads");
+    checkStream(source.stream(), encoding, log);
 }
 
-void CheckConversion(const QByteArray &bytes)
+void checkConversion(const QByteArray &bytes)
 {
     QBuffer input;
     input.setData(bytes);
     input.open(QIODevice::ReadOnly);
     QBuffer output;
     output.open(QIODevice::WriteOnly);
-    if (ConvertToCp1251(input, output, QString(), [](const QString &) {}) != ExitStatus::Clean)
+    if (convertToCp1251(input, output, QString(), [](const QString &) {}) != ExitStatus::Clean)
         return;
     const QByteArray converted = output.data();
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    Require(LineCount(converted) == LineCount(QByteArrayView(bytes).sliced(bom ? 3 : 0)),
+    require(lineCount(converted) == lineCount(QByteArrayView(bytes).sliced(bom ? 3 : 0)),
             "a conversion keeps every line");
-    Require(converted.count("\r\n") == LineCount(converted), "every converted line ends in CR LF");
+    require(converted.count("\r\n") == lineCount(converted), "every converted line ends in CR LF");
 }
 
 } // namespace
@@ -88,7 +73,7 @@ void CheckConversion(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    CheckFindings(bytes);
-    CheckConversion(bytes);
+    checkFindings(bytes);
+    checkConversion(bytes);
     return 0;
 }

@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: MIT
 //
 // Feeds arbitrary bytes through the line reader and the question reader and aborts when the bank breaks one of
-// the promises its readers rely on, when the lines differ from a plain reference split, or when reading with a
-// listener files anything differently or tells of a line other than the one read.
+// the promises its readers rely on, when the lines or their ends differ from a plain reference split, when the
+// question file checker counts other questions, answers or marks than the reader files, or when a question beyond
+// the bank's capacity is filed.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
+#include "check/check_file.h"
+#include "check/encoding.h"
+#include "check/finding_log.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
+#include "tests/support/bank_contents.h"
+#include "tests/support/buffer_stream.h"
 
-#include <QBuffer>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Require(bool condition, const char *what)
+void require(bool condition, const char *what)
 {
     if (!condition) {
         std::fprintf(stderr, "violated: %s\n", what);
@@ -29,14 +35,14 @@ void Require(bool condition, const char *what)
 }
 
 // The lines as the format defines them, found over the whole input at once; ends gets each one's terminator.
-QStringList ReferenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends = nullptr)
+QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends = nullptr)
 {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
-        lines << platform::DecodeWindows1251(bytes.sliced(start, i - start));
+        lines << platform::decodeWindows1251(bytes.sliced(start, i - start));
         platform::LineEnd end = bytes[i] == '\n' ? platform::LineEnd::Lf : platform::LineEnd::Cr;
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
             end = platform::LineEnd::CrLf;
@@ -47,80 +53,50 @@ QStringList ReferenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends 
         start = i + 1;
     }
     if (start < bytes.size()) {
-        lines << platform::DecodeWindows1251(bytes.sliced(start));
+        lines << platform::decodeWindows1251(bytes.sliced(start));
         if (ends)
             *ends << platform::LineEnd::None;
     }
     return lines;
 }
 
-// Every line the reader tells of, and whether each was what the bank shows.
-class Recorder final : public ReadListener {
-public:
-    explicit Recorder(const QuestionBank &bank) : m_bank(bank) {}
-
-    void LineRead(const LineReport &line) override
-    {
-        Require(line.number == numbers.size() + 1, "lines are told in order, counted from 1");
-        numbers << line.number;
-        texts << line.text.toString();
-        ends << line.end;
-        if (line.use == LineUse::Answer) {
-            Require(line.answer >= 1 && line.answer <= 4, "an answer is 1..4");
-            QString stored = line.text.toString();
-            if (line.marked)
-                stored.chop(1);
-            Require(m_bank.Field(line.question, line.answer) == stored, "the answer told is the answer filed");
-            Require(!line.marked || m_bank.Field(line.question, 5) == QString::number(line.answer),
-                    "a marked answer is the right one");
-        }
-    }
-
-    QList<qint64> numbers;
-    QStringList texts;
-    QList<platform::LineEnd> ends;
-
-private:
-    const QuestionBank &m_bank;
-};
-
-QStringList StreamLines(const QByteArray &bytes, qsizetype chunkSize)
+QStringList streamLines(const QByteArray &bytes, qsizetype chunkSize, QList<platform::LineEnd> &ends)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer, chunkSize);
+    support::BufferStream source(bytes, chunkSize);
+    platform::TextStream &stream = source.stream();
     QStringList lines;
-    while (!stream.AtEndOfStream())
+    while (!stream.AtEndOfStream()) {
         lines << stream.ReadLine();
+        ends << stream.lastLineEnd();
+    }
     return lines;
 }
 
-void CheckBank(const QuestionBank &bank, qint16 questionCount, const QList<qint16> &headers, bool cut)
+void checkBank(const QuestionBank &bank, qint16 questionCount, const QList<qint16> &headers, bool cut)
 {
-    Require(questionCount >= 0 && questionCount <= QuestionBank::QuestionCapacity, "0 <= QuestionCount <= 1000");
-    Require(!cut || questionCount == QuestionBank::QuestionCapacity, "a cut file fills the bank");
-    Require(headers.size() == questionCount, "one progress call per question");
+    require(questionCount >= 0 && questionCount <= QuestionBank::QuestionCapacity, "0 <= QuestionCount <= 1000");
+    require(!cut || questionCount == QuestionBank::QuestionCapacity, "a cut file fills the bank");
+    require(headers.size() == questionCount, "one progress call per question");
     for (qsizetype i = 0; i < headers.size(); ++i)
-        Require(headers[i] == i + 1, "progress calls count 1..n");
+        require(headers[i] == i + 1, "progress calls count 1..n");
 
     for (int slot = 0; slot < QuestionBank::SlotCount; ++slot) {
         if (slot > questionCount) {
             for (int field = 0; field < QuestionBank::FieldCount; ++field)
-                Require(bank.Field(slot, field).isEmpty(), "slots above QuestionCount are empty");
+                require(bank.Field(slot, field).isEmpty(), "slots above QuestionCount are empty");
             continue;
         }
         const QString &text = bank.Field(slot, 0);
-        Require(text.isEmpty() || text.startsWith(u"\r\n"), "question text begins with CR LF");
+        require(text.isEmpty() || text.startsWith(u"\r\n"), "question text begins with CR LF");
         for (int answer = 1; answer <= 4; ++answer) {
             const QString &field = bank.Field(slot, answer);
             const QChar marker[2] = {QChar(u'A' + answer - 1), QChar(u')')};
-            Require(field.isEmpty() || field.startsWith(QStringView(marker, 2)), "answer k begins with its marker");
+            require(field.isEmpty() || field.startsWith(QStringView(marker, 2)), "answer k begins with its marker");
         }
         const QString &right = bank.Field(slot, 5);
         if (!right.isEmpty()) {
-            Require(right.size() == 1 && right[0] >= u'1' && right[0] <= u'4', "field 5 is 1..4");
-            Require(!bank.Field(slot, right[0].unicode() - u'0').isEmpty(), "field 5 names a stored answer");
+            require(right.size() == 1 && right[0] >= u'1' && right[0] <= u'4', "field 5 is 1..4");
+            require(!bank.Field(slot, right[0].unicode() - u'0').isEmpty(), "field 5 names a stored answer");
         }
     }
 }
@@ -141,51 +117,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
     QList<platform::LineEnd> ends;
-    const QStringList reference = ReferenceLines(bytes, &ends);
-    Require(StreamLines(bytes, chunkSize) == reference, "lines match the reference split");
-    Require(StreamLines(bytes, platform::TextStream::DefaultChunkSize) == reference,
-            "lines match the reference split in full chunks");
+    const QStringList reference = referenceLines(bytes, &ends);
+    for (const qsizetype chunk : {chunkSize, platform::TextStream::DefaultChunkSize}) {
+        QList<platform::LineEnd> streamEnds;
+        require(streamLines(bytes, chunk, streamEnds) == reference, "lines match the reference split");
+        require(streamEnds == ends, "each line's end is told as it stands");
+    }
 
     // Read in pieces of a few characters and in whole lines, the bank comes out the same.
     const auto load = [&bytes](qsizetype chunk, QuestionBank &bank, qint16 &questionCount, QList<qint16> &headers) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        platform::TextStream stream(buffer, chunk);
-        return ReadQuestions(stream, bank, questionCount, [&](qint16 n) { headers << n; }).cut;
+        support::BufferStream source(bytes, chunk);
+        return readQuestions(source.stream(), bank, questionCount, [&](qint16 n) { headers << n; }).cut;
     };
     QuestionBank bank;
     qint16 questionCount = 0;
     QList<qint16> headers;
     const bool cut = load(chunkSize, bank, questionCount, headers);
-    CheckBank(bank, questionCount, headers, cut);
+    checkBank(bank, questionCount, headers, cut);
     const auto requireSameBank = [&](const QuestionBank &other, const char *rule) {
         for (int slot = 0; slot <= questionCount; ++slot) {
             for (int field = 0; field < QuestionBank::FieldCount; ++field)
-                Require(other.Field(slot, field) == bank.Field(slot, field), rule);
+                require(other.Field(slot, field) == bank.Field(slot, field), rule);
         }
     };
 
     QuestionBank whole;
     qint16 wholeCount = 0;
     QList<qint16> wholeHeaders;
-    Require(load(platform::TextStream::DefaultChunkSize, whole, wholeCount, wholeHeaders) == cut
+    require(load(platform::TextStream::DefaultChunkSize, whole, wholeCount, wholeHeaders) == cut
                 && wholeCount == questionCount,
             "the same questions in pieces and whole");
     requireSameBank(whole, "the same fields in pieces and whole");
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream listened(buffer, chunkSize);
-    QuestionBank listenedBank;
-    qint16 listenedCount = 0;
-    Recorder recorder(listenedBank);
-    const ReadOutcome listenedOutcome = ReadQuestions(listened, listenedBank, listenedCount, nullptr, recorder);
-    Require(listenedCount == questionCount && listenedOutcome.cut == cut, "a listener changes no count");
-    requireSameBank(listenedBank, "a listener changes nothing filed");
-    Require(recorder.texts == reference.first(recorder.texts.size()), "each line told is the line read");
-    Require(recorder.ends == ends.first(recorder.ends.size()), "each line's end is told as it stands");
-    Require(cut || recorder.texts.size() == reference.size(), "every line is told unless reading stopped");
+    const qsizetype headerLines = std::count_if(reference.begin(), reference.end(),
+                                                [](const QString &line) { return line.startsWith(u"Вес вопроса:"); });
+    require(questionCount == qMin<qsizetype>(headerLines, QuestionBank::QuestionCapacity)
+                && cut == (headerLines > QuestionBank::QuestionCapacity),
+            "every header up to the bank's capacity is filed, and none beyond it");
+
+    // The checker classifies lines by the reader's own rule, reading them whole: it must count what was filed.
+    support::BufferStream checked(bytes, chunkSize);
+    FindingLog log([](const Finding &) {});
+    const CheckCounts counts = checkStream(checked.stream(), FileEncoding::Windows1251, log);
+    const support::LoadedCounts loaded = support::countLoaded(bank, questionCount);
+    require(counts.questions == questionCount && counts.answers == loaded.answers
+                && counts.markedQuestions == loaded.marked,
+            "the checker counts what the reader files");
     return 0;
 }

@@ -25,7 +25,7 @@ void MainWindow::LoadQuestions()
 
     const auto stream = platform::OpenTextFile(fileName);
     QuestionCount = 0;
-    const ReadOutcome outcome = ReadQuestions(*stream, QuestionBank, QuestionCount,
+    const ReadOutcome outcome = readQuestions(*stream, QuestionBank, QuestionCount,
                                               [](qint16 questions) { Forms<dData>::get().updateProgress(questions); });
     stream->Close();
     Forms<dData>::Unload();

@@ -2,25 +2,52 @@
 // SPDX-License-Identifier: MIT
 #include "platform/core/large_text.h"
 
+#include <algorithm>
+
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
 
 namespace platform {
+namespace {
 
-void ReserveLargeText(QString &text, qsizetype capacity)
+// Less than a page of room, or an eighth of the text, is not worth a call to the allocator.
+constexpr qsizetype SmallSlack = 2048;
+
+// A block smaller than one large page cannot use one.
+constexpr qsizetype LargePage = 2 * 1024 * 1024;
+
+void adviseLargePages([[maybe_unused]] const QString &text)
 {
-    if (capacity <= text.capacity())
-        return;
-    text.reserve(capacity);
 #ifdef Q_OS_LINUX
+    if (text.capacity() * qsizetype(sizeof(QChar)) < LargePage)
+        return;
     // The whole block, so that the system keeps it in one piece and can still move it when it is resized.
     const auto pageSize = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
     const auto begin = reinterpret_cast<quintptr>(text.constData()) & ~(pageSize - 1);
     const auto end = reinterpret_cast<quintptr>(text.constData() + text.capacity());
     madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE); // only advice: failure changes nothing
 #endif
+}
+
+} // namespace
+
+void appendToLargeText(QString &text, QStringView more)
+{
+    const qsizetype needed = text.size() + more.size();
+    if (needed > text.capacity()) {
+        text.reserve(std::max(needed, 2 * text.capacity()));
+        adviseLargePages(text);
+    }
+    text.append(more);
+}
+
+void fitLargeText(QString &text)
+{
+    const qsizetype slack = text.capacity() - text.size();
+    if (slack > SmallSlack && slack > text.size() / 8)
+        text.squeeze();
 }
 
 } // namespace platform

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace platform {
 
-// Makes room at once for a text that grows by pieces to about `capacity` characters, in memory that the system
-// may back with large pages: a text of many megabytes then costs a few hundred page faults instead of tens of
-// thousands, and no piece moves the text. Room that is never written takes no memory.
-void ReserveLargeText(QString &text, qsizetype capacity);
+// For a text that grows by pieces to many megabytes, such as a long line read in pieces: its room doubles when it
+// runs out, so that it moves only a few times and never holds more than twice what it needs, in memory that the
+// system may back with large pages, so that a text of many megabytes costs a few hundred page faults instead of
+// tens of thousands.
+void appendToLargeText(QString &text, QStringView more);
+// Once the text is whole, gives back the room it kept for growing when that room is large.
+void fitLargeText(QString &text);
 
 } // namespace platform

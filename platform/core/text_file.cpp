@@ -83,37 +83,32 @@ QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
     const qsizetype length = end - m_pos;
     if (qsizetype(m_piece.size()) < length)
         m_piece.resize(size_t(qMax(length, 2 * qsizetype(m_piece.size()))));
-    DecodeWindows1251(QByteArrayView(m_buffer.constData() + m_pos, length), m_piece.data());
+    decodeWindows1251(QByteArrayView(m_buffer.constData() + m_pos, length), m_piece.data());
     m_pos = next;
     m_scan = std::max(m_scan, next); // a piece leaves the bytes after it scanned
     m_lineEnded = endsLine;
     return QStringView(m_piece.data(), length);
 }
 
-qint64 TextStream::CharactersLeft() const
-{
-    return m_buffer.size() - m_pos + (m_device ? m_device->bytesAvailable() : 0);
-}
-
 QString TextStream::ReadLine()
 {
-    return ReadLineView().toString();
+    return readLineView().toString();
 }
 
-QStringView TextStream::ReadLineView()
+QStringView TextStream::readLineView()
 {
-    const QStringView first = ReadLinePiece();
+    const QStringView first = readLinePiece();
     if (m_lineEnded)
         return first;
     m_line.assign(first.utf16(), first.utf16() + first.size());
     while (!m_lineEnded) {
-        const QStringView piece = ReadLinePiece();
+        const QStringView piece = readLinePiece();
         m_line.insert(m_line.end(), piece.utf16(), piece.utf16() + piece.size());
     }
     return QStringView(m_line.data(), qsizetype(m_line.size()));
 }
 
-QStringView TextStream::ReadLinePiece()
+QStringView TextStream::readLinePiece()
 {
     if (AtEndOfStream()) {
         if (m_lineEnded)
@@ -142,7 +137,7 @@ QStringView TextStream::ReadLinePiece()
     }
 }
 
-LineEnd TextStream::LastLineEnd() const
+LineEnd TextStream::lastLineEnd() const
 {
     // Worked out when asked, so that plain reading pays nothing: the terminator still stands in the buffer just
     // before the next line, and a line holds neither CR nor LF (a CR before an LF is always one CR LF).

@@ -38,20 +38,18 @@ public:
     QString ReadLine(); // past the end: InputPastEndOfFile
     // The same without a string of its own: the view lasts until the next read, and reading line after line
     // allocates nothing.
-    QStringView ReadLineView();
+    QStringView readLineView();
     // The terminator of the line just read, valid until the next call that reads; None for a last line without one.
-    LineEnd LastLineEnd() const;
+    LineEnd lastLineEnd() const;
 
     // A line in pieces, for a reader whose memory must not grow with the longest line: the next piece of the
     // line begun, or the first piece of the next line when the last piece ended its line (past the end:
     // InputPastEndOfFile). A piece holds the whole rest of the line or a chunk of it, and never fewer than
     // MinimumPiece characters, so a first piece shows every marker that a line can begin with. The view lasts
     // until the next read.
-    QStringView ReadLinePiece();
+    QStringView readLinePiece();
     // Whether the last piece read ended its line.
-    bool AtEndOfLine() const { return m_lineEnded; }
-    // At most this many characters are still to come (all there are, for a file): room for the rest of a line.
-    qint64 CharactersLeft() const;
+    bool atEndOfLine() const { return m_lineEnded; }
 
     static constexpr qsizetype MinimumPiece = 16;
 
@@ -71,7 +69,7 @@ private:
     const qsizetype m_pieceSize;
     QByteArray m_buffer;
     std::vector<char16_t> m_piece; // the decoded current piece
-    std::vector<char16_t> m_line;  // a line gathered from its pieces, for ReadLineView
+    std::vector<char16_t> m_line;  // a line gathered from its pieces, for readLineView
     qsizetype m_pos = 0;           // first byte of the current piece
     qsizetype m_scan = 0;          // bytes before this one hold no terminator of the current line
     bool m_deviceAtEnd = false;

@@ -26,7 +26,7 @@ constexpr std::array<char16_t, 64> HighBlock = {
 };
 // clang-format on
 
-constexpr std::array<char16_t, 256> MakeTable()
+constexpr std::array<char16_t, 256> makeTable()
 {
     std::array<char16_t, 256> table{};
     for (int byte = 0; byte < 0x80; ++byte)
@@ -39,16 +39,16 @@ constexpr std::array<char16_t, 256> MakeTable()
     return table;
 }
 
-constexpr std::array<char16_t, 256> Table = MakeTable();
+constexpr std::array<char16_t, 256> Table = makeTable();
 
 } // namespace
 
-char16_t Windows1251ToUnicode(unsigned char byte) noexcept
+char16_t windows1251ToUnicode(unsigned char byte) noexcept
 {
     return Table[byte];
 }
 
-std::optional<char> UnicodeToWindows1251(char16_t ch) noexcept
+std::optional<char> unicodeToWindows1251(char16_t ch) noexcept
 {
     if (ch < 0x80)
         return char(ch);
@@ -61,7 +61,7 @@ std::optional<char> UnicodeToWindows1251(char16_t ch) noexcept
     return std::nullopt;
 }
 
-void DecodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept
+void decodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
@@ -93,10 +93,10 @@ void DecodeWindows1251(QByteArrayView bytes, char16_t *out) noexcept
         out[i] = Table[in[i]];
 }
 
-QString DecodeWindows1251(QByteArrayView bytes)
+QString decodeWindows1251(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    DecodeWindows1251(bytes, reinterpret_cast<char16_t *>(text.data()));
+    decodeWindows1251(bytes, reinterpret_cast<char16_t *>(text.data()));
     return text;
 }
 

@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 using support::ErrorNumberOf;
-using support::FilledFields;
+using support::filledFields;
 
 class TestQuestionBank : public QObject {
     Q_OBJECT
@@ -24,7 +24,7 @@ private slots:
 void TestQuestionBank::freshBankIsEmpty()
 {
     const QuestionBank bank;
-    QCOMPARE(FilledFields(bank), QStringList());
+    QCOMPARE(filledFields(bank), QStringList());
 }
 
 void TestQuestionBank::bounds_data()
@@ -60,7 +60,7 @@ void TestQuestionBank::bounds()
         QStringList allowed; // only the append may have gone through, to field 0 of a valid slot
         if (slot >= 0 && slot <= 1000)
             allowed << QString::number(slot) + u".0=\r\nline"_s;
-        QCOMPARE(FilledFields(bank), allowed);
+        QCOMPARE(filledFields(bank), allowed);
     } else {
         QCOMPARE(bank.Field(slot, field), field == 0 ? u"A)x\r\nline"_s : u"A)x"_s);
     }
@@ -72,7 +72,7 @@ void TestQuestionBank::appendQuestionLine()
     bank.AppendQuestionLine(7, u"first");
     bank.AppendQuestionLine(7, {});
     bank.AppendQuestionLine(7, u"third");
-    QCOMPARE(FilledFields(bank), QStringList{u"7.0=\r\nfirst\r\n\r\nthird"_s});
+    QCOMPARE(filledFields(bank), QStringList{u"7.0=\r\nfirst\r\n\r\nthird"_s});
 }
 
 void TestQuestionBank::replaceField()
@@ -81,7 +81,7 @@ void TestQuestionBank::replaceField()
     bank.ReplaceField(3, 2, u"B)old"_s);
     bank.ReplaceField(3, 2, u"B)new"_s);
     bank.ReplaceField(3, 5, u"2"_s);
-    QCOMPARE(FilledFields(bank), (QStringList{u"3.2=B)new"_s, u"3.5=2"_s}));
+    QCOMPARE(filledFields(bank), (QStringList{u"3.2=B)new"_s, u"3.5=2"_s}));
 }
 
 QTEST_APPLESS_MAIN(TestQuestionBank)

@@ -21,8 +21,8 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using support::FilledFields;
-using support::ToWindows1251;
+using support::filledFields;
+using support::toWindows1251;
 
 namespace {
 
@@ -30,13 +30,13 @@ const QString Quiz = u"Тест\r\nВес вопроса: 1\r\nСтолица Р
                      u"Вес вопроса: 2\r\nЙод — это\r\nA) газ\r\nB) галоген*\r\n"_s;
 
 // What the program loads from the file, field by field.
-QStringList Loaded(const QString &path)
+QStringList loadedFields(const QString &path)
 {
     const auto stream = platform::OpenTextFile(path);
     QuestionBank bank;
     qint16 questions = 0;
-    ReadQuestions(*stream, bank, questions, nullptr);
-    return FilledFields(bank);
+    readQuestions(*stream, bank, questions, nullptr);
+    return filledFields(bank);
 }
 
 } // namespace
@@ -73,7 +73,7 @@ void TestCheckFile::init()
 ExitStatus TestCheckFile::check(const QString &path, QStringList *output)
 {
     QStringList lines;
-    const ExitStatus status = CheckFile(path, [&](const QString &line) { lines << line; });
+    const ExitStatus status = checkFile(path, [&](const QString &line) { lines << line; });
     if (output)
         *output = lines;
     return status;
@@ -86,7 +86,7 @@ void TestCheckFile::exitStatus_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("last"); // the last line printed, after the file's name
 
-    const QByteArray clean = ToWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*\r\nB)b\r\n"_s);
+    const QByteArray clean = toWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*\r\nB)b\r\n"_s);
     const QString loaded = u"1 question loaded, 2 answers, 1 question with a marked answer; "_s;
     QTest::newRow("clean") << u"clean.txt"_s << clean << 0 << loaded + u"0 errors, 0 warnings"_s;
     QTest::newRow("notes only") << u"notes.txt"_s << "title\n" + clean << 0 << loaded + u"0 errors, 0 warnings"_s;
@@ -131,7 +131,7 @@ void TestCheckFile::encoding_data()
     QTest::addColumn<int>("encoding");
 
     const QByteArray cyrillic = u"Вес вопроса: 1\r\nЁж\r\n"_s.toUtf8();
-    QTest::newRow("Windows-1251") << ToWindows1251(u"Вес вопроса: 1\r\nЁж"_s) << int(FileEncoding::Windows1251);
+    QTest::newRow("Windows-1251") << toWindows1251(u"Вес вопроса: 1\r\nЁж"_s) << int(FileEncoding::Windows1251);
     QTest::newRow("ASCII") << QByteArray("A) x*\r\n") << int(FileEncoding::Windows1251);
     QTest::newRow("empty") << QByteArray() << int(FileEncoding::Windows1251);
     QTest::newRow("UTF-8") << cyrillic << int(FileEncoding::Utf8);
@@ -156,12 +156,12 @@ void TestCheckFile::encoding()
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QCOMPARE(int(DetectEncoding(buffer)), encoding);
+    QCOMPARE(int(detectEncoding(buffer)), encoding);
 
     QStringList output;
     const QString path = write(u"data.txt"_s, bytes);
     check(path, &output);
-    const QString error = path + u":1: error: the file is saved as "_s + EncodingName(FileEncoding(encoding));
+    const QString error = path + u":1: error: the file is saved as "_s + encodingName(FileEncoding(encoding));
     QCOMPARE(output.first().startsWith(error), encoding != int(FileEncoding::Windows1251));
 }
 
@@ -190,12 +190,12 @@ void TestCheckFile::conversion()
     QFETCH(QByteArray, utf8);
     const QString input = write(u"utf8.txt"_s, utf8);
     const QString output = m_folder->filePath(u"cp1251.txt"_s);
-    QCOMPARE(ConvertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
-    const QString original = write(u"original.txt"_s, ToWindows1251(Quiz));
-    QCOMPARE(Loaded(output), Loaded(original));
+    QCOMPARE(convertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
+    const QString original = write(u"original.txt"_s, toWindows1251(Quiz));
+    QCOMPARE(loadedFields(output), loadedFields(original));
     QFile converted(output);
     QVERIFY(converted.open(QIODevice::ReadOnly));
-    QCOMPARE(converted.readAll(), ToWindows1251(Quiz));
+    QCOMPARE(converted.readAll(), toWindows1251(Quiz));
     QCOMPARE(check(output), ExitStatus::Clean);
 }
 
@@ -211,7 +211,7 @@ void TestCheckFile::conversionRefused_data()
         << QStringList{u"in.txt:2:9: error: \"😀\" (U+1F600) has no Windows-1251 form"_s,
                        u"in.txt:3:4: error: \"✓\" (U+2713) has no Windows-1251 form"_s,
                        u"out.txt: nothing was written"_s};
-    QTest::newRow("not UTF-8") << ToWindows1251(Quiz) << false << 1
+    QTest::newRow("not UTF-8") << toWindows1251(Quiz) << false << 1
                                << QStringList{u"in.txt: error: is not UTF-8, so there is nothing to convert"_s,
                                               u"out.txt: nothing was written"_s};
     QTest::newRow("into its input") << QByteArray("x") << true << 2
@@ -228,7 +228,7 @@ void TestCheckFile::conversionRefused()
     const QString in = write(u"in.txt"_s, input);
     const QString out = intoInput ? in : write(u"out.txt"_s, "kept");
     QStringList printed;
-    QCOMPARE(int(ConvertToCp1251(in, out,
+    QCOMPARE(int(convertToCp1251(in, out,
                                  [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); })),
              status);
     QCOMPARE(printed, messages);
@@ -257,8 +257,8 @@ void TestCheckFile::commandLine()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, last);
-    write(u"data.txt"_s, ToWindows1251(u"Вес вопроса: 1\r\nA)a*"_s));
-    write(u"warning.txt"_s, ToWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
+    write(u"data.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a*"_s));
+    write(u"warning.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
     write(u"utf8.txt"_s, Quiz.toUtf8());
     QProcess checker;
     checker.setWorkingDirectory(m_folder->path());

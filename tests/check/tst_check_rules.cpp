@@ -51,7 +51,7 @@ void TestCheckRules::looksLikeAnswer()
 {
     QFETCH(QString, line);
     QFETCH(QString, finding);
-    const QString found = LooksLikeAnswer(line);
+    const QString found = ::looksLikeAnswer(line);
     QCOMPARE(found.isEmpty(), finding.isEmpty());
     QVERIFY2(found.contains(finding), qPrintable(found));
 }
@@ -84,7 +84,7 @@ void TestCheckRules::headerSlips()
 {
     QFETCH(QString, line);
     QFETCH(QString, slips);
-    QCOMPARE(HeaderSlips(line), slips);
+    QCOMPARE(::headerSlips(line), slips);
 }
 
 void TestCheckRules::starThenBlanks_data()
@@ -103,7 +103,7 @@ void TestCheckRules::starThenBlanks()
 {
     QFETCH(QString, line);
     QFETCH(bool, slip);
-    QCOMPARE(StarThenBlanks(line), slip);
+    QCOMPARE(::starThenBlanks(line), slip);
 }
 
 void TestCheckRules::controlCharacter_data()
@@ -122,7 +122,7 @@ void TestCheckRules::controlCharacter()
 {
     QFETCH(QString, line);
     QFETCH(QString, finding);
-    QCOMPARE(ControlCharacter(line), finding);
+    QCOMPARE(::controlCharacter(line), finding);
 }
 
 void TestCheckRules::answerGap_data()
@@ -158,7 +158,7 @@ void TestCheckRules::answerGap()
     std::array<bool, 4> present{};
     for (const QChar letter : answers)
         present[letter.unicode() - u'A'] = true;
-    QCOMPARE(AnswerGap(7, present, marked), finding);
+    QCOMPARE(::answerGap(7, present, marked), finding);
 }
 
 void TestCheckRules::quote_data()
@@ -175,7 +175,7 @@ void TestCheckRules::quote()
 {
     QFETCH(QString, line);
     QFETCH(QString, quoted);
-    QCOMPARE(Quote(line), quoted);
+    QCOMPARE(::quote(line), quoted);
 }
 
 QTEST_APPLESS_MAIN(TestCheckRules)

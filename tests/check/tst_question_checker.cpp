@@ -4,20 +4,19 @@
 #include "bank/question_reader.h"
 #include "check/check_file.h"
 #include "check/finding_log.h"
-#include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
+#include "tests/support/buffer_stream.h"
 #include "tests/support/windows1251.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <random>
 
 using namespace Qt::StringLiterals;
-using support::CountLoaded;
+using support::countLoaded;
 using support::LoadedCounts;
-using support::ToWindows1251;
+using support::toWindows1251;
 
 namespace {
 
@@ -28,21 +27,18 @@ struct Checked {
     CheckCounts counts;
 };
 
-Checked Check(const QByteArray &bytes)
+Checked check(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    platform::TextStream stream(buffer);
+    support::BufferStream source(bytes);
     Checked checked;
-    FindingLog log([&](const Finding &finding) { checked.findings << FormatFinding(QString(), finding).mid(1); });
-    checked.counts = CheckStream(stream, FileEncoding::Windows1251, log);
+    FindingLog log([&](const Finding &finding) { checked.findings << formatFinding(QString(), finding).mid(1); });
+    checked.counts = checkStream(source.stream(), FileEncoding::Windows1251, log);
     return checked;
 }
 
-QByteArray File(const QStringList &lines)
+QByteArray file(const QStringList &lines)
 {
-    return ToWindows1251(lines.join(u"\r\n"_s));
+    return toWindows1251(lines.join(u"\r\n"_s));
 }
 
 } // namespace
@@ -64,7 +60,7 @@ void TestQuestionChecker::findings_data()
     QTest::addColumn<QStringList>("expected"); // each "LINE: severity: " and a part of the text
 
     const auto row = [](const char *name, const QStringList &lines, const QStringList &expected) {
-        QTest::newRow(name) << File(lines) << expected;
+        QTest::newRow(name) << file(lines) << expected;
     };
     row("clean", {H, u"Q"_s, u"A)a"_s, u"B)b*"_s, QString(), H, u"Q"_s, u"A)a*"_s}, {});
     row("empty file", {}, {u"1: error: no question header"_s});
@@ -107,9 +103,9 @@ void TestQuestionChecker::findings_data()
     row("before the first header", {QString(), u"title"_s, u"A)x*"_s, u"Верно"_s, H, u"A)a*"_s},
         {u"2: note: lines before the first question header are never shown: \"title\""_s});
     QTest::newRow("line ends, each kind once")
-        << ToWindows1251(H + u"\nA)a*\nB)b\rC)c\r\nD)d\r"_s)
+        << toWindows1251(H + u"\nA)a*\nB)b\rC)c\r\nD)d\r"_s)
         << QStringList{u"1: note: line ends in LF alone, not CR LF"_s, u"3: note: line ends in CR alone, not CR LF"_s};
-    QTest::newRow("control byte") << ToWindows1251(H) + QByteArray("\r\nA)a\0*\r\n\x98", 10)
+    QTest::newRow("control byte") << toWindows1251(H) + QByteArray("\r\nA)a\0*\r\n\x98", 10)
                                   << QStringList{u"2: note: line holds a NUL byte at column 4: \"A)a␀*\""_s,
                                                  u"3: note: line holds the byte 0x98"_s,
                                                  u"3: note: text after the answers"_s};
@@ -119,7 +115,7 @@ void TestQuestionChecker::findings()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
-    const QStringList findings = Check(bytes).findings;
+    const QStringList findings = check(bytes).findings;
     QCOMPARE(findings.size(), expected.size());
     for (qsizetype i = 0; i < findings.size(); ++i) {
         const qsizetype severityEnd = expected[i].indexOf(u": "_s, expected[i].indexOf(u": "_s) + 2);
@@ -133,7 +129,7 @@ void TestQuestionChecker::controlNotesEnd()
     QStringList lines{H, u"A)a*"_s};
     for (int i = 0; i < 20; ++i)
         lines << u"\x01"_s;
-    const QStringList findings = Check(File(lines)).findings;
+    const QStringList findings = check(file(lines)).findings;
     QCOMPARE(findings.size(), 12); // ten lines, one closing note, and the text after the answers
     QVERIFY(findings.last().startsWith(u"13: note: more lines hold control characters"_s));
 }
@@ -143,7 +139,7 @@ void TestQuestionChecker::moreThan1000Questions()
     QStringList lines;
     for (int n = 1; n <= 1002; ++n)
         lines << H << u"A)a*"_s;
-    const Checked checked = Check(File(lines));
+    const Checked checked = check(file(lines));
     QCOMPARE(checked.findings,
              QStringList{u"2001: warning: question 1001 begins here, but Tavrelo loads only the first 1000 questions: "
                          u"nothing from this line on is loaded"_s});
@@ -161,18 +157,15 @@ void TestQuestionChecker::countsAgreeWithTheProgram()
         QStringList lines;
         for (int i = 0; i < lineCount; ++i)
             lines << kinds[std::uniform_int_distribution<qsizetype>(0, kinds.size() - 1)(random)];
-        const QByteArray bytes = File(lines);
+        const QByteArray bytes = file(lines);
 
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        platform::TextStream stream(buffer);
+        support::BufferStream source(bytes);
         QuestionBank bank;
         qint16 questions = 0;
-        ReadQuestions(stream, bank, questions, nullptr);
-        const LoadedCounts loaded = CountLoaded(bank, questions);
+        readQuestions(source.stream(), bank, questions, nullptr);
+        const LoadedCounts loaded = countLoaded(bank, questions);
 
-        const CheckCounts counts = Check(bytes).counts;
+        const CheckCounts counts = check(bytes).counts;
         QCOMPARE(counts.questions, questions);
         QCOMPARE(counts.answers, loaded.answers);
         QCOMPARE(counts.markedQuestions, loaded.marked);

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
+#include "tests/support/buffer_stream.h"
 #include "tests/support/question_file.h"
 #include "tests/support/run_time_error.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -47,7 +47,7 @@ private:
     qint64 m_pos = 0;
 };
 
-QStringList ReadAll(TextStream &stream)
+QStringList readAll(TextStream &stream)
 {
     QStringList lines;
     while (!stream.AtEndOfStream())
@@ -55,16 +55,13 @@ QStringList ReadAll(TextStream &stream)
     return lines;
 }
 
-QStringList ReadAll(const QByteArray &bytes, qsizetype chunkSize)
+QStringList readAll(const QByteArray &bytes, qsizetype chunkSize)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TextStream stream(buffer, chunkSize);
-    return ReadAll(stream);
+    support::BufferStream source(bytes, chunkSize);
+    return readAll(source.stream());
 }
 
-QChar EndLetter(platform::LineEnd end)
+QChar endLetter(platform::LineEnd end)
 {
     switch (end) {
     case platform::LineEnd::CrLf: return u'c';
@@ -151,7 +148,7 @@ void TestTextFile::lines()
     QFETCH(QByteArray, bytes);
     QFETCH(qsizetype, chunkSize);
     QFETCH(QStringList, expected);
-    QCOMPARE(ReadAll(bytes, chunkSize), expected);
+    QCOMPARE(readAll(bytes, chunkSize), expected);
 }
 
 void TestTextFile::lineEnds_data()
@@ -186,14 +183,12 @@ void TestTextFile::lineEnds()
     QFETCH(qsizetype, chunkSize);
     QFETCH(QString, ends);
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TextStream stream(buffer, chunkSize);
+    support::BufferStream source(bytes, chunkSize);
+    TextStream &stream = source.stream();
     QString seen;
     while (!stream.AtEndOfStream()) {
-        stream.ReadLineView();
-        seen += EndLetter(stream.LastLineEnd());
+        stream.readLineView();
+        seen += endLetter(stream.lastLineEnd());
     }
     QCOMPARE(seen, ends);
 }
@@ -214,9 +209,9 @@ void TestTextFile::crLfAcrossChunks()
     const QStringList expected = {QString::fromLatin1(first), u"y"_s};
     if (fromFile) {
         auto stream = platform::OpenTextFile(write(u"split.txt"_s, bytes));
-        QCOMPARE(ReadAll(*stream), expected);
+        QCOMPARE(readAll(*stream), expected);
     } else {
-        QCOMPARE(ReadAll(bytes, TextStream::DefaultChunkSize), expected);
+        QCOMPARE(readAll(bytes, TextStream::DefaultChunkSize), expected);
     }
 }
 
@@ -252,34 +247,30 @@ void TestTextFile::linesInPieces()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    TextStream stream(buffer, 1);
+    support::BufferStream source(bytes, 1);
+    TextStream &stream = source.stream();
     QStringList lines;
     while (!stream.AtEndOfStream()) {
         QString line;
         for (;;) {
-            const QStringView piece = stream.ReadLinePiece();
+            const QStringView piece = stream.readLinePiece();
             line += piece;
-            if (stream.AtEndOfLine())
+            if (stream.atEndOfLine())
                 break;
             QCOMPARE(piece.size(), TextStream::MinimumPiece);
         }
         lines << line;
     }
     QCOMPARE(lines, expected);
-    QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLinePiece(); }), 62);
+    QCOMPARE(support::ErrorNumberOf([&] { stream.readLinePiece(); }), 62);
 }
 
 void TestTextFile::readPastEnd()
 {
     for (const QByteArray &bytes : {QByteArray(), QByteArray("last\r\n")}) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        TextStream stream(buffer);
-        ReadAll(stream);
+        support::BufferStream source(bytes);
+        TextStream &stream = source.stream();
+        readAll(stream);
         QVERIFY(stream.AtEndOfStream());
         QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLine(); }), 62);
         try {

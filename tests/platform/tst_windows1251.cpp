@@ -33,7 +33,7 @@ void TestWindows1251::everyByte()
     const char raw = char(byte);
     const QString expected = reference.decode(QByteArrayView(&raw, 1));
     QCOMPARE(expected.size(), 1);
-    QCOMPARE(QChar(platform::Windows1251ToUnicode(uchar(byte))), expected.at(0));
+    QCOMPARE(QChar(platform::windows1251ToUnicode(uchar(byte))), expected.at(0));
 }
 
 void TestWindows1251::oneCharacterPerByte()
@@ -42,22 +42,22 @@ void TestWindows1251::oneCharacterPerByte()
     for (int byte = 255; byte >= 0; --byte)
         bytes.append(char(byte));
     bytes.append(bytes); // every value twice, NUL inside
-    const QString text = platform::DecodeWindows1251(bytes);
+    const QString text = platform::decodeWindows1251(bytes);
     QCOMPARE(text.size(), bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(bytes.at(i)))));
-    QCOMPARE(platform::DecodeWindows1251({}), QString());
+        QCOMPARE(text.at(i), QChar(platform::windows1251ToUnicode(uchar(bytes.at(i)))));
+    QCOMPARE(platform::decodeWindows1251({}), QString());
 }
 
 void TestWindows1251::encodeRoundTrip()
 {
     int encodable = 0;
     for (char32_t ch = 0; ch <= 0xFFFF; ++ch) {
-        const std::optional<char> byte = platform::UnicodeToWindows1251(char16_t(ch));
+        const std::optional<char> byte = platform::unicodeToWindows1251(char16_t(ch));
         if (!byte)
             continue;
         ++encodable;
-        QCOMPARE(platform::Windows1251ToUnicode(uchar(*byte)), char16_t(ch));
+        QCOMPARE(platform::windows1251ToUnicode(uchar(*byte)), char16_t(ch));
     }
     QCOMPARE(encodable, 256); // every byte, and nothing else
 }
@@ -75,10 +75,10 @@ void TestWindows1251::runsOfEveryKindAtEveryOffset()
     }
     for (qsizetype offset = 0; offset < 17; ++offset) {
         const QByteArrayView part = QByteArrayView(bytes).sliced(offset);
-        const QString text = platform::DecodeWindows1251(part);
+        const QString text = platform::decodeWindows1251(part);
         QCOMPARE(text.size(), part.size());
         for (qsizetype i = 0; i < part.size(); ++i)
-            QCOMPARE(text.at(i), QChar(platform::Windows1251ToUnicode(uchar(part.at(i)))));
+            QCOMPARE(text.at(i), QChar(platform::windows1251ToUnicode(uchar(part.at(i)))));
     }
 }
 

@@ -15,19 +15,19 @@ using namespace Qt::StringLiterals;
 namespace soak {
 namespace {
 
-using support::ToWindows1251;
+using support::toWindows1251;
 
 QList<QByteArray> encoded(std::initializer_list<QStringView> texts)
 {
     QList<QByteArray> encoded;
     for (QStringView text : texts)
-        encoded << ToWindows1251(text);
+        encoded << toWindows1251(text);
     return encoded;
 }
 
 const QByteArray &header()
 {
-    static const QByteArray header = ToWindows1251(u"Вес вопроса:");
+    static const QByteArray header = toWindows1251(u"Вес вопроса:");
     return header;
 }
 

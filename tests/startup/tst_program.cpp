@@ -66,9 +66,9 @@ private Q_SLOTS:
         QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.report()));
 
         QByteArray file;
-        const QByteArray line = support::ToWindows1251(u"Длинная строка вопроса без конца. "_s).repeated(8500);
+        const QByteArray line = support::toWindows1251(u"Длинная строка вопроса без конца. "_s).repeated(8500);
         for (int question = 0; question < 200; ++question)
-            file += support::ToWindows1251(u"Вес вопроса: 1\r\n"_s) + line + "\r\nA) a*\r\n";
+            file += support::toWindows1251(u"Вес вопроса: 1\r\n"_s) + line + "\r\nA) a*\r\n";
         support::writeFile(m_folder->filePath(u"data.txt"_s), file);
 
         const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(file.size());

@@ -9,7 +9,7 @@
 namespace support {
 
 // Every non-empty field as "slot.field=text": comparing the lists shows what was filed and that nothing else was.
-inline QStringList FilledFields(const QuestionBank &bank)
+inline QStringList filledFields(const QuestionBank &bank)
 {
     QStringList filled;
     for (int slot = 0; slot < QuestionBank::SlotCount; ++slot) {
@@ -27,7 +27,7 @@ struct LoadedCounts {
     qint64 marked = 0;
 };
 
-inline LoadedCounts CountLoaded(const QuestionBank &bank, int questions)
+inline LoadedCounts countLoaded(const QuestionBank &bank, int questions)
 {
     LoadedCounts counts;
     for (int slot = 1; slot <= questions; ++slot) {

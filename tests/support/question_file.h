@@ -65,7 +65,7 @@ inline QList<Question> questionsWithAnswers(const QList<int> &answerCounts)
 // The file as the program reads it: Windows-1251, every line ended by CR LF.
 inline QByteArray questionFileBytes(const QStringList &lines)
 {
-    return ToWindows1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    return toWindows1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 // Writes the bytes as the whole file. A test file that cannot be written ends the run: nothing after it would
