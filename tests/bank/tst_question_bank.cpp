@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using support::ErrorNumberOf;
+using support::errorNumberOf;
 using support::filledFields;
 
 class TestQuestionBank : public QObject {
@@ -53,9 +53,9 @@ void TestQuestionBank::bounds()
 
     QuestionBank bank;
     const int expected = valid ? 0 : 9;
-    QCOMPARE(ErrorNumberOf([&] { bank.Field(slot, field); }), expected);
-    QCOMPARE(ErrorNumberOf([&] { bank.ReplaceField(slot, field, u"A)x"_s); }), expected);
-    QCOMPARE(ErrorNumberOf([&] { bank.AppendQuestionLine(slot, u"line"); }), slot >= 0 && slot <= 1000 ? 0 : 9);
+    QCOMPARE(errorNumberOf([&] { bank.Field(slot, field); }), expected);
+    QCOMPARE(errorNumberOf([&] { bank.ReplaceField(slot, field, u"A)x"_s); }), expected);
+    QCOMPARE(errorNumberOf([&] { bank.AppendQuestionLine(slot, u"line"); }), slot >= 0 && slot <= 1000 ? 0 : 9);
     if (!valid) {
         QStringList allowed; // only the append may have gone through, to field 0 of a valid slot
         if (slot >= 0 && slot <= 1000)

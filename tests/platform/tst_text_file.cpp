@@ -262,7 +262,7 @@ void TestTextFile::linesInPieces()
         lines << line;
     }
     QCOMPARE(lines, expected);
-    QCOMPARE(support::ErrorNumberOf([&] { stream.readLinePiece(); }), 62);
+    QCOMPARE(support::errorNumberOf([&] { stream.readLinePiece(); }), 62);
 }
 
 void TestTextFile::readPastEnd()
@@ -272,7 +272,7 @@ void TestTextFile::readPastEnd()
         TextStream &stream = source.stream();
         readAll(stream);
         QVERIFY(stream.AtEndOfStream());
-        QCOMPARE(support::ErrorNumberOf([&] { stream.ReadLine(); }), 62);
+        QCOMPARE(support::errorNumberOf([&] { stream.ReadLine(); }), 62);
         try {
             stream.ReadLine();
         } catch (const platform::RuntimeError &error) {
@@ -287,7 +287,7 @@ void TestTextFile::closeEndsTheStream()
     QCOMPARE(stream->ReadLine(), u"one"_s);
     stream->Close();
     QVERIFY(stream->AtEndOfStream());
-    QCOMPARE(support::ErrorNumberOf([&] { stream->ReadLine(); }), 62);
+    QCOMPARE(support::errorNumberOf([&] { stream->ReadLine(); }), 62);
     stream->Close(); // twice is harmless
 }
 
@@ -330,7 +330,7 @@ void TestTextFile::unreadableFile()
     QVERIFY(QFile::link(u"/proc/self/mem"_s, link));
     QVERIFY(platform::FileExists(link));
     auto stream = platform::OpenTextFile(link);
-    QCOMPARE(support::ErrorNumberOf([&] { stream->AtEndOfStream(); }), 57);
+    QCOMPARE(support::errorNumberOf([&] { stream->AtEndOfStream(); }), 57);
 }
 
 void TestTextFile::openErrors_data()
@@ -366,7 +366,7 @@ void TestTextFile::permissionDenied()
         QSKIP("file permissions do not bind root");
     const QString path = write(u"secret.txt"_s, "x");
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    QCOMPARE(support::ErrorNumberOf([&] { platform::OpenTextFile(path); }), 70);
+    QCOMPARE(support::errorNumberOf([&] { platform::OpenTextFile(path); }), 70);
 }
 
 void TestTextFile::fileExists_data()

@@ -283,11 +283,11 @@ private slots:
         platform::ControlArray<platform::OptionButton> &option = Forms<ProbeForm>::get().ui.Option;
         option.Load(1);
         option.Load(3);
-        QCOMPARE(support::ErrorNumberOf([&] { option(index); }), error);
+        QCOMPARE(support::errorNumberOf([&] { option(index); }), error);
         QCOMPARE(option.find(index) != nullptr, error == 0);
         if (error == 0)
             QCOMPARE(option(index).widget()->objectName(), name);
-        QCOMPARE(support::ErrorNumberOf([&] { option.Load(-1); }), 9);
+        QCOMPARE(support::errorNumberOf([&] { option.Load(-1); }), 9);
     }
 
     void formsAreLoadedOnFirstUse()

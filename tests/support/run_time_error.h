@@ -7,7 +7,7 @@
 namespace support {
 
 // The number of the run-time error that the call raises, 0 when it raises none.
-template<class Call> int ErrorNumberOf(Call &&call)
+template<class Call> int errorNumberOf(Call &&call)
 {
     try {
         call();
