@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/check_box.h"
+#include "platform/controls/captioned_button.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/frame.h"
 #include "platform/controls/label.h"
-#include "platform/controls/option_button.h"
 #include "platform/controls/status_bar.h"
 #include "platform/forms/design.h"
 

@@ -6,7 +6,9 @@
 #include "platform/controls/wrapped_caption.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QEvent>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -27,6 +29,11 @@ void showAsText(QAbstractButton &button, const QStyleOptionButton &option, Wrapp
 // Sets the check mark; an auto-exclusive button clears itself too, although Qt refuses that to the checked one of
 // a group.
 void setChecked(QAbstractButton &button, bool checked);
+
+inline constexpr StyleElements OptionButtonElements{QStyle::PE_IndicatorRadioButton, QStyle::SE_RadioButtonIndicator,
+                                                    QStyle::SE_RadioButtonContents};
+inline constexpr StyleElements CheckBoxElements{QStyle::PE_IndicatorCheckBox, QStyle::SE_CheckBoxIndicator,
+                                                QStyle::SE_CheckBoxContents};
 
 } // namespace captioned
 
@@ -87,6 +94,18 @@ private:
 
     const captioned::StyleElements &m_elements;
     WrappedCaption m_caption;
+};
+
+// An option button: the option buttons of one container form one group, of which at most one is selected.
+class OptionButton final : public CaptionedButton<QRadioButton> {
+public:
+    explicit OptionButton(QWidget *parent) : CaptionedButton(parent, captioned::OptionButtonElements) {}
+};
+
+// A check box, whose Value is 1 when checked.
+class CheckBox final : public CaptionedButton<QCheckBox> {
+public:
+    explicit CheckBox(QWidget *parent) : CaptionedButton(parent, captioned::CheckBoxElements) {}
 };
 
 } // namespace platform

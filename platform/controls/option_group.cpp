@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls/option_group.h"
 
-#include "platform/controls/option_button.h"
+#include "platform/controls/captioned_button.h"
 
 #include <algorithm>
 

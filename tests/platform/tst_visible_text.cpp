@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Labels and captions of texts of any length: drawn exactly as the whole text would be, at a cost bounded by
 // what the control can show.
+#include "platform/controls/captioned_button.h"
 #include "platform/controls/label.h"
-#include "platform/controls/option_button.h"
 #include "platform/controls/visible_prefix.h"
 
 #include <QAccessible>
