@@ -23,8 +23,10 @@ void MainWindow::Form_Load()
 {
     LoadQuestions();
 
+    QStringList numbers;
     for (qint16 i = 1; i <= QuestionCount; ++i)
-        ui.qList->AddItem(QString::number(i));
+        numbers << QString::number(i);
+    ui.qList->AddItems(numbers);
 
     RightCount = ScoreCounter(0);
     WrongCount = ScoreCounter(0);

@@ -11,5 +11,5 @@ QPixmap logoPicture()
         Q_INIT_RESOURCE(startup);
         return true;
     }();
-    return QPixmap(u":/startup/tavrelo.ico"_s);
+    return QPixmap(u":/startup/tavrelo.png"_s);
 }

@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
 """Draws the program's logo, a quiz card with three answers, the middle one ticked, as a 32 x 32 icon in the
-16 standard colours. Writes startup/tavrelo.ico; run it again only to change the picture."""
+16 standard colours. Writes startup/tavrelo.ico, the icon of the Windows program file, and startup/tavrelo.png, the
+same picture for the windows (a format Qt reads without a plugin); run it again only to change the picture."""
 
 import pathlib
 import struct
+import zlib
 
 SIZE = 32
 PALETTE = [  # the 16 standard colours, as (R, G, B)
@@ -71,7 +73,19 @@ def ico(px):
     return directory + image
 
 
+def png(px):
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    rows = b''
+    for row in px:  # 8-bit RGBA, filter type 0; what the icon's mask leaves out is transparent
+        rows += b'\0' + b''.join(bytes(PALETTE[c]) + b'\xff' if c is not None else b'\0\0\0\0' for c in row)
+    header = struct.pack('>IIBBBBB', SIZE, SIZE, 8, 6, 0, 0, 0)
+    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b'')
+
+
 if __name__ == '__main__':
-    out = pathlib.Path(__file__).with_name('tavrelo.ico')
-    out.write_bytes(ico(draw()))
-    print(out)
+    picture = draw()
+    for name, data in (('tavrelo.ico', ico(picture)), ('tavrelo.png', png(picture))):
+        out = pathlib.Path(__file__).with_name(name)
+        out.write_bytes(data)
+        print(out)

@@ -15,12 +15,12 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent), Control(this)
     QObject::disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 }
 
-void ComboBox::AddItem(const QString &item)
+void ComboBox::AddItems(const QStringList &items)
 {
     // Qt makes the first entry of an empty list the current one, which would put it into the text field.
     const bool first = count() == 0;
     const QString text = first ? currentText() : QString();
-    addItem(item);
+    addItems(items);
     if (first) {
         setCurrentIndex(-1);
         setEditText(text);

@@ -18,8 +18,9 @@ public:
 
     // What the text field shows.
     QString Text() const { return currentText(); }
-    // Appends an entry; the text field keeps what it shows.
-    void AddItem(const QString &item);
+    // Appends entries, in their order, as AddItem would one by one, but with one change to the list for all of
+    // them; the text field keeps what it shows.
+    void AddItems(const QStringList &items);
 };
 
 } // namespace platform

@@ -13,13 +13,15 @@ Frame::Frame(QWidget *parent) : QGroupBox(parent), Control(this)
 {
 }
 
-// Paints a frame of the same kind over the colour behind this one and reads the colour at its middle.
+// Paints a frame of the same kind over the colour behind this one and reads the colour at its middle; without its
+// caption, which does not change the colour inside.
 QColor Frame::insideColour() const
 {
     if (m_inside.isValid())
         return m_inside;
     QStyleOptionGroupBox option;
     initStyleOption(&option);
+    option.text.clear();
     option.rect = QRect(0, 0, 100, 100);
     const QWidget *behind = parentWidget() ? parentWidget() : this;
     QImage picture(option.rect.size(), QImage::Format_ARGB32_Premultiplied);

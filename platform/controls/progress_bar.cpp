@@ -10,23 +10,29 @@
 
 namespace platform {
 namespace {
-constexpr int Steps = 10000;  // resolution handed to the style, which draws integer ranges only
-constexpr int EdgeMargin = 2; // columns either side of a changed edge that the style's outlines may touch
+constexpr int Steps = 10000; // resolution handed to the style, which draws integer ranges only
 } // namespace
 
 ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), Control(this)
 {
 }
 
-// Most settings during a load leave the picture as it is; scheduling a paint for them would cost more than the
-// reading.
+// The picture follows once the settings in hand are made: Min, Max and Value are set one after the other, and
+// painting what a passing setting draws would only cost more.
 void ProgressBar::set(float &setting, float value)
 {
-    const int oldPixels = filledPixels();
     setting = value;
-    const int pixels = filledPixels();
-    if (pixels != oldPixels)
-        update(columnsBetween(oldPixels, pixels));
+    if (m_updateQueued)
+        return;
+    m_updateQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_updateQueued = false;
+            if (const int pixels = filledPixels(); pixels != m_paintedPixels)
+                update(m_paintedPixels < 0 ? rect() : columnsBetween(m_paintedPixels, pixels));
+        },
+        Qt::QueuedConnection);
 }
 
 double ProgressBar::filledShare() const
@@ -57,15 +63,18 @@ int ProgressBar::filledPixels() const
     return pixelsFor(filledShare());
 }
 
-// The columns whose picture differs between two filled widths; the whole bar where either is an end, since
-// the empty and the full picture may differ there outside the contents too.
+// The columns whose picture differs between two filled widths: exactly those between them, as a paint takes each
+// column whole from the one picture or the other; the whole bar where either width is an end, since the empty and
+// the full picture may differ there outside the contents too. Successive repaints of a growing bar so touch no
+// column twice, which spares each a round trip to the window system (Qt waits for one before it paints over what
+// it has just handed over).
 QRect ProgressBar::columnsBetween(int pixels, int otherPixels) const
 {
     const int full = contents().width();
     if (std::min(pixels, otherPixels) <= 0 || std::max(pixels, otherPixels) >= full)
         return rect();
-    const int left = contents().left() + std::min(pixels, otherPixels) - EdgeMargin;
-    const int right = contents().left() + std::max(pixels, otherPixels) + EdgeMargin;
+    const int left = contents().left() + std::min(pixels, otherPixels);
+    const int right = contents().left() + std::max(pixels, otherPixels);
     return QRect(left, 0, right - left, height());
 }
 

@@ -58,6 +58,7 @@ private:
     QPixmap m_empty;
     QPixmap m_full;
     int m_paintedPixels = -1; // filled width at the last paint
+    bool m_updateQueued = false;
     QElapsedTimer m_sincePaint;
 };
 
