@@ -250,6 +250,9 @@ void TestCheckFile::commandLine_data()
     QTest::newRow("unknown option") << QStringList{u"--fix"_s} << 2 << QString();
     QTest::newRow("convert, then check the copy")
         << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << 0 << u"copy.txt: 2 questions loaded"_s;
+    // Not the console's code page: a pipe gets UTF-8 on every system.
+    QTest::newRow("Cyrillic output in UTF-8")
+        << QStringList{u"--to-cp1251"_s, u"копия.txt"_s, u"utf8.txt"_s} << 0 << u"копия.txt: 2 questions loaded"_s;
 }
 
 void TestCheckFile::commandLine()
