@@ -11,6 +11,7 @@
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
 #include "tests/support/question_file.h"
+#include "tests/support/unreadable_file.h"
 #include "tests/support/windows.h"
 
 #include <QFile>
@@ -239,14 +240,15 @@ private Q_SLOTS:
     void frameClickPassesRunTimeErrorOn()
     {
         QFile::remove(support::DataFilePath());
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::DataFilePath()));
+        const support::UnreadableFile unreadable(support::DataFilePath());
+        QVERIFY(unreadable.made());
         QList<int> ended;
         platform::SetProgramEnd([&](const platform::RuntimeError &error) { ended << error.number(); });
         const platform::MessageBoxRecorder recorder;
         shownSplash();
         clickAt(frameItself());
 
-        const platform::RuntimeError expected(platform::Error::DeviceIOError);
+        const platform::RuntimeError expected(support::UnreadableFile::error());
         QCOMPARE(ended, QList<int>{expected.number()});
         QCOMPARE(recorder.messages().size(), 1);
         const platform::Message &message = recorder.messages().constFirst();
