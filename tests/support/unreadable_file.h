@@ -21,10 +21,10 @@ public:
     explicit UnreadableFile(const QString &path)
     {
 #ifdef Q_OS_WIN
-        m_handle = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
-                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_handle = ::CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
+                                 nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written = 0;
-        m_made = m_handle != INVALID_HANDLE_VALUE && WriteFile(m_handle, "x\r\n", 3, &written, nullptr);
+        m_made = m_handle != INVALID_HANDLE_VALUE && ::WriteFile(m_handle, "x\r\n", 3, &written, nullptr);
 #else
         m_made = QFile::link(QStringLiteral("/proc/self/mem"), path);
 #endif
@@ -33,7 +33,7 @@ public:
     {
 #ifdef Q_OS_WIN
         if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
+            ::CloseHandle(m_handle);
 #endif
     }
     Q_DISABLE_COPY_MOVE(UnreadableFile)
