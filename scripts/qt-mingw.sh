@@ -6,7 +6,8 @@
 # that TAVRELO_QT_MINGW_ARCHIVE names is unpacked (seconds); otherwise Qt is built from Debian's qt6-base source
 # (about 35 minutes on 2 cores, once). Everything is made in a temporary folder and moved into place at the end, so
 # an interrupted run leaves nothing half-made. Only the folder's path goes to stdout; progress goes to stderr.
-# Usage: scripts/qt-mingw.sh        (needs the packages that scripts/install-deps.sh --windows installs)
+# With --at-hand, prepares nothing and only tells by its exit status whether a Qt is there without building one.
+# Usage: scripts/qt-mingw.sh [--at-hand]   (needs the packages that scripts/install-deps.sh --windows installs)
 set -euo pipefail
 
 qt_version=6.4.2
@@ -34,6 +35,11 @@ EOF
 
 # A folder is ready once it holds Qt's CMake packages, the Test module and the toolchain; the stamp is written last.
 ready() { [ -f "$1/.tavrelo-ready" ] && [ -f "$1/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$1/mingw64.cmake" ]; }
+
+if [ "${1:-}" = --at-hand ]; then
+  ready "$qt" || [ -f "${TAVRELO_QT_MINGW_ARCHIVE:-}" ]
+  exit
+fi
 
 for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-windres cmake ninja; do
   command -v "$tool" >/dev/null || { say "$tool is missing: run bash scripts/install-deps.sh --windows"; exit 1; }
