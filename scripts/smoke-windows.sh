@@ -49,7 +49,10 @@ exe=$(echo "$home"/tavrelo-*-win64/tavrelo.exe)
 passes=0 failures=0
 ok() { echo "ok: $*"; passes=$((passes + 1)); }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-start() { (cd "$work/Рабочая папка" && exec wine "$exe" >>"$work/wine.log" 2>&1) & }
+start() {
+  (cd "$work/Рабочая папка" && exec wine "$exe" >>"$work/wine.log" 2>&1) &
+  disown # ended by wineserver -k, which bash need not report
+}
 stop() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
 
 # visible NAME: the ids of the visible windows of that title.
