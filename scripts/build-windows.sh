@@ -15,9 +15,10 @@ bash scripts/install-deps.sh --windows
 qt=$(bash scripts/qt-mingw.sh)
 
 # One build folder for the package and the tests (scripts/test-windows.sh builds those in it too).
+mkdir -p "$build"
 nice -n 19 "$qt/bin/qt-cmake" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw64.cmake" -S . -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTAVRELO_BENCHMARKS=OFF >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log" >&2; exit 1; }
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTAVRELO_BENCHMARKS=OFF >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log" >&2; exit 1; }
 nice -n 19 cmake --build "$build" -j2 --target tavrelo tavrelo-check
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
