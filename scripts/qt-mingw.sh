@@ -53,6 +53,8 @@ mkdir -p "$cache"
 # One preparer at a time; a second one waits and then finds the Qt ready.
 exec 9>"$cache/.lock"
 flock 9
+# What an interrupted run left half-made; none is in use while the lock is held.
+rm -rf "$cache"/.work.*
 
 if ready "$qt"; then
   write_toolchain "$qt/mingw64.cmake"
