@@ -110,7 +110,7 @@ EOF
     nice -n 19 "../qtbase-everywhere-src-$qt_version/configure" -prefix "$made" -release -static -qt-host-path /usr \
       -xplatform win32-g++ -nomake examples -nomake tests \
       -no-feature-sql -no-feature-network -no-dbus -no-opengl -no-feature-printsupport -no-feature-concurrent \
-      -no-feature-xml -no-feature-vulkan -no-feature-tabletevent -no-feature-direct2d -no-icu \
+      -no-feature-xml -no-feature-vulkan -no-feature-tabletevent -no-icu \
       -qt-zlib -qt-pcre -qt-libpng -no-feature-jpeg -qt-harfbuzz -qt-freetype \
       -- -DCMAKE_TOOLCHAIN_FILE="$work/mingw64.cmake" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -G Ninja
     nice -n 19 ninja -j2
