@@ -4,6 +4,7 @@
 // tavrelo-check: reads question files exactly as Tavrelo does and tells their authors, line by line, what the
 // learner will meet.
 #include "check/check_file.h"
+#include "check/console.h"
 #include "check/to_cp1251.h"
 #include "platform/core/app_info.h"
 
@@ -13,15 +14,6 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void printTo(FILE *stream, const QString &line)
-{
-    std::fputs((line + u'\n').toLocal8Bit().constData(), stream);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -44,7 +36,7 @@ int main(int argc, char *argv[])
     parser.addOption(toCp1251);
     parser.addPositionalArgument(u"FILE"_s, u"Question files to check; data.txt by default."_s, u"[FILE...]"_s);
     if (!parser.parse(QCoreApplication::arguments())) {
-        printTo(stderr, u"tavrelo-check: "_s + parser.errorText());
+        writeLine(stderr, u"tavrelo-check: "_s + parser.errorText());
         return int(ExitStatus::Unreadable);
     }
     if (parser.isSet(u"help"_s))
@@ -55,11 +47,11 @@ int main(int argc, char *argv[])
     QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         files << u"data.txt"_s;
-    const PrintLine print = [](const QString &line) { printTo(stdout, line); };
+    const PrintLine print = [](const QString &line) { writeLine(stdout, line); };
 
     if (parser.isSet(toCp1251)) {
         if (files.size() != 1) {
-            printTo(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
+            writeLine(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
             return int(ExitStatus::Unreadable);
         }
         const QString output = parser.value(toCp1251);

@@ -2,17 +2,31 @@
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
 # Installs, from Debian's packages, whatever of the build and test tools is missing. Safe to run again.
+# With --windows: what the Windows build, its package and its tests under Wine need instead.
+# Usage: scripts/install-deps.sh [--windows]
 set -euo pipefail
 
-packages=(
-  build-essential cmake
-  qt6-base-dev libgl-dev
-  qt6-base-private-dev
-  libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
-  xvfb xauth imagemagick
-  fonts-dejavu-core
-)
+if [ "${1:-}" = --windows ]; then
+  packages=(
+    cmake ninja-build
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+    qt6-base-dev-tools
+    zip unzip icoutils
+    wine64 wine
+    xvfb xauth openbox xdotool x11-utils imagemagick
+    fonts-dejavu-core
+  )
+else
+  packages=(
+    build-essential cmake
+    qt6-base-dev libgl-dev
+    qt6-base-private-dev
+    libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth imagemagick
+    fonts-dejavu-core
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -46,4 +46,16 @@ for fuzzer in question_reader_fuzz question_checker_fuzz; do
 done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }
-echo "Tests: $(( $(count build/ctest.log) + $(count build-asan/ctest.log) )) passed, 0 failed"
+
+# The Windows build and its tests under Wine, when a Qt for MinGW is at hand (or always, when asked for).
+windows=0
+if [ "${TAVRELO_WINDOWS:-}" = always ] || bash scripts/qt-mingw.sh --at-hand; then
+  echo "== Windows: the package, the tests under Wine and the packaged program under Wine"
+  bash scripts/test-windows.sh
+  windows=$(( $(count build-windows/ctest.log) + $(sed -n 's/^smoke-windows: \([0-9]*\) passed.*/\1/p' build-windows/smoke.log) ))
+else
+  echo "The Windows leg did not run: no static Qt for MinGW is at hand. To run it, name a ready one,"
+  echo "  TAVRELO_QT_MINGW_ARCHIVE=../shared/qt-mingw/qt-6.4.2-mingw64-static.tar.xz bash scripts/test.sh"
+  echo "or build one once (about 35 minutes on 2 cores) with: bash scripts/install-deps.sh --windows && bash scripts/qt-mingw.sh"
+fi
+echo "Tests: $(( $(count build/ctest.log) + $(count build-asan/ctest.log) + windows )) passed, 0 failed"

@@ -174,6 +174,11 @@ std::unique_ptr<TextStream> OpenTextFile(const QString &path)
             throw RuntimeError(Error::FileNotFound);
         if (info.isFile() && !info.isReadable())
             throw RuntimeError(Error::PermissionDenied);
+#ifdef Q_OS_WIN
+        // Qt reads no access rights there, and a file that another program holds unshared looks readable.
+        if (info.isFile())
+            throw RuntimeError(Error::PermissionDenied);
+#endif
         throw RuntimeError(Error::PathFileAccessError);
     }
     return std::unique_ptr<TextStream>(new TextStream(std::move(file), TextStream::DefaultChunkSize));

@@ -11,6 +11,7 @@
 #include "tests/support/main_window_probe.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/question_file.h"
+#include "tests/support/unreadable_file.h"
 #include "tests/support/window_checks.h"
 
 #include <QFile>
@@ -239,14 +240,15 @@ private Q_SLOTS:
     void frameClickPassesRunTimeErrorOn()
     {
         QFile::remove(support::dataFilePath());
-        QVERIFY(QFile::link(u"/proc/self/mem"_s, support::dataFilePath()));
+        const support::UnreadableFile unreadable(support::dataFilePath());
+        QVERIFY(unreadable.made());
         QList<int> ended;
         platform::setProgramEnd([&](const platform::RuntimeError &error) { ended << error.Number(); });
         const support::MessageBoxRecorder recorder;
         shownSplash();
         clickAt(frameItself());
 
-        const platform::RuntimeError expected(platform::Error::DeviceIOError);
+        const platform::RuntimeError expected(support::UnreadableFile::error());
         QCOMPARE(ended, QList<int>{expected.Number()});
         QCOMPARE(recorder.messages().size(), 1);
         const support::Message &message = recorder.messages().constFirst();

@@ -46,8 +46,11 @@ inline ProcessOutcome runProcess(const QString &program, const QStringList &argu
     }
     outcome.status = process.exitStatus();
     outcome.code = process.exitCode();
-    outcome.output = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.errors = QString::fromUtf8(process.readAllStandardError());
+    // A Windows program's text streams end their lines in CR LF.
+    outcome.output =
+        QString::fromUtf8(process.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    outcome.errors =
+        QString::fromUtf8(process.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return outcome;
 }
 

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrelo developers
+# SPDX-License-Identifier: MIT
+# Starts the packaged tavrelo.exe under Wine on a virtual screen with the openbox window manager, as a Windows user
+# would: unpacked into a folder whose path holds Cyrillic letters and spaces, started from another working folder.
+# Watches it from outside, by its windows' titles, sizes and order of appearance:
+# - on the sample data.txt the quiz window "Tavrelo" appears, with no message before it;
+# - without a data.txt the loading window "Loading data..." comes first, then the "Tavrelo" message box while the
+#   loading window is still up, and the quiz window only once the message is answered.
+# With SHOTS-FOLDER, photographs the quiz window and the message over the loading window into it.
+# Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+zip=${1:-$(ls build-windows/tavrelo-*-win64.zip 2>/dev/null | tail -n 1)}
+shots=${2:-}
+[ -f "$zip" ] || { echo "smoke-windows.sh: no package: run bash scripts/build-windows.sh" >&2; exit 1; }
+for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import; do
+  command -v "$tool" >/dev/null || { echo "smoke-windows.sh: $tool is missing: bash scripts/install-deps.sh --windows" >&2; exit 1; }
+done
+[ -z "$shots" ] || shots=$(realpath "$shots")
+
+work=$(mktemp -d)
+pids=()
+export WINEPREFIX=$work/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && xdpyinfo -display ":$(cat "$work/display")" >/dev/null 2>&1 && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wineboot -i >/dev/null 2>&1
+wineserver -w
+
+# The package where a Windows user may keep it, and a working folder elsewhere, as a shortcut may give.
+home="$work/Иван/Мои тесты"
+mkdir -p "$home" "$work/Рабочая папка"
+unzip -q "$zip" -d "$home"
+exe=$(echo "$home"/tavrelo-*-win64/tavrelo.exe)
+[ -f "$exe" ] || { echo "smoke-windows.sh: $zip holds no tavrelo-*-win64/tavrelo.exe" >&2; exit 1; }
+
+passes=0 failures=0
+ok() { echo "ok: $*"; passes=$((passes + 1)); }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+start() {
+  (cd "$work/Рабочая папка" && exec wine "$exe" >>"$work/wine.log" 2>&1) &
+  disown # ended by wineserver -k, which bash need not report
+}
+stop() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+
+# visible NAME: the ids of the visible windows of that title.
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+# await NAME [OTHER_THAN]: waits up to 60 s for a visible window of that title (other than OTHER_THAN).
+await() {
+  local id
+  for _ in $(seq 600); do
+    id=$(visible "$1" | grep -vx "${2:-none}" | tail -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+size() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
+# The quiz window is 721 by 584 pixels inside its frame; a message box is far smaller.
+is_quiz_window() { local s; s=$(size "$1"); [ "${s%x*}" -ge 700 ] && [ "${s#*x}" -ge 550 ]; }
+shoot() {
+  [ -n "$shots" ] || return 0
+  sleep 1
+  local x y w h left=0 right=0 top=0 bottom=0 extents
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
+                                  /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+  [ -z "$extents" ] || IFS=, read -r left right top bottom <<<"$extents"
+  mkdir -p "$shots"
+  import -window root -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage "$shots/$2"
+  echo "wrote $shots/$2"
+}
+
+echo "== On the sample, from $home, working folder $work/Рабочая папка"
+start
+if main=$(await Tavrelo); then
+  is_quiz_window "$main" && ok "the quiz window came first ($(size "$main"))" ||
+    fail "the first window titled Tavrelo is $(size "$main"), not the quiz window: a message came first"
+  shoot "$main" tavrelo-wine.png
+else
+  fail "no window titled Tavrelo appeared"
+fi
+stop
+
+echo "== Without data.txt"
+rm "$(dirname "$exe")/data.txt"
+start
+if loading=$(await 'Loading data\.\.\.'); then
+  ok "the loading window came first"
+  if box=$(await Tavrelo); then
+    if is_quiz_window "$box"; then
+      fail "the quiz window came before any message"
+    else
+      ok "the message box came next ($(size "$box")), over the loading window"
+      [ -n "$(visible 'Loading data\.\.\.')" ] || fail "the loading window was gone under the message"
+      xdotool windowmove "$box" 0 0
+      shoot "$loading" tavrelo-wine-no-data.png
+      xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+      if main=$(await Tavrelo "$box") && is_quiz_window "$main"; then
+        ok "the quiz window came once the message was answered ($(size "$main"))"
+      else
+        fail "no quiz window after the message"
+      fi
+    fi
+  else
+    fail "no message box appeared"
+  fi
+else
+  fail "no loading window appeared"
+fi
+stop
+
+echo "smoke-windows: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]
