@@ -65,12 +65,7 @@ window() {
 # shoot ID FILE: the window with the frame the window manager gives it, once it has been drawn.
 shoot() {
   sleep 0.7
-  local x y w h left=0 right=0 top=0 bottom=0 extents
-  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
-                                  /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-  [ -z "$extents" ] || IFS=, read -r left right top bottom <<<"$extents"
-  import -window root -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage "$docs/$2"
+  bash scripts/window-shot.sh "$1" "$docs/$2"
   echo "wrote docs/$2"
 }
 

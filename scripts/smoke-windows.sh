@@ -73,13 +73,8 @@ is_quiz_window() { local s; s=$(size "$1"); [ "${s%x*}" -ge 700 ] && [ "${s#*x}"
 shoot() {
   [ -n "$shots" ] || return 0
   sleep 1
-  local x y w h left=0 right=0 top=0 bottom=0 extents
-  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
-                                  /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-  [ -z "$extents" ] || IFS=, read -r left right top bottom <<<"$extents"
   mkdir -p "$shots"
-  import -window root -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage "$shots/$2"
+  bash scripts/window-shot.sh "$1" "$shots/$2"
   echo "wrote $shots/$2"
 }
 
