@@ -61,16 +61,25 @@ void dData::setVisible(bool visible)
 
 // A window system maps a new window and reports it exposed through events; until those have been handled,
 // Qt discards every paint of the window, and the loader will not return to the event loop before it is done.
-// So take the window system's events here, leaving user input queued, until the window can be painted.
+// So take the window system's events here, leaving user input queued, until the window can be painted. Qt paints
+// a window when it learns that it is exposed; only where it has not, the window is painted here.
 void dData::waitUntilExposed()
 {
     QWindow *window = windowHandle();
     if (!window)
         return;
+    m_painted = false;
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(ExposeTimeoutMs);
     while (!window->isExposed() && deadline.isActive())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
-    repaint();
+    if (!m_painted)
+        repaint();
+}
+
+void dData::paintEvent(QPaintEvent *event)
+{
+    m_painted = true;
+    platform::Form::paintEvent(event);
 }

@@ -27,6 +27,11 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void waitUntilExposed();
+
+    bool m_painted = false; // since the window was last shown
 };
