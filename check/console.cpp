@@ -15,8 +15,9 @@ void writeLine(std::FILE *stream, const QString &line)
         std::fflush(stream); // whatever went through the C stream first stays first
         const QString text = line + u'\n';
         DWORD written = 0;
-        WriteConsoleW(console, text.utf16(), DWORD(text.size()), &written, nullptr);
-        return;
+        if (WriteConsoleW(console, text.utf16(), DWORD(text.size()), &written, nullptr))
+            return;
+        // Otherwise the bytes below: a line that reads wrong is better than a line lost.
     }
 #endif
     const QByteArray bytes = line.toUtf8() + '\n';

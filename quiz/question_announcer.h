@@ -25,6 +25,6 @@ private:
 
     const MainWindowControls &m_ui;
     platform::Announcer m_announcer;
-    QString m_question;       // "Question #12. " and the question, as last read out
+    QString m_question;       // "Question #12." and the question, as last read out
     qint64 m_spokenTotal = 0; // the number of answers checked when the score was last read out
 };

@@ -24,7 +24,7 @@ nice -n 19 cmake --build "$build" -j2 --target tavrelo tavrelo-check
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=tavrelo-$version-win64
 stage=$build/package
-rm -rf "$stage" "$build/$name.zip"
+rm -rf "$stage" "$build"/tavrelo-*-win64.zip # an older version's too: the tests take the one package there
 mkdir -p "$stage/$name/licences"
 for exe in tavrelo tavrelo-check; do
   x86_64-w64-mingw32-strip -o "$stage/$name/$exe.exe" "$build/$exe.exe"
@@ -48,7 +48,8 @@ for exe in tavrelo tavrelo-check; do
   subsystem=$([ $exe = tavrelo ] && echo 'Windows GUI' || echo 'Windows CUI')
   grep -q "^Subsystem.*($subsystem)" <<<"$headers" ||
     { echo "build-windows.sh: $exe.exe is not a $subsystem program" >&2; exit 1; }
-  wrestool -x --raw -t16 "$file" | strings -el | grep -A1 -x ProductVersion | grep -qx "$version" ||
+  resource=$(wrestool -x --raw -t16 "$file" | x86_64-w64-mingw32-strings -el)
+  grep -A1 -x ProductVersion <<<"$resource" | grep -qx "$version" ||
     { echo "build-windows.sh: $exe.exe carries no version resource $version" >&2; exit 1; }
   wrestool -l -t14 "$file" | grep -q group_icon || { echo "build-windows.sh: $exe.exe carries no icon" >&2; exit 1; }
 done

@@ -8,9 +8,9 @@ set -euo pipefail
 
 if [ "${1:-}" = --windows ]; then
   packages=(
-    cmake ninja-build
-    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-    qt6-base-dev-tools
+    cmake ninja-build xz-utils
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    qt6-base-dev qt6-base-dev-tools
     zip unzip icoutils
     wine64 wine
     xvfb xauth openbox xdotool x11-utils imagemagick

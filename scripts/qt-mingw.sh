@@ -77,7 +77,9 @@ else
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   # The source of the installed host tools' very version, from Debian.
   source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
-  if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $source_version"; then
+  # Captured first: a grep -q that stops reading early would fail the pipe.
+  sources=$(apt-cache showsrc qt6-base 2>/dev/null || true)
+  if ! grep -qx "Version: $source_version" <<<"$sources"; then
     say "adding Debian's bookworm sources to apt (deb-src)"
     "${sudo[@]}" tee /etc/apt/sources.list.d/tavrelo-deb-src.sources >/dev/null <<'EOF'
 Types: deb-src

@@ -11,7 +11,7 @@
 # Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-zip=${1:-$(ls build-windows/tavrelo-*-win64.zip 2>/dev/null | tail -n 1)}
+zip=${1:-$(ls build-windows/tavrelo-*-win64.zip 2>/dev/null | tail -n 1 || true)}
 shots=${2:-}
 [ -f "$zip" ] || { echo "smoke-windows.sh: no package: run bash scripts/build-windows.sh" >&2; exit 1; }
 for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import; do

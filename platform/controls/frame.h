@@ -21,13 +21,12 @@ public:
     QString Caption() const { return unescapeMnemonics(title()); }
     void SetCaption(const QString &caption) { setTitle(escapeMnemonics(caption)); }
 
-    QColor insideColour() const;
-
 protected:
     void childEvent(QChildEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    QColor insideColour() const;
     void colourControl(QWidget &control, const QColor &colour) const;
 
     mutable QColor m_inside; // invalid until asked for, and again when palette or style change

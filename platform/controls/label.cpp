@@ -108,7 +108,7 @@ void Label::showPrefix()
     setText(onScreen(QStringView(m_caption).first(length)));
 }
 
-// What QLabel draws of a plain text, but with runs wider than a line broken (see wrapping()).
+// What QLabel draws of a plain text, but with runs wider than a line broken (see layoutOption()).
 void Label::paintEvent(QPaintEvent *event)
 {
     if (!wordWrap()) {

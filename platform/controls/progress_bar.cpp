@@ -3,6 +3,7 @@
 #include "platform/controls/progress_bar.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionProgressBar>
 
@@ -112,7 +113,7 @@ void ProgressBar::renderPictures()
     }
 }
 
-void ProgressBar::paintEvent(QPaintEvent *)
+void ProgressBar::paintEvent(QPaintEvent *event)
 {
     if (m_empty.isNull())
         renderPictures();
@@ -129,7 +130,11 @@ void ProgressBar::paintEvent(QPaintEvent *)
         painter.drawPixmap(QRectF(edge, 0, width() - edge, height()), m_empty,
                            QRectF(edge * ratio, 0, (width() - edge) * ratio, height() * ratio));
     }
-    m_paintedPixels = pixels;
+    // A paint of part of the bar (an expose) brings the whole bar to the new width only where it covers every column
+    // that changes; otherwise the next update repaints them from the width the screen still shows elsewhere.
+    const QRect changed = m_paintedPixels < 0 ? rect() : columnsBetween(m_paintedPixels, pixels);
+    if ((QRegion(changed) - event->region()).isEmpty())
+        m_paintedPixels = pixels;
     m_sincePaint.start();
 }
 

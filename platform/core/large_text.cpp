@@ -18,15 +18,21 @@ constexpr qsizetype SmallSlack = 2048;
 // A block smaller than one large page cannot use one.
 constexpr qsizetype LargePage = 2 * 1024 * 1024;
 
+// What the text can hold without moving: Qt's capacity() also counts the room before the text.
+qsizetype roomFromStart(const QString &text)
+{
+    return text.capacity() - text.data_ptr().freeSpaceAtBegin();
+}
+
 void adviseLargePages([[maybe_unused]] const QString &text)
 {
 #ifdef Q_OS_LINUX
-    if (text.capacity() * qsizetype(sizeof(QChar)) < LargePage)
+    if (roomFromStart(text) * qsizetype(sizeof(QChar)) < LargePage)
         return;
     // The whole block, so that the system keeps it in one piece and can still move it when it is resized.
     const auto pageSize = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
     const auto begin = reinterpret_cast<quintptr>(text.constData()) & ~(pageSize - 1);
-    const auto end = reinterpret_cast<quintptr>(text.constData() + text.capacity());
+    const auto end = reinterpret_cast<quintptr>(text.constData() + roomFromStart(text));
     madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE); // only advice: failure changes nothing
 #endif
 }
@@ -36,8 +42,8 @@ void adviseLargePages([[maybe_unused]] const QString &text)
 void appendToLargeText(QString &text, QStringView more)
 {
     const qsizetype needed = text.size() + more.size();
-    if (needed > text.capacity()) {
-        text.reserve(std::max(needed, 2 * text.capacity()));
+    if (needed > roomFromStart(text)) {
+        text.reserve(std::max(needed, 2 * roomFromStart(text)));
         adviseLargePages(text);
     }
     text.append(more);
@@ -45,7 +51,7 @@ void appendToLargeText(QString &text, QStringView more)
 
 void fitLargeText(QString &text)
 {
-    const qsizetype slack = text.capacity() - text.size();
+    const qsizetype slack = roomFromStart(text) - text.size();
     if (slack > SmallSlack && slack > text.size() / 8)
         text.squeeze();
 }

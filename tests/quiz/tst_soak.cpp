@@ -33,7 +33,7 @@ QtMessageHandler testLog = nullptr;
 
 // The headless platform says at every opened drop-down list that it cannot raise it nor grab the keyboard;
 // thousands of those lines would bury what matters.
-void QuietHeadlessPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void quietHeadlessPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(u"This plugin does not support"_s))
         return;
@@ -66,7 +66,7 @@ private slots:
     {
         // Nothing may depend on the order of a hash: a seed replays the same run in every process.
         QHashSeed::setDeterministicGlobalSeed();
-        testLog = qInstallMessageHandler(QuietHeadlessPlatform);
+        testLog = qInstallMessageHandler(quietHeadlessPlatform);
     }
 
     void cleanupTestCase()

@@ -327,6 +327,20 @@ private Q_SLOTS:
         QVERIFY2(counter.paints <= allowed, qPrintable(counts.arg(elapsed)));
         QVERIFY(counter.paints < 1000); // fewer paints than headers, however slow the machine
     }
+
+    // A paint of part of the bar in between, such as an expose, leaves no column of the former width on screen.
+    void partialPaintLeavesNoStaleColumns()
+    {
+        Forms<dData>::Show();
+        platform::ProgressBar &progress = bar(Forms<dData>::get());
+        ReferenceBar reference(progress);
+        const auto shownAt = [&](float value) { return reference.filledColumns(reference.drawn({0, 100, value})); };
+        progress.SetValue(10);
+        QTRY_COMPARE(reference.filledColumns(onScreen(progress)), shownAt(10));
+        progress.SetValue(50);                                           // its repaint waits for the event loop
+        progress.repaint(progress.width() - 1, 0, 1, progress.height()); // the right edge alone, before that
+        QTRY_COMPARE(reference.filledColumns(onScreen(progress)), shownAt(50));
+    }
 };
 
 QTEST_MAIN(TestLoadingWindow)
