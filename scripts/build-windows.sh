@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Cross-builds Tavrelo for 64-bit Windows 10 and 11 and makes the portable package
 # build-windows/tavrelo-VERSION-win64.zip: one folder holding tavrelo.exe, tavrelo-check.exe, the sample data.txt,
-# a README.txt for Windows users and Qt's licences. The programs link Qt and the C++ runtime statically, so they
+# a README.txt for Windows users and Qt's licences (which scripts/qt-mingw.sh keeps with the Qt). The programs link Qt and the C++ runtime statically, so they
 # need only Windows' own DLLs. The static Qt comes from scripts/qt-mingw.sh (set TAVRELO_QT_MINGW_ARCHIVE to unpack
 # a ready one; otherwise it is built once, about 35 minutes on 2 cores).
 # Usage: scripts/build-windows.sh
@@ -33,7 +33,7 @@ cp data/data.txt "$stage/$name/data.txt"
 # Windows users read these in Notepad: CR LF line ends.
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 crlf package/windows/README.txt "$stage/$name/README.txt"
-for licence in package/windows/licences/*.txt; do
+for licence in "$qt"/licences/*.txt; do
   crlf "$licence" "$stage/$name/licences/$(basename "$licence")"
 done
 

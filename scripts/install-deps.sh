@@ -8,7 +8,7 @@ set -euo pipefail
 
 if [ "${1:-}" = --windows ]; then
   packages=(
-    cmake ninja-build xz-utils
+    cmake ninja-build xz-utils python3
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     qt6-base-dev qt6-base-dev-tools
     zip unzip icoutils

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 """Writes the licence notices that a program linked statically with Qt's Core, Gui and Widgets for Windows ships:
 Qt's own licences and those of the third-party code built into those modules, from a qtbase source tree (its
-LICENSES/ folder and its qt_attribution.json files). Run it again when the Qt of scripts/qt-mingw.sh changes.
+LICENSES/ folder and its qt_attribution.json files). scripts/qt-mingw.sh runs it on the source of the Qt it prepares.
 
 Usage: scripts/qt-notices.py QTBASE-SOURCE-FOLDER OUTPUT-FOLDER
 """
