@@ -100,8 +100,8 @@ if loading=$(await 'Loading data\.\.\.'); then
     else
       ok "the message box came next ($(size "$box")), over the loading window"
       [ -n "$(visible 'Loading data\.\.\.')" ] || fail "the loading window was gone under the message"
-      xdotool windowmove "$box" 0 0
-      shoot "$loading" tavrelo-wine-no-data.png
+      # The whole screen, as the user sees it: the message where Wine puts it, the loading window under it.
+      shoot "$(xwininfo -root | awk '/Window id:/ {print $4}')" tavrelo-wine-no-data.png
       xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
       if main=$(await Tavrelo "$box") && is_quiz_window "$main"; then
         ok "the quiz window came once the message was answered ($(size "$main"))"
