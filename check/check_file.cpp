@@ -3,6 +3,7 @@
 #include "check/check_file.h"
 
 #include "check/finding_log.h"
+#include "check/messages.h"
 #include "check/question_checker.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
@@ -20,32 +21,28 @@ QString encodingError(FileEncoding encoding)
 {
     const QString fix =
         encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8WithBom
-            ? u"save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE FILE"_s
-            : u"save it as Windows-1251 (Cyrillic)"_s;
-    return u"the file is saved as "_s + encodingName(encoding)
-         + u", but Tavrelo reads only Windows-1251: the learner sees garbled text, and no header or answer "
-           u"marker matches; "_s
-         + fix;
-}
-
-QString counted(qint64 count, const QString &one, const QString &many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
+            ? Messages::tr("save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE "
+                           "FILE")
+            : Messages::tr("save it as Windows-1251 (Cyrillic)");
+    return Messages::tr("the file is saved as %1, but Tavrelo reads only Windows-1251: the learner sees garbled text, "
+                        "and no header or answer marker matches; %2")
+        .arg(encodingName(encoding), fix);
 }
 
 QString summary(const CheckCounts &counts, const FindingLog &log)
 {
-    return counted(counts.questions, u"question"_s, u"questions"_s) + u" loaded, "_s
-         + counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
-         + counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
-         + counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
-         + counted(log.warnings(), u"warning"_s, u"warnings"_s);
+    return Messages::tr("%n question(s) loaded", nullptr, counts.questions) + u", "_s
+         + Messages::tr("%n answer(s)", nullptr, int(counts.answers)) + u", "_s
+         + Messages::tr("%n question(s) with a marked answer", nullptr, int(counts.markedQuestions)) + u"; "_s
+         + Messages::tr("%n error(s)", nullptr, int(log.errors())) + u", "_s
+         + Messages::tr("%n warning(s)", nullptr, int(log.warnings()));
 }
 
 QString runTimeError(const platform::RuntimeError &error)
 {
-    return u"cannot be read: "_s + error.Description() + u" (run-time error "_s + QString::number(error.Number())
-         + u"), which ends Tavrelo"_s;
+    return Messages::tr("cannot be read: %1 (run-time error %2), which ends Tavrelo")
+        .arg(error.Description())
+        .arg(error.Number());
 }
 
 FileEncoding detectFileEncoding(const QString &path)
@@ -74,8 +71,11 @@ ExitStatus checkFile(const QString &path, const PrintLine &print)
     const QString prefix = path + u": "_s;
     // As Tavrelo does: a missing file, or a folder of that name, is "Data file not found".
     if (!platform::FileExists(path)) {
-        print(prefix + u"error: "_s + (QFileInfo(path).isDir() ? u"is a folder"_s : u"no such file"_s)
-              + u", so Tavrelo says \"Data file not found\" and starts with no questions"_s);
+        print(prefix + u"error: "_s
+              + (QFileInfo(path).isDir()
+                     ? Messages::tr("is a folder, so Tavrelo says \"Data file not found\" and starts with no questions")
+                     : Messages::tr(
+                         "no such file, so Tavrelo says \"Data file not found\" and starts with no questions")));
         return ExitStatus::Unreadable;
     }
     FindingLog log([&](const Finding &finding) { print(formatFinding(path, finding)); });

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/encoding.h"
 
+#include "check/messages.h"
 #include "platform/core/runtime_error.h"
 
 #include <QByteArray>
@@ -77,9 +78,9 @@ QString encodingName(FileEncoding encoding)
     switch (encoding) {
     case FileEncoding::Windows1251: return u"Windows-1251"_s;
     case FileEncoding::Utf8: return u"UTF-8"_s;
-    case FileEncoding::Utf8WithBom: return u"UTF-8 with a byte-order mark"_s;
-    case FileEncoding::Utf16LE: return u"UTF-16 (little-endian)"_s;
-    case FileEncoding::Utf16BE: return u"UTF-16 (big-endian)"_s;
+    case FileEncoding::Utf8WithBom: return Messages::tr("UTF-8 with a byte-order mark");
+    case FileEncoding::Utf16LE: return Messages::tr("UTF-16 (little-endian)");
+    case FileEncoding::Utf16BE: return Messages::tr("UTF-16 (big-endian)");
     }
     return {};
 }
