@@ -70,7 +70,7 @@ int run()
                      "reads it."),
         Messages::tr("report"));
     parser.addOption(output);
-    parser.addPositionalArgument(u"FILE"_s, Messages::tr("Question files to check; data.txt by default."),
+    parser.addPositionalArgument(Messages::tr("FILE"), Messages::tr("Question files to check; data.txt by default."),
                                  Messages::tr("[FILE...]"));
     if (!parser.parse(QCoreApplication::arguments())) {
         complain(parser.errorText());

@@ -330,6 +330,10 @@ Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file
         <comment>button</comment>
         <translation>третья</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <translation>ФАЙЛ</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
