@@ -7,6 +7,8 @@
 # - on the sample data.txt the quiz window "Tavrelo" appears, with no message before it;
 # - without a data.txt the loading window "Loading data..." comes first, then the "Tavrelo" message box while the
 #   loading window is still up, and the quiz window only once the message is answered.
+# - tavrelo-check.exe, from a pipe, reports and ends at once; alone in a console (as Explorer starts it), it waits for
+#   Enter before the console closes.
 # With SHOTS-FOLDER, photographs the quiz window and the message over the loading window into it.
 # Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
 set -euo pipefail
@@ -14,7 +16,7 @@ cd "$(dirname "$0")/.."
 zip=${1:-$(ls build-windows/tavrelo-*-win64.zip 2>/dev/null | tail -n 1 || true)}
 shots=${2:-}
 [ -f "$zip" ] || { echo "smoke-windows.sh: no package: run bash scripts/build-windows.sh" >&2; exit 1; }
-for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import; do
+for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import script timeout; do
   command -v "$tool" >/dev/null || { echo "smoke-windows.sh: $tool is missing: bash scripts/install-deps.sh --windows" >&2; exit 1; }
 done
 [ -z "$shots" ] || shots=$(realpath "$shots")
@@ -115,6 +117,38 @@ if loading=$(await 'Loading data\.\.\.'); then
 else
   fail "no loading window appeared"
 fi
+stop
+
+echo "== The checker, from a script and alone in a console"
+# Explorer gives the checker a console of its own, which closes when it ends; a terminal under Wine does the same
+# (no command prompt shares it). From a pipe, as a script runs it, the checker must not wait for Enter.
+folder=$(dirname "$exe")
+unzip -p "$zip" '*/data.txt' >"$folder/мой тест.txt"
+checker() { (cd "$folder" && LC_ALL=C.UTF-8 exec "$@"); }
+# The pipe stays open: a checker that waited would wait until the timeout.
+status=0
+checker timeout 20 wine tavrelo-check.exe 'мой тест.txt' < <(sleep 30) >"$work/report.txt" 2>&1 || status=$?
+if [ "$status" -eq 0 ] && grep -q '^мой тест.txt: .* 0 errors, 0 warnings' "$work/report.txt"; then
+  ok "from a pipe, the checker reported and ended at once"
+else
+  fail "from a pipe, the checker did not end with its report: $(cat "$work/report.txt")"
+fi
+mkfifo "$work/keys"
+checker script -qfec "wine tavrelo-check.exe 'мой тест.txt'" "$work/console.log" <"$work/keys" >/dev/null 2>&1 &
+console=$!
+exec 8>"$work/keys"
+for _ in $(seq 300); do grep -q 'Press Enter to close this window' "$work/console.log" 2>/dev/null && break; sleep 0.1; done
+sleep 1
+if grep -q 'Press Enter to close this window' "$work/console.log" && kill -0 "$console" 2>/dev/null; then
+  ok "alone in its console, the checker waits for Enter"
+  printf '\r' >&8
+  for _ in $(seq 100); do kill -0 "$console" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$console" 2>/dev/null && fail "the checker did not end on Enter" || ok "Enter ended it"
+else
+  fail "alone in its console, the checker did not wait for Enter"
+fi
+exec 8>&-
+kill "$console" 2>/dev/null || true
 stop
 
 echo "smoke-windows: $passes passed, $failures failed"
