@@ -158,8 +158,11 @@ bool isBlank(QStringView line)
 
 QString controlCharacter(QStringView line)
 {
-    // U+0098 is what the reader makes of byte 0x98, the one byte that Windows-1251 leaves undefined.
-    const auto isControl = [](QChar ch) { return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98'; };
+    // U+0098 is what the reader makes of byte 0x98, the one byte that Windows-1251 leaves undefined, and U+FFFD what
+    // it makes of bytes that are no UTF-8 or UTF-16 in a file read as such.
+    const auto isControl = [](QChar ch) {
+        return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98' || ch == u'\uFFFD';
+    };
     const auto found = std::find_if(line.begin(), line.end(), isControl);
     if (found == line.end())
         return {};
@@ -167,6 +170,8 @@ QString controlCharacter(QStringView line)
     const QString column = u" at column "_s + QString::number(found - line.begin() + 1);
     if (ch == 0)
         return u"a NUL byte"_s + column;
+    if (ch == 0xFFFD)
+        return u"bytes that are not text in the file's encoding, shown as \"\uFFFD\","_s + column;
     const QString hex = u"0x"_s + QString::number(ch, 16).toUpper().rightJustified(2, u'0');
     if (ch == 0x98)
         return u"the byte "_s + hex + u", which Windows-1251 leaves undefined,"_s + column;

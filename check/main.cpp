@@ -26,12 +26,14 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet."
+        u"\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the "
+        u"whole file is well-formed UTF-8, and as Windows-1251 otherwise."
         u"\n\nExit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption toCp1251(u"to-cp1251"_s,
-                                      u"Write a Windows-1251 copy of a UTF-8 FILE, with CR LF line ends, to <out>, "
-                                      u"then check the copy."_s,
+                                      u"Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, "
+                                      u"to <out>, then check the copy: for programs that read only Windows-1251."_s,
                                       u"out"_s);
     parser.addOption(toCp1251);
     parser.addPositionalArgument(u"FILE"_s, u"Question files to check; data.txt by default."_s, u"[FILE...]"_s);
