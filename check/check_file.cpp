@@ -8,7 +8,6 @@
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -17,16 +16,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString encodingError(FileEncoding encoding)
+QString encodingNote(platform::TextEncoding encoding)
 {
-    const QString fix =
-        encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8WithBom
-            ? Messages::tr("save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE "
-                           "FILE")
-            : Messages::tr("save it as Windows-1251 (Cyrillic)");
-    return Messages::tr("the file is saved as %1, but Tavrelo reads only Windows-1251: the learner sees garbled text, "
-                        "and no header or answer marker matches; %2")
-        .arg(encodingName(encoding), fix);
+    switch (encoding) {
+    case platform::TextEncoding::Windows1251: break;
+    case platform::TextEncoding::Utf8: return Messages::tr("the file is read as UTF-8");
+    case platform::TextEncoding::Utf8WithMark:
+        return Messages::tr("the file is read as UTF-8, as its byte-order mark says");
+    case platform::TextEncoding::Utf16LE:
+        return Messages::tr("the file is read as UTF-16 (little-endian), as its byte-order mark says");
+    case platform::TextEncoding::Utf16BE:
+        return Messages::tr("the file is read as UTF-16 (big-endian), as its byte-order mark says");
+    }
+    return Messages::tr("the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
+                        "byte-order mark");
 }
 
 QString summary(const CheckCounts &counts, const FindingLog &log)
@@ -45,20 +48,10 @@ QString runTimeError(const platform::RuntimeError &error)
         .arg(error.Number());
 }
 
-FileEncoding detectFileEncoding(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw platform::RuntimeError(platform::Error::PathFileAccessError);
-    return detectEncoding(file);
-}
-
 } // namespace
 
-CheckCounts checkStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log)
+CheckCounts checkStream(platform::TextStream &stream, FindingLog &log)
 {
-    if (encoding != FileEncoding::Windows1251)
-        log.add(Finding{1, Severity::Error, encodingError(encoding)});
     QuestionChecker checker(log);
     checker.read(stream);
     return CheckCounts{.questions = checker.questions(),
@@ -81,8 +74,8 @@ ExitStatus checkFile(const QString &path, const PrintLine &print)
     FindingLog log([&](const Finding &finding) { print(formatFinding(path, finding)); });
     try {
         const std::unique_ptr<platform::TextStream> stream = platform::OpenTextFile(path);
-        const FileEncoding encoding = detectFileEncoding(path);
-        const CheckCounts counts = checkStream(*stream, encoding, log);
+        log.add(Finding{1, Severity::Note, encodingNote(stream->encoding())});
+        const CheckCounts counts = checkStream(*stream, log);
         stream->Close();
         print(prefix + summary(counts, log));
     } catch (const platform::RuntimeError &error) {

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/encoding.h"
-
 #include <QString>
 #include <QtGlobal>
 
@@ -31,8 +29,8 @@ struct CheckCounts {
 };
 
 // Reads a stream as Tavrelo does, reporting every finding to the log; raises what the stream raises.
-CheckCounts checkStream(platform::TextStream &stream, FileEncoding encoding, FindingLog &log);
+CheckCounts checkStream(platform::TextStream &stream, FindingLog &log);
 
-// Checks one question file the way Tavrelo opens and reads it: each finding, then a summary line, goes to print,
-// every line beginning with the file's name.
+// Checks one question file the way Tavrelo opens and reads it: a note on the encoding read and each finding, then
+// a summary line, go to print, every line beginning with the file's name.
 ExitStatus checkFile(const QString &path, const PrintLine &print);

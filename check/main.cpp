@@ -55,13 +55,15 @@ int run()
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Messages::tr("Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
-                     "will meet.\n\nExit status: 0 when no error or warning was found, 1 when one was, 2 when a file "
-                     "cannot be read."));
+                     "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
+                     "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
+                     "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toCp1251(
         u"to-cp1251"_s,
-        Messages::tr("Write a Windows-1251 copy of a UTF-8 FILE, with CR LF line ends, to <out>, then check the copy."),
+        Messages::tr("Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to <out>, then check "
+                     "the copy: for programs that read only Windows-1251."),
         Messages::tr("out"));
     parser.addOption(toCp1251);
     const QCommandLineOption output(

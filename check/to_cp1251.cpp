@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "check/to_cp1251.h"
 
-#include "check/encoding.h"
 #include "check/messages.h"
+#include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -24,8 +23,8 @@ bool sameFile(const QString &a, const QString &b)
     return second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-// Cuts decoded text into lines (CR LF, LF or CR end one) and writes each in Windows-1251 with CR LF; keeps no
-// more than the line being cut.
+// Writes lines in Windows-1251, each with CR LF, until a character has no Windows-1251 form; from then on only
+// reports such characters.
 class LineEncoder final {
 public:
     LineEncoder(QIODevice &output, const QString &inputName, const PrintLine &print)
@@ -33,37 +32,16 @@ public:
     {
     }
 
-    void take(QStringView text)
+    void take(QStringView line)
     {
-        for (const QChar ch : text) {
-            const bool lfOfCrLf = m_afterCr && ch == u'\n';
-            m_afterCr = ch == u'\r';
-            if (lfOfCrLf)
-                continue;
-            if (ch == u'\r' || ch == u'\n')
-                endLine();
-            else
-                m_line += ch;
-        }
-    }
-
-    void finish()
-    {
-        if (!m_line.isEmpty())
-            endLine();
+        ++m_lineNumber;
+        encode(line);
     }
 
     qint64 errors() const { return m_errors; }
 
 private:
-    void endLine()
-    {
-        ++m_lineNumber;
-        encode(m_line);
-        m_line.clear();
-    }
-
-    void encode(const QString &line)
+    void encode(QStringView line)
     {
         QByteArray bytes;
         bytes.reserve(line.size() + 2);
@@ -75,7 +53,7 @@ private:
             const bool marked = end < line.size() && line[end].isMark();
             while (end < line.size() && line[end].isMark())
                 ++end;
-            const QStringView cluster = QStringView(line).sliced(i, end - i);
+            const QStringView cluster = line.sliced(i, end - i);
             const QString composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C) : QString();
             for (const QChar ch : marked ? QStringView(composed) : cluster) {
                 if (const std::optional<char> byte = platform::unicodeToWindows1251(ch.unicode())) {
@@ -105,8 +83,6 @@ private:
     QIODevice &m_output;
     const QString &m_inputName;
     const PrintLine &m_print;
-    QString m_line;
-    bool m_afterCr = false;
     qint64 m_lineNumber = 0;
     qint64 m_errors = 0;
 };
@@ -119,26 +95,17 @@ ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &i
         print(inputName + u": error: "_s + text);
         return status;
     };
-    Utf8Validator utf8;
-    QStringDecoder decode(QStringDecoder::Utf8); // drops a byte-order mark at the start
+    // Read as the program reads it, so the copy holds the lines the program would show.
+    platform::TextStream stream(input);
     LineEncoder encoder(output, inputName, print);
-    constexpr qint64 ChunkSize = 64 * 1024;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = input.read(chunk.data(), ChunkSize);
-        if (got < 0)
-            return fail(Messages::tr("cannot be read: %1").arg(input.errorString()), ExitStatus::Unreadable);
-        if (got == 0)
-            break;
-        const QByteArrayView bytes(chunk.constData(), got);
-        utf8.feed(bytes);
-        if (utf8.broken())
-            break;
-        encoder.take(QString(decode.decode(bytes)));
+    try {
+        if (stream.encoding() == platform::TextEncoding::Windows1251)
+            return fail(Messages::tr("is neither UTF-8 nor UTF-16, so there is nothing to convert"), ExitStatus::Slips);
+        while (!stream.AtEndOfStream())
+            encoder.take(stream.readLineView());
+    } catch (const platform::RuntimeError &) {
+        return fail(Messages::tr("cannot be read: %1").arg(input.errorString()), ExitStatus::Unreadable);
     }
-    if (!utf8.valid())
-        return fail(Messages::tr("is not UTF-8, so there is nothing to convert"), ExitStatus::Slips);
-    encoder.finish();
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 

@@ -8,9 +8,10 @@
 
 class QIODevice;
 
-// Writes a Windows-1251 copy of a UTF-8 question file, with CR LF line ends and without a byte-order mark. A
-// character that Windows-1251 cannot hold is an error at its line and column, and then nothing is written; so is
-// a file that is not UTF-8. Never writes over the input.
+// Writes a Windows-1251 copy of a UTF-8 or UTF-16 question file, read as the program reads it, with CR LF line ends
+// and without a byte-order mark, for readers that take only Windows-1251. A character that Windows-1251 cannot
+// hold is an error at its line and column, and then nothing is written; so is a file read as Windows-1251. Never
+// writes over the input.
 ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print);
 
 // The same between devices, naming the input as inputName in messages; what it writes is whole only when it

@@ -5,11 +5,11 @@
 // names a line the file does not have or spans more than one line, or when a conversion that succeeds loses or
 // adds a line. The question reader's fuzz target checks that the checker counts what the program loads.
 #include "check/check_file.h"
-#include "check/encoding.h"
 #include "check/finding_log.h"
 #include "check/to_cp1251.h"
 #include "platform/core/text_file.h"
 #include "tests/support/buffer_stream.h"
+#include "tests/support/reference_text.h"
 
 #include <QBuffer>
 
@@ -28,28 +28,25 @@ void require(bool condition, const char *what)
 }
 
 // Lines as an editor counts them: CR LF, LF or CR each end one.
-qint64 lineCount(QByteArrayView bytes)
+qint64 lineCount(QStringView text)
 {
     qint64 lines = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
             ++lines;
     }
-    return lines + (bytes.isEmpty() || bytes.back() == '\n' || bytes.back() == '\r' ? 0 : 1);
+    return lines + (text.isEmpty() || text.back() == u'\n' || text.back() == u'\r' ? 0 : 1);
 }
 
 void checkFindings(const QByteArray &bytes)
 {
     support::BufferStream source(bytes);
-    const FileEncoding encoding = detectEncoding(source.device());
-    source.device().seek(0);
-
-    const qint64 lines = lineCount(bytes);
+    const qint64 lines = lineCount(support::referenceText(bytes));
     FindingLog log([&](const Finding &finding) {
         require(finding.line >= 1 && finding.line <= qMax<qint64>(lines, 1), "a finding names a line of the file");
         require(!finding.text.contains(u'\n') && !finding.text.contains(u'\r'), "a finding is one line");
     });
-    checkStream(source.stream(), encoding, log);
+    checkStream(source.stream(), log);
 }
 
 void checkConversion(const QByteArray &bytes)
@@ -62,10 +59,10 @@ void checkConversion(const QByteArray &bytes)
     if (convertToCp1251(input, output, QString(), [](const QString &) {}) != ExitStatus::Clean)
         return;
     const QByteArray converted = output.data();
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    require(lineCount(converted) == lineCount(QByteArrayView(bytes).sliced(bom ? 3 : 0)),
+    require(lineCount(platform::decodeWindows1251(converted)) == lineCount(support::referenceText(bytes)),
             "a conversion keeps every line");
-    require(converted.count("\r\n") == lineCount(converted), "every converted line ends in CR LF");
+    require(converted.count("\r\n") == lineCount(platform::decodeWindows1251(converted)),
+            "every converted line ends in CR LF");
 }
 
 } // namespace

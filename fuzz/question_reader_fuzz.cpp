@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: MIT
 //
 // Feeds arbitrary bytes through the line reader and the question reader and aborts when the bank breaks one of
-// the promises its readers rely on, when the lines or their ends differ from a plain reference split, when the
+// the promises its readers rely on, when the lines or their ends differ from a plain reference split of the whole
+// input decoded at once, when the
 // question file checker counts other questions, answers or marks than the reader files, or when a question beyond
 // the bank's capacity is filed.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
 #include "check/check_file.h"
-#include "check/encoding.h"
 #include "check/finding_log.h"
 #include "platform/core/text_file.h"
-#include "platform/core/windows1251.h"
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"
+#include "tests/support/reference_text.h"
 
 #include <QStringList>
 
@@ -37,14 +37,15 @@ void require(bool condition, const char *what)
 // The lines as the format defines them, found over the whole input at once; ends gets each one's terminator.
 QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends = nullptr)
 {
+    const QString text = support::referenceText(bytes);
     QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
             continue;
-        lines << platform::decodeWindows1251(bytes.sliced(start, i - start));
-        platform::LineEnd end = bytes[i] == '\n' ? platform::LineEnd::Lf : platform::LineEnd::Cr;
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        lines << text.sliced(start, i - start);
+        platform::LineEnd end = text[i] == u'\n' ? platform::LineEnd::Lf : platform::LineEnd::Cr;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             end = platform::LineEnd::CrLf;
             ++i;
         }
@@ -52,8 +53,8 @@ QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends 
             *ends << end;
         start = i + 1;
     }
-    if (start < bytes.size()) {
-        lines << platform::decodeWindows1251(bytes.sliced(start));
+    if (start < text.size()) {
+        lines << text.sliced(start);
         if (ends)
             *ends << platform::LineEnd::None;
     }
@@ -158,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The checker classifies lines by the reader's own rule, reading them whole: it must count what was filed.
     support::BufferStream checked(bytes, chunkSize);
     FindingLog log([](const Finding &) {});
-    const CheckCounts counts = checkStream(checked.stream(), FileEncoding::Windows1251, log);
+    const CheckCounts counts = checkStream(checked.stream(), log);
     const support::LoadedCounts loaded = support::countLoaded(bank, questionCount);
     require(counts.questions == questionCount && counts.answers == loaded.answers
                 && counts.markedQuestions == loaded.marked,

@@ -39,18 +39,6 @@
         <source>its marked answer %1 cannot be chosen, so every choice counts as wrong</source>
         <translation>отмеченный ответ %1 выбрать нельзя, поэтому любой выбор засчитывается как неверный</translation>
     </message>
-    <message>
-        <source>save it as Windows-1251 (Cyrillic), or convert it with tavrelo-check --to-cp1251 NEW-FILE FILE</source>
-        <translation>сохраните его в кодировке Windows-1251 (кириллица) или перекодируйте командой tavrelo-check --to-cp1251 НОВЫЙ-ФАЙЛ ФАЙЛ</translation>
-    </message>
-    <message>
-        <source>save it as Windows-1251 (Cyrillic)</source>
-        <translation>сохраните его в кодировке Windows-1251 (кириллица)</translation>
-    </message>
-    <message>
-        <source>the file is saved as %1, but Tavrelo reads only Windows-1251: the learner sees garbled text, and no header or answer marker matches; %2</source>
-        <translation>файл сохранён в кодировке %1, а Tavrelo читает только Windows-1251: ученик увидит вместо букв непонятные знаки, а заголовки вопросов и ответы не распознаются; %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n question(s) loaded</source>
         <translation>
@@ -102,18 +90,6 @@
     <message>
         <source>no such file, so Tavrelo says &quot;Data file not found&quot; and starts with no questions</source>
         <translation>такого файла нет, поэтому Tavrelo сообщит &quot;Data file not found&quot; и откроется без вопросов</translation>
-    </message>
-    <message>
-        <source>UTF-8 with a byte-order mark</source>
-        <translation>UTF-8 с меткой порядка байтов (BOM)</translation>
-    </message>
-    <message>
-        <source>UTF-16 (little-endian)</source>
-        <translation>UTF-16 LE</translation>
-    </message>
-    <message>
-        <source>UTF-16 (big-endian)</source>
-        <translation>UTF-16 BE</translation>
     </message>
     <message>
         <source>Press Enter to close this window</source>
@@ -170,18 +146,6 @@
     <message>
         <source>the control byte %1 at column %2</source>
         <translation>управляющий байт %1 в столбце %2</translation>
-    </message>
-    <message>
-        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
-
-Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.</source>
-        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
-
-Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.</translation>
-    </message>
-    <message>
-        <source>Write a Windows-1251 copy of a UTF-8 FILE, with CR LF line ends, to &lt;out&gt;, then check the copy.</source>
-        <translation>Записать копию ФАЙЛА из UTF-8 в файл &lt;копия&gt; в кодировке Windows-1251 с концами строк CR LF и проверить эту копию.</translation>
     </message>
     <message>
         <source>out</source>
@@ -296,10 +260,6 @@ Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file
         <translation>не удаётся прочитать: %1</translation>
     </message>
     <message>
-        <source>is not UTF-8, so there is nothing to convert</source>
-        <translation>файл не в UTF-8, перекодировать нечего</translation>
-    </message>
-    <message>
         <source>no such file</source>
         <translation>такого файла нет</translation>
     </message>
@@ -333,6 +293,50 @@ Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file
     <message>
         <source>FILE</source>
         <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8</source>
+        <translation>файл прочитан в кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8, as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-8, как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-16 (little-endian), as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-16 (little-endian), как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-16 (big-endian), as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-16 (big-endian), как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no byte-order mark</source>
+        <translation>файл прочитан в кодировке Windows-1251 (кириллица): он не целиком в UTF-8 и не имеет метки порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>bytes that are not text in the file&apos;s encoding, shown as &quot;�&quot;, at column %1</source>
+        <translation>байты, которые в кодировке файла не являются текстом, в столбце %1 (видны как &quot;�&quot;)</translation>
+    </message>
+    <message>
+        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
+
+A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
+
+Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.</source>
+        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
+
+Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
+
+Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to &lt;out&gt;, then check the copy: for programs that read only Windows-1251.</source>
+        <translation>Записать копию ФАЙЛА из UTF-8 или UTF-16 в файл &lt;копия&gt; в кодировке Windows-1251 с концами строк CR LF и проверить эту копию: для программ, которые читают только Windows-1251.</translation>
+    </message>
+    <message>
+        <source>is neither UTF-8 nor UTF-16, so there is nothing to convert</source>
+        <translation>файл не в UTF-8 и не в UTF-16, перекодировать нечего</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "platform/core/text_file.h"
 
 #include "platform/core/runtime_error.h"
+#include "platform/core/utf8.h"
 #include "platform/core/windows1251.h"
 
 #include <QFile>
@@ -48,11 +49,31 @@ TextStream::TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize)
 
 TextStream::~TextStream() = default;
 
-// Appends up to one chunk to the buffer, first dropping the lines already returned; false at the device's end.
+TextEncoding TextStream::encoding()
+{
+    if (!m_encoding) {
+        m_encoding = m_device ? settleEncoding(*m_device) : TextEncoding::Windows1251;
+        if (m_encoding == TextEncoding::Utf16LE || m_encoding == TextEncoding::Utf16BE)
+            m_fromUtf16.emplace(m_encoding == TextEncoding::Utf16BE);
+        // A character of UTF-8 takes up to four bytes, and a piece may leave up to three of them to the next.
+        if (utf8Buffer())
+            m_pieceSize = qMax(m_chunkSize, 4 * MinimumPiece);
+    }
+    return *m_encoding;
+}
+
+bool TextStream::utf8Buffer() const
+{
+    return m_encoding.value_or(TextEncoding::Windows1251) != TextEncoding::Windows1251;
+}
+
+// Appends what up to one chunk of the device holds to the buffer, first dropping the lines already returned; false
+// at the end of the text.
 bool TextStream::fill()
 {
     if (m_deviceAtEnd)
         return false;
+    encoding();
     if (m_pos > 0) {
         const qsizetype rest = m_buffer.size() - m_pos;
         std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(rest));
@@ -61,16 +82,21 @@ bool TextStream::fill()
         m_pos = 0;
     }
     const qsizetype old = m_buffer.size();
-    m_buffer.resize(old + m_chunkSize);
-    const qint64 got = m_device->read(m_buffer.data() + old, m_chunkSize);
-    if (got < 0) {
-        m_buffer.resize(old);
+    QByteArray &into = m_fromUtf16 ? m_raw : m_buffer;
+    const qsizetype at = m_fromUtf16 ? 0 : old;
+    into.resize(at + m_chunkSize);
+    const qint64 got = m_device->read(into.data() + at, m_chunkSize);
+    into.resize(at + qMax<qint64>(got, 0));
+    if (got < 0)
         throw RuntimeError(Error::DeviceIOError);
+    if (m_fromUtf16) {
+        m_fromUtf16->feed(m_raw, m_buffer);
+        if (got == 0)
+            m_fromUtf16->finish(m_buffer);
     }
-    m_buffer.resize(old + qsizetype(got));
     if (got == 0)
         m_deviceAtEnd = true;
-    return got > 0;
+    return got > 0 || m_buffer.size() > old;
 }
 
 bool TextStream::AtEndOfStream()
@@ -80,10 +106,15 @@ bool TextStream::AtEndOfStream()
 
 QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
 {
-    const qsizetype length = end - m_pos;
-    if (qsizetype(m_piece.size()) < length)
-        m_piece.resize(size_t(qMax(length, 2 * qsizetype(m_piece.size()))));
-    decodeWindows1251(QByteArrayView(m_buffer.constData() + m_pos, length), m_piece.data());
+    const QByteArrayView bytes(m_buffer.constData() + m_pos, end - m_pos);
+    // Neither encoding makes more characters than it has bytes.
+    if (qsizetype(m_piece.size()) < bytes.size())
+        m_piece.resize(size_t(qMax(bytes.size(), 2 * qsizetype(m_piece.size()))));
+    qsizetype length = bytes.size();
+    if (utf8Buffer())
+        length = decodeUtf8(bytes, m_piece.data());
+    else
+        decodeWindows1251(bytes, m_piece.data());
     m_pos = next;
     m_scan = std::max(m_scan, next); // a piece leaves the bytes after it scanned
     m_lineEnded = endsLine;
@@ -123,8 +154,10 @@ QStringView TextStream::readLinePiece()
         if (i == size) {
             if (m_deviceAtEnd)
                 return take(size, size, true); // the last line has no terminator
-            if (size - m_pos >= m_pieceSize)
-                return take(m_pos + m_pieceSize, m_pos + m_pieceSize, false);
+            if (size - m_pos >= m_pieceSize) {
+                const qsizetype end = pieceEnd();
+                return take(end, end, false);
+            }
         } else if (data[i] == '\n') {
             return take(i, i + 1, true);
         } else if (i + 1 < size) {
@@ -135,6 +168,14 @@ QStringView TextStream::readLinePiece()
         // No terminator yet, or a CR at the end of the buffer whose LF may come in the next chunk.
         fill();
     }
+}
+
+// Where a piece cut from a line longer than a piece ends: never inside a character.
+qsizetype TextStream::pieceEnd() const
+{
+    if (!utf8Buffer())
+        return m_pos + m_pieceSize;
+    return m_pos + utf8Boundary(QByteArrayView(m_buffer.constData() + m_pos, m_pieceSize), m_pieceSize);
 }
 
 LineEnd TextStream::lastLineEnd() const
@@ -157,6 +198,7 @@ void TextStream::Close()
     m_device = nullptr;
     m_deviceAtEnd = true;
     m_buffer.clear();
+    m_raw.clear();
     m_piece.clear();
     m_line.clear();
     m_pos = m_scan = 0;

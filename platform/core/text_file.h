@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/core/text_encoding.h"
+#include "platform/core/utf16.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -20,10 +24,12 @@ enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
 // True only for an existing regular file (symbolic links followed): a folder of that name counts as missing.
 bool FileExists(const QString &path);
 
-// Reads Windows-1251 text line by line, in one pass over its device and with no more in memory than a chunk
-// and the longest line, or no more than a few chunks when lines are read in pieces. A line ends at CR LF, a
-// lone LF or a lone CR; the terminator is not part of it, a terminator at the very end adds no empty line, and
-// a last line without one is still read. Every other byte, NUL included, is a character.
+// Reads text line by line, in one pass over its device and with no more in memory than a chunk and the longest
+// line, or no more than a few chunks when lines are read in pieces. The text is Windows-1251, UTF-8 or UTF-16, as
+// settleEncoding decides before the first line; a byte-order mark is no part of the first line. A line ends at
+// CR LF, a lone LF or a lone CR; the terminator is not part of it, a terminator at the very end adds no empty
+// line, and a last line without one is still read. Every other character, NUL included, is part of its line; each
+// ill-formed sequence of UTF-8 or UTF-16 reads as U+FFFD.
 class TextStream final {
 public:
     static constexpr qsizetype DefaultChunkSize = 64 * 1024;
@@ -33,8 +39,10 @@ public:
     ~TextStream();
     Q_DISABLE_COPY_MOVE(TextStream)
 
-    // These three raise DeviceIOError when the device fails.
+    // These raise DeviceIOError when the device fails.
     bool AtEndOfStream();
+    // How the text is read; settled by the first call that reads.
+    TextEncoding encoding();
     QString ReadLine(); // past the end: InputPastEndOfFile
     // The same without a string of its own: the view lasts until the next read, and reading line after line
     // allocates nothing.
@@ -45,8 +53,8 @@ public:
     // A line in pieces, for a reader whose memory must not grow with the longest line: the next piece of the
     // line begun, or the first piece of the next line when the last piece ended its line (past the end:
     // InputPastEndOfFile). A piece holds the whole rest of the line or a chunk of it, and never fewer than
-    // MinimumPiece characters, so a first piece shows every marker that a line can begin with. The view lasts
-    // until the next read.
+    // MinimumPiece characters, so a first piece shows every marker that a line can begin with; no character is
+    // cut in two. The view lasts until the next read.
     QStringView readLinePiece();
     // Whether the last piece read ended its line.
     bool atEndOfLine() const { return m_lineEnded; }
@@ -61,12 +69,18 @@ private:
     TextStream(std::unique_ptr<QIODevice> owned, qsizetype chunkSize);
 
     bool fill();
+    bool utf8Buffer() const;
+    qsizetype pieceEnd() const;
     QStringView take(qsizetype end, qsizetype next, bool endsLine);
 
     std::unique_ptr<QIODevice> m_owned;
     QIODevice *m_device;
     const qsizetype m_chunkSize;
-    const qsizetype m_pieceSize;
+    qsizetype m_pieceSize;
+    std::optional<TextEncoding> m_encoding;
+    // UTF-16 is turned into UTF-8 as it is read, so the buffer holds Windows-1251 or UTF-8 bytes.
+    std::optional<Utf16ToUtf8> m_fromUtf16;
+    QByteArray m_raw; // a chunk of UTF-16 as read
     QByteArray m_buffer;
     std::vector<char16_t> m_piece; // the decoded current piece
     std::vector<char16_t> m_line;  // a line gathered from its pieces, for readLineView

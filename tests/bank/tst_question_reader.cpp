@@ -6,6 +6,7 @@
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/windows1251.h"
 
 #include <QTest>
@@ -191,29 +192,27 @@ void TestQuestionReader::capacity()
 void TestQuestionReader::linesInPieces_data()
 {
     QTest::addColumn<qsizetype>("chunkSize");
-    QTest::newRow("pieces of the least size") << qsizetype(1);
-    QTest::newRow("pieces of 17") << qsizetype(17);
-    QTest::newRow("lines shorter than a piece") << platform::TextStream::DefaultChunkSize;
+    QTest::addColumn<platform::TextEncoding>("encoding");
+    for (const auto &[name, encoding] : support::encodingNames()) {
+        QTest::addRow("%s, pieces of the least size", name) << qsizetype(1) << encoding;
+        QTest::addRow("%s, pieces of 17", name) << qsizetype(17) << encoding;
+        QTest::addRow("%s, lines shorter than a piece", name) << platform::TextStream::DefaultChunkSize << encoding;
+    }
 }
 
-// Lines of every class, many pieces long when read in small chunks, come out as when read whole.
+// Lines of every class, many pieces long when read in small chunks, in every encoding, come out as when read whole
+// from Windows-1251; a byte-order mark leaves a header on the first line a header.
 void TestQuestionReader::linesInPieces()
 {
     QFETCH(qsizetype, chunkSize);
+    QFETCH(platform::TextEncoding, encoding);
     const QString tail = u"длинный хвост строки, много длиннее одного куска"_s.repeated(3);
-    const QStringList lines{u"до первого вопроса "_s + tail,
-                            Header + u" 1 "_s + tail,
-                            u"текст "_s + tail,
-                            u"Ве "_s + tail,
-                            u"B)"_s + tail + u"*"_s,
-                            u"C)"_s + tail + u"*x"_s,
-                            u"ещё текст"_s,
-                            Header,
-                            u"D)"_s + tail};
-    const Loaded loaded = load(file(lines), chunkSize);
+    const QStringList lines{Header + u" 1 "_s + tail, u"текст "_s + tail, u"Ве "_s + tail, u"B)"_s + tail + u"*"_s,
+                            u"C)"_s + tail + u"*x"_s, u"ещё текст"_s,     Header,          u"D)"_s + tail};
+    const Loaded loaded = load(support::encodeText(lines.join(u"\r\n"_s), encoding), chunkSize);
     QCOMPARE(loaded.count, 2);
+    QCOMPARE(loaded.headers, (QList<qint16>{1, 2}));
     QCOMPARE(loaded.filled, (QStringList{
-                                u"0.0=\r\nдо первого вопроса "_s + tail,
                                 u"1.0=\r\nтекст "_s + tail + u"\r\nещё текст"_s,
                                 u"1.2=B)"_s + tail,
                                 u"1.3=C)"_s + tail + u"*x"_s,
@@ -227,13 +226,19 @@ void TestQuestionReader::longLinesKeepLittleRoom_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("field");
+    QTest::addColumn<platform::TextEncoding>("encoding");
     const QString tail(300'000, u'ж'); // several chunks
-    QTest::newRow("question text") << QStringList{Header, tail, Header} << 1 << 0;
-    QTest::newRow("question text of two lines") << QStringList{Header, tail, tail, Header} << 1 << 0;
-    QTest::newRow("last question's text") << QStringList{Header, tail} << 1 << 0;
-    QTest::newRow("text before the first header") << QStringList{tail, Header} << 0 << 0;
-    QTest::newRow("answer") << QStringList{Header, u"A)"_s + tail} << 1 << 1;
-    QTest::newRow("marked answer") << QStringList{Header, u"B)"_s + tail + u"*"_s, Header} << 1 << 2;
+    for (const platform::TextEncoding encoding : {platform::TextEncoding::Windows1251, platform::TextEncoding::Utf8}) {
+        const char *in = encoding == platform::TextEncoding::Utf8 ? "UTF-8" : "Windows-1251";
+        QTest::addRow("question text, %s", in) << QStringList{Header, tail, Header} << 1 << 0 << encoding;
+        QTest::addRow("question text of two lines, %s", in)
+            << QStringList{Header, tail, tail, Header} << 1 << 0 << encoding;
+        QTest::addRow("last question's text, %s", in) << QStringList{Header, tail} << 1 << 0 << encoding;
+        QTest::addRow("text before the first header, %s", in) << QStringList{tail, Header} << 0 << 0 << encoding;
+        QTest::addRow("answer, %s", in) << QStringList{Header, u"A)"_s + tail} << 1 << 1 << encoding;
+        QTest::addRow("marked answer, %s", in)
+            << QStringList{Header, u"B)"_s + tail + u"*"_s, Header} << 1 << 2 << encoding;
+    }
 }
 
 // A text that grew by doubling while its lines came in pieces keeps little room to grow once it is whole.
@@ -242,7 +247,8 @@ void TestQuestionReader::longLinesKeepLittleRoom()
     QFETCH(QStringList, lines);
     QFETCH(int, slot);
     QFETCH(int, field);
-    support::BufferStream source(file(lines));
+    QFETCH(platform::TextEncoding, encoding);
+    support::BufferStream source(support::encodeText(lines.join(u"\r\n"_s), encoding));
     QuestionBank bank;
     qint16 count = 0;
     readQuestions(source.stream(), bank, count, nullptr);

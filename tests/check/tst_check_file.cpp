@@ -3,13 +3,13 @@
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
 #include "check/check_file.h"
-#include "check/encoding.h"
 #include "check/explorer_console.h"
 #include "check/to_cp1251.h"
 #include "check/user_language.h"
 #include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
 #include "tests/support/unreadable_file.h"
 #include "tests/support/windows1251.h"
@@ -25,6 +25,7 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
+using support::encodeText;
 using support::filledFields;
 using support::toWindows1251;
 
@@ -102,6 +103,8 @@ private slots:
     void exitStatus();
     void encoding_data();
     void encoding();
+    void slipsAtTheirLines_data();
+    void slipsAtTheirLines();
     void bundledSampleIsClean();
     void conversion_data();
     void conversion();
@@ -196,41 +199,57 @@ void TestCheckFile::exitStatus()
 void TestCheckFile::encoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("status");
 
-    const QByteArray cyrillic = u"Вес вопроса: 1\r\nЁж\r\n"_s.toUtf8();
-    QTest::newRow("Windows-1251") << toWindows1251(u"Вес вопроса: 1\r\nЁж"_s) << int(FileEncoding::Windows1251);
-    QTest::newRow("ASCII") << QByteArray("A) x*\r\n") << int(FileEncoding::Windows1251);
-    QTest::newRow("empty") << QByteArray() << int(FileEncoding::Windows1251);
-    QTest::newRow("UTF-8") << cyrillic << int(FileEncoding::Utf8);
-    QTest::newRow("UTF-8 past a chunk") << QByteArray(70000, 'x') + cyrillic << int(FileEncoding::Utf8);
-    QTest::newRow("UTF-8, BOM") << "\xEF\xBB\xBF" + cyrillic << int(FileEncoding::Utf8WithBom);
-    const auto utf16 = [](QStringEncoder::Encoding encoding) {
-        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(u"Вес"_s));
-    };
-    QTest::newRow("UTF-16LE") << utf16(QStringEncoder::Utf16LE) << int(FileEncoding::Utf16LE);
-    QTest::newRow("UTF-16BE") << utf16(QStringEncoder::Utf16BE) << int(FileEncoding::Utf16BE);
-    QTest::newRow("cut at the end") << cyrillic + "\xD0" << int(FileEncoding::Windows1251);
-    QTest::newRow("overlong") << cyrillic + "\xC0\x80" << int(FileEncoding::Windows1251);
-    QTest::newRow("surrogate") << cyrillic + "\xED\xA0\x80" << int(FileEncoding::Windows1251);
-    QTest::newRow("past U+10FFFF") << cyrillic + "\xF4\x90\x80\x80" << int(FileEncoding::Windows1251);
-    QTest::newRow("four bytes") << cyrillic + "\xF0\x9F\x98\x80" << int(FileEncoding::Utf8);
+    using E = platform::TextEncoding;
+    const QString marked = u", as its byte-order mark says"_s;
+    const QString read = u"the file is read as "_s;
+    const QString clean = u"Вес вопроса: 1\r\nЧему равно π?\r\nA) 3,14*\r\nB) √10\r\n"_s;
+    QTest::newRow("Windows-1251") << toWindows1251(u"Вес вопроса: 1\r\nЧему равно пи?\r\nA) 3,14*\r\nB) 10\r\n"_s)
+                                  << read
+                                         + u"Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
+                                           u"byte-order mark"_s
+                                  << 0;
+    QTest::newRow("UTF-8") << encodeText(clean, E::Utf8) << read + u"UTF-8"_s << 0;
+    QTest::newRow("UTF-8 with a mark") << encodeText(clean, E::Utf8WithMark) << read + u"UTF-8"_s + marked << 0;
+    QTest::newRow("UTF-16LE") << encodeText(clean, E::Utf16LE) << read + u"UTF-16 (little-endian)"_s + marked << 0;
+    QTest::newRow("UTF-16BE") << encodeText(clean, E::Utf16BE) << read + u"UTF-16 (big-endian)"_s + marked << 0;
+    QTest::newRow("ill-formed UTF-8 after a mark")
+        << "\xEF\xBB\xBF" + encodeText(clean, E::Utf8) + "\xC0" << read + u"UTF-8"_s + marked << 0;
 }
 
+// The checker reads a file as the program does, says how, and counts lines as an editor shows them.
 void TestCheckFile::encoding()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, encoding);
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QCOMPARE(int(detectEncoding(buffer)), encoding);
-
-    QStringList output;
+    QFETCH(QString, note);
+    QFETCH(int, status);
     const QString path = write(u"data.txt"_s, bytes);
-    check(path, &output);
-    const QString error = path + u":1: error: the file is saved as "_s + encodingName(FileEncoding(encoding));
-    QCOMPARE(output.first().startsWith(error), encoding != int(FileEncoding::Windows1251));
+    QStringList output;
+    QCOMPARE(int(check(path, &output)), status);
+    QCOMPARE(output.first(), path + u":1: note: "_s + note);
+    QCOMPARE(loadedFields(path).size(), 4);
+}
+
+void TestCheckFile::slipsAtTheirLines_data()
+{
+    QTest::addColumn<platform::TextEncoding>("encoding");
+    for (const auto &[name, encoding] : support::encodingNames())
+        QTest::newRow(name) << encoding;
+}
+
+void TestCheckFile::slipsAtTheirLines()
+{
+    QFETCH(platform::TextEncoding, encoding);
+    // U+010A and U+0D0A hold the bytes 0A and 0D in UTF-16, where they end no line; Windows-1251 has neither.
+    const QString odd = encoding == platform::TextEncoding::Windows1251 ? u"x"_s : u"\u010A\u0D0A"_s;
+    const QString path = write(
+        u"data.txt"_s, encodeText(u"Вес вопроса: 1\n"_s + odd + u"\r\nA) а*\r\nВес вопроса : 2\r\n"_s, encoding));
+    QStringList output;
+    QCOMPARE(check(path, &output), ExitStatus::Slips);
+    QVERIFY2(output.filter(path + u":4: warning: misspelt question header"_s).size() == 1,
+             qPrintable(output.join(u'\n')));
 }
 
 void TestCheckFile::bundledSampleIsClean()
@@ -242,7 +261,7 @@ void TestCheckFile::bundledSampleIsClean()
 
 void TestCheckFile::conversion_data()
 {
-    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QByteArray>("input");
     const QByteArray utf8 = Quiz.toUtf8();
     QTest::newRow("CR LF") << utf8;
     QTest::newRow("BOM") << "\xEF\xBB\xBF" + utf8;
@@ -250,15 +269,18 @@ void TestCheckFile::conversion_data()
     QTest::newRow("no final line end") << utf8.chopped(2);
     // "Й" as И and a combining breve, as some systems store it.
     QTest::newRow("decomposed") << Quiz.normalized(QString::NormalizationForm_D).toUtf8();
+    QTest::newRow("UTF-16LE") << encodeText(Quiz, platform::TextEncoding::Utf16LE);
+    QTest::newRow("UTF-16BE") << encodeText(Quiz, platform::TextEncoding::Utf16BE);
 }
 
-// A UTF-8 quiz, converted and then read by the program, gives the same questions as its Windows-1251 original.
+// A UTF-8 or UTF-16 quiz, converted and then read by the program, gives the same questions as its Windows-1251
+// original.
 void TestCheckFile::conversion()
 {
-    QFETCH(QByteArray, utf8);
-    const QString input = write(u"utf8.txt"_s, utf8);
+    QFETCH(QByteArray, input);
+    const QString in = write(u"in.txt"_s, input);
     const QString output = m_folder->filePath(u"cp1251.txt"_s);
-    QCOMPARE(convertToCp1251(input, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
+    QCOMPARE(convertToCp1251(in, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
     const QString original = write(u"original.txt"_s, toWindows1251(Quiz));
     QCOMPARE(loadedFields(output), loadedFields(original));
     QFile converted(output);
@@ -280,7 +302,16 @@ void TestCheckFile::conversionRefused_data()
                        u"in.txt:3:4: error: \"✓\" (U+2713) has no Windows-1251 form"_s,
                        u"out.txt: nothing was written"_s};
     QTest::newRow("not UTF-8") << toWindows1251(Quiz) << false << 1
-                               << QStringList{u"in.txt: error: is not UTF-8, so there is nothing to convert"_s,
+                               << QStringList{u"in.txt: error: is neither UTF-8 nor UTF-16, so there is nothing to "
+                                              u"convert"_s,
+                                              u"out.txt: nothing was written"_s};
+    QTest::newRow("ill-formed UTF-16") << QByteArray("\xFF\xFE"
+                                                     "A\0\r\0\n\0"
+                                                     "\x00\xD8",
+                                                     10)
+                                       << false << 1
+                                       << QStringList{
+                                              u"in.txt:2:1: error: \"\uFFFD\" (U+FFFD) has no Windows-1251 form"_s,
                                               u"out.txt: nothing was written"_s};
     QTest::newRow("into its input") << QByteArray("x") << true << 2
                                     << QStringList{u"in.txt: error: is the file being converted; name a new file for "

@@ -32,7 +32,7 @@ Checked check(const QByteArray &bytes)
     support::BufferStream source(bytes);
     Checked checked;
     FindingLog log([&](const Finding &finding) { checked.findings << formatFinding(QString(), finding).mid(1); });
-    checked.counts = checkStream(source.stream(), FileEncoding::Windows1251, log);
+    checked.counts = checkStream(source.stream(), log);
     return checked;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <optional>
@@ -87,6 +88,8 @@ private slots:
     void lines();
     void lineEnds_data();
     void lineEnds();
+    void encodings_data();
+    void encodings();
     void crLfAcrossChunks_data();
     void crLfAcrossChunks();
     void longLineFromFile();
@@ -196,6 +199,99 @@ void TestTextFile::lineEnds()
     QCOMPARE(seen, ends);
 }
 
+void TestTextFile::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("chunkSize");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QStringList>("expected");
+
+    const auto utf16 = [](const QString &text, QStringEncoder::Encoding order) {
+        return QByteArray(QStringEncoder(order, QStringEncoder::Flag::WriteBom)(text));
+    };
+    const QString math = u"Вес вопроса: 1\r\nπ ≤ √2, x² → ∞ 😀\nĊ\r"_s;
+    const QStringList mathLines{u"Вес вопроса: 1"_s, u"π ≤ √2, x² → ∞ 😀"_s, u"Ċ"_s};
+    // Longer than a piece read in small chunks, so that pieces end inside characters of two, three and four bytes.
+    const QString longLine = u"ж√😀"_s.repeated(40);
+    const QString fffd(1, QChar(0xFFFD));
+    using E = platform::TextEncoding;
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        E encoding;
+        QStringList expected;
+    } cases[] = {
+        {"UTF-8", math.toUtf8(), E::Utf8, mathLines},
+        {"UTF-8 with a mark, the header on line 1", "\xEF\xBB\xBF" + math.toUtf8(), E::Utf8WithMark, mathLines},
+        // U+010A is the bytes 0A 01 in UTF-16LE: no line end.
+        {"UTF-16LE", utf16(math, QStringEncoder::Utf16LE), E::Utf16LE, mathLines},
+        {"UTF-16BE", utf16(math, QStringEncoder::Utf16BE), E::Utf16BE, mathLines},
+        {"long UTF-8 line", (longLine + u"\r\nx"_s).toUtf8(), E::Utf8, {longLine, u"x"_s}},
+        {"long UTF-16 line", utf16(longLine, QStringEncoder::Utf16LE), E::Utf16LE, {longLine}},
+        {"ASCII reads as UTF-8", "A) x*\r\n", E::Utf8, {u"A) x*"_s}},
+        {"empty", {}, E::Utf8, {}},
+        {"only a mark", "\xEF\xBB\xBF", E::Utf8WithMark, {}},
+        // "ДЁ" in Windows-1251 is well-formed UTF-8; the Windows-1251 header far below it is not.
+        {"Windows-1251 that opens as UTF-8",
+         "\xC4\xA8\r\n" + QByteArray(70000, 'x') + "\r\n\xC2\xE5\xF1",
+         E::Windows1251,
+         {u"ДЁ"_s, QString(70000, u'x'), u"Вес"_s}},
+        {"UTF-8 cut short at the end", "\xD0\x96\xD0", E::Windows1251, {u"Р–Р"_s}},
+        {"ill-formed UTF-8 after a mark",
+         "\xEF\xBB\xBF"
+         "a\xC0"
+         "b\xE2\x82"
+         "c\xED\xA0\x80"
+         "d\xF4\x90\r\n\xE2\x82",
+         E::Utf8WithMark,
+         {u"a"_s + fffd + u"b"_s + fffd + u"c"_s + fffd.repeated(3) + u"d"_s + fffd.repeated(2), fffd}},
+        {"odd UTF-16 byte count",
+         QByteArray("\xFF\xFE"
+                    "A\0B",
+                    5),
+         E::Utf16LE,
+         {u"A"_s + fffd}},
+        {"unpaired UTF-16 surrogates",
+         QByteArray("\xFF\xFE\x00\xD8"
+                    "A\0\x00\xDC\x3D\xD8",
+                    10),
+         E::Utf16LE,
+         {fffd + u"A"_s + fffd + fffd}},
+        {"NUL characters", QByteArray("\xFE\xFF\0\0\0\n\0\0", 8), E::Utf16BE, {QString(QChar(0)), QString(QChar(0))}},
+    };
+    for (const auto &row : cases) {
+        for (const qsizetype chunk : {qsizetype(1), qsizetype(2), qsizetype(3), TextStream::DefaultChunkSize})
+            QTest::addRow("%s, chunk %lld", row.name, qlonglong(chunk))
+                << row.bytes << chunk << int(row.encoding) << row.expected;
+    }
+}
+
+void TestTextFile::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, chunkSize);
+    QFETCH(int, encoding);
+    QFETCH(QStringList, expected);
+    support::BufferStream source(bytes, chunkSize);
+    QCOMPARE(readAll(source.stream()), expected);
+    QCOMPARE(int(source.stream().encoding()), encoding);
+    // Read in pieces, every piece holds whole characters and enough of them to tell a line's class.
+    support::BufferStream pieces(bytes, chunkSize);
+    QStringList lines{QString()};
+    while (!pieces.stream().AtEndOfStream()) {
+        const QStringView piece = pieces.stream().readLinePiece();
+        QVERIFY(piece.isEmpty() || !piece.front().isLowSurrogate());
+        QVERIFY(piece.isEmpty() || !piece.back().isHighSurrogate());
+        lines.back() += piece;
+        if (pieces.stream().atEndOfLine())
+            lines << QString();
+        else
+            QCOMPARE_GE(piece.size(), TextStream::MinimumPiece);
+    }
+    lines.removeLast();
+    QCOMPARE(lines, expected);
+}
+
 void TestTextFile::crLfAcrossChunks_data()
 {
     QTest::addColumn<bool>("fromFile");
@@ -236,8 +332,9 @@ void TestTextFile::linesInPieces_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
-    const QByteArray x16(TextStream::MinimumPiece, 'x');
-    const QString s16 = QString::fromLatin1(x16);
+    // Windows-1251 letters, one byte each: a piece of MinimumPiece bytes is MinimumPiece characters.
+    const QByteArray x16(TextStream::MinimumPiece, '\xE6');
+    const QString s16(TextStream::MinimumPiece, u'ж');
     QTest::newRow("shorter than a piece") << QByteArray("ab\r\ncd") << QStringList{u"ab"_s, u"cd"_s};
     QTest::newRow("exactly a piece, then CR LF") << x16 + "\r\n" << QStringList{s16};
     QTest::newRow("two pieces and a bit") << x16 + x16 + "y\rz" << QStringList{s16 + s16 + u"y"_s, u"z"_s};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The quiz window as it is drawn: what lies in front of the question, long answers, the status bar.
 #include "tests/quiz/quiz_fixture.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
 
 #include "platform/controls/status_bar.h"
@@ -168,6 +169,24 @@ private slots:
         const Ink ink = inkIn(render(quiz.window()), area);
         QCOMPARE(ink.bands, (150 + perLine - 1) / perLine);
         QVERIFY(ink.right < area.right());
+    }
+
+    void everyEncodingDrawsTheSameWindow_data()
+    {
+        QTest::addColumn<platform::TextEncoding>("encoding");
+        for (const auto &[name, encoding] : encodingNames())
+            QTest::newRow(name) << encoding;
+    }
+
+    // A quiz saved in any encoding that the program reads looks on screen as its Windows-1251 copy does.
+    void everyEncodingDrawsTheSameWindow()
+    {
+        QFETCH(platform::TextEncoding, encoding);
+        const QString text = fileLines({{{u"Столица России — это…"_s, u"«Ёлки» ©"_s}, Answers}}).join(u"\r\n"_s);
+        writeDataFileBytes(encodeText(text, platform::TextEncoding::Windows1251));
+        const QImage expected = render(QuizWindow().window());
+        writeDataFileBytes(encodeText(text, encoding));
+        QCOMPARE(render(QuizWindow().window()), expected);
     }
 
     void questionShowsNoBoxOfItsOwn_data()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Playing a quiz through the real window: start, checks and their messages, the score, and moving around.
 #include "tests/quiz/quiz_fixture.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
 
 #include <QAccessible>
@@ -404,6 +405,32 @@ private slots:
         quiz.setOption(u"showRight", true);
         quiz.check(2);
         QCOMPARE(quiz.messages().at(0).text, u"Увы, неправильно. Правильный ответ :\r\nA) Tom & Jerry"_s);
+    }
+
+    void textBeyondWindows1251IsShownAndSpoken_data()
+    {
+        QTest::addColumn<platform::TextEncoding>("encoding");
+        QTest::newRow("UTF-8") << platform::TextEncoding::Utf8;
+        QTest::newRow("UTF-16LE") << platform::TextEncoding::Utf16LE;
+    }
+
+    // Teachers of mathematics write what Windows-1251 cannot hold.
+    void textBeyondWindows1251IsShownAndSpoken()
+    {
+        QFETCH(platform::TextEncoding, encoding);
+        const QStringList lines{u"Вес вопроса: 1"_s, u"Чему равно π?"_s, u"A) π ≈ 3,14*"_s, u"B) √10 → 😀"_s};
+        writeDataFileBytes(encodeText(lines.join(u"\r\n"_s), encoding));
+        QuizWindow quiz;
+        QCOMPARE(quiz.ui().qQuestion->text(), u"\nЧему равно π?"_s);
+        QCOMPARE(quiz.answer(1).Caption(), u"A) π ≈ 3,14"_s);
+        QCOMPARE(quiz.answer(2).Caption(), u"B) √10 → 😀"_s);
+        QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(quiz.answer(2).widget());
+        QVERIFY(answer);
+        QCOMPARE(answer->text(QAccessible::Name), u"B) √10 → 😀"_s);
+        quiz.setOption(u"showMessage", true);
+        quiz.setOption(u"showRight", true);
+        quiz.check(2);
+        QCOMPARE(quiz.messages().at(0).text, u"Увы, неправильно. Правильный ответ :\r\nA) π ≈ 3,14"_s);
     }
 
     void noQuestions()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "platform/core/runtime_error.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/probed_run.h"
 #include "tests/support/question_file.h"
 #include "tests/support/unreadable_file.h"
@@ -55,10 +56,19 @@ private Q_SLOTS:
         QVERIFY(!run.windowUp());
     }
 
+    void longLinesLoadInTheMemoryTheyNeed_data()
+    {
+        QTest::addColumn<platform::TextEncoding>("encoding");
+        QTest::newRow("Windows-1251") << platform::TextEncoding::Windows1251;
+        QTest::newRow("UTF-8") << platform::TextEncoding::Utf8;
+    }
+
     // A file of many long lines costs the memory that its text takes, not the rest of the file for every line:
-    // it loads with no more address space than the program takes on the sample plus four times its size.
+    // it loads with no more address space than the program takes on the sample plus four bytes a character, in
+    // every encoding.
     void longLinesLoadInTheMemoryTheyNeed()
     {
+        QFETCH(platform::TextEncoding, encoding);
 #if !defined(Q_OS_LINUX) || defined(__SANITIZE_ADDRESS__)
         QSKIP("needs Linux's /proc and a program without the address sanitizer's shadow memory");
 #else
@@ -66,13 +76,12 @@ private Q_SLOTS:
         const auto onSample = support::runProbed(m_program, m_folder->path(), TimeoutMs);
         QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.report()));
 
-        QByteArray file;
-        const QByteArray line = support::toWindows1251(u"Длинная строка вопроса без конца. "_s).repeated(8500);
-        for (int question = 0; question < 200; ++question)
-            file += support::toWindows1251(u"Вес вопроса: 1\r\n"_s) + line + "\r\nA) a*\r\n";
-        support::writeFile(m_folder->filePath(u"data.txt"_s), file);
+        const QString text = (u"Вес вопроса: 1\r\n"_s + u"Длинная строка вопроса без конца. "_s.repeated(8500)
+                              + u"\r\nA) a*\r\n"_s)
+                                 .repeated(200);
+        support::writeFile(m_folder->filePath(u"data.txt"_s), support::encodeText(text, encoding));
 
-        const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(file.size());
+        const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(text.size());
         const auto onLongLines = support::runProbed(m_program, m_folder->path(), TimeoutMs, [limit] {
             const rlimit addressSpace{limit, limit};
             setrlimit(RLIMIT_AS, &addressSpace);

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "platform/core/utf8.h"
+
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace platform {
+namespace {
+
+constexpr char16_t Replacement = 0xFFFD;
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// How many bytes a sequence that begins with this byte has, or 0 for a byte that begins none.
+int sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// The range of the byte after a lead: narrower than a plain continuation byte's where the lead would otherwise
+// allow overlong forms, UTF-16 surrogates or code points past U+10FFFF.
+struct ByteRange {
+    unsigned char low = 0x80, high = 0xBF;
+    bool holds(unsigned char byte) const { return byte >= low && byte <= high; }
+};
+
+ByteRange secondByteRange(unsigned char lead)
+{
+    switch (lead) {
+    case 0xE0: return {0xA0, 0xBF};
+    case 0xED: return {0x80, 0x9F};
+    case 0xF0: return {0x90, 0xBF};
+    case 0xF4: return {0x80, 0x8F};
+    default: return {};
+    }
+}
+
+// Whether the next 16 bytes are all ASCII.
+bool asciiBlock(const unsigned char *p)
+{
+    quint64 a, b;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    return ((a | b) & 0x8080808080808080ULL) == 0;
+}
+
+} // namespace
+
+void Utf8Validator::feed(QByteArrayView bytes) noexcept
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = p + bytes.size();
+    // A sequence that the last piece left open is finished byte by byte.
+    for (; m_pending > 0 && p < end; ++p)
+        feedSlowly(p, p + 1);
+    while (!m_broken && p < end) {
+        if (end - p >= 16 && asciiBlock(p)) {
+            p += 16;
+            continue;
+        }
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        const int length = sequenceLength(lead);
+        if (length == 0) {
+            m_broken = true;
+            return;
+        }
+        if (end - p < length)
+            break; // left open: kept for the next piece
+        bool wellFormed = secondByteRange(lead).holds(p[1]);
+        for (int k = 2; k < length; ++k)
+            wellFormed = wellFormed && isContinuation(p[k]);
+        m_broken = !wellFormed;
+        p += length;
+    }
+    if (!m_broken)
+        feedSlowly(p, end);
+}
+
+void Utf8Validator::feedSlowly(const unsigned char *begin, const unsigned char *end) noexcept
+{
+    for (const unsigned char *p = begin; p < end && !m_broken; ++p) {
+        const unsigned char byte = *p;
+        if (m_pending > 0) {
+            m_broken = byte < m_low || byte > m_high;
+            m_low = 0x80;
+            m_high = 0xBF;
+            --m_pending;
+            continue;
+        }
+        const int length = sequenceLength(byte);
+        m_broken = length == 0;
+        m_pending = qMax(length - 1, 0);
+        const ByteRange second = secondByteRange(byte);
+        m_low = second.low;
+        m_high = second.high;
+    }
+}
+
+qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out) noexcept
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    char16_t *o = out;
+    while (i < size) {
+#ifdef __SSE2__
+        if (i + 16 <= size) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+            if (_mm_movemask_epi8(block) == 0) {
+                const __m128i zero = _mm_setzero_si128();
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(block, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(block, zero));
+                i += 16;
+                o += 16;
+                continue;
+            }
+        }
+#endif
+        const unsigned char lead = in[i];
+        if (lead < 0x80) {
+            *o++ = lead;
+            ++i;
+            continue;
+        }
+        const int length = sequenceLength(lead);
+        // Two-byte sequences first: they carry Cyrillic.
+        if (length == 2 && i + 1 < size && isContinuation(in[i + 1])) {
+            *o++ = char16_t(((lead & 0x1F) << 6) | (in[i + 1] & 0x3F));
+            i += 2;
+            continue;
+        }
+        qsizetype taken = 1; // bytes of the sequence that are well-formed so far
+        if (length > 2 && i + 1 < size && secondByteRange(lead).holds(in[i + 1])) {
+            taken = 2;
+            while (taken < length && i + taken < size && isContinuation(in[i + taken]))
+                ++taken;
+        }
+        if (length < 2 || taken < length) {
+            *o++ = Replacement;
+            i += taken;
+            continue;
+        }
+        char32_t code = lead & (length == 3 ? 0x0F : 0x07);
+        for (int k = 1; k < length; ++k)
+            code = (code << 6) | (in[i + k] & 0x3F);
+        if (code < 0x10000) {
+            *o++ = char16_t(code);
+        } else {
+            *o++ = char16_t(0xD800 + ((code - 0x10000) >> 10));
+            *o++ = char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+        i += length;
+    }
+    return o - out;
+}
+
+qsizetype utf8Boundary(QByteArrayView bytes, qsizetype at) noexcept
+{
+    for (qsizetype back = 1; back <= 3 && at - back >= 0; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[at - back]);
+        if (isContinuation(byte))
+            continue;
+        // The sequence that this byte begins would still go on past the cut: cut before it.
+        return sequenceLength(byte) > back ? at - back : at;
+    }
+    return at;
+}
+
+} // namespace platform
