@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no byte-order mark</source>
-        <translation>файл прочитан в кодировке Windows-1251 (кириллица): он не целиком в UTF-8 и не имеет метки порядка байтов (BOM)</translation>
+        <translation>файл прочитан в кодировке Windows-1251 (кириллица), так как он не целиком в UTF-8 и в его начале нет метки порядка байтов (BOM)</translation>
     </message>
     <message>
         <source>bytes that are not text in the file&apos;s encoding, shown as &quot;�&quot;, at column %1</source>
-        <translation>байты, которые в кодировке файла не являются текстом, в столбце %1 (видны как &quot;�&quot;)</translation>
+        <translation>байты, которые не читаются как текст в кодировке файла (видны как &quot;�&quot;), в столбце %1</translation>
     </message>
     <message>
         <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.

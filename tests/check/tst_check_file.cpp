@@ -416,7 +416,10 @@ void TestCheckFile::inRussian_data()
     QTest::newRow("many control bytes") << QByteArray("\x01\r\n").repeated(12) + file(question) << QString();
     QTest::newRow("past 1000 questions") << file(question.repeated(1001)) << QString();
     QTest::newRow("UTF-8") << (question + u"Ёж\r\n"_s).toUtf8() << QString();
-    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE") + QByteArray("x\0", 2) << QString();
+    QTest::newRow("UTF-8 with a mark") << "\xEF\xBB\xBF" + question.toUtf8() << QString();
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") + QByteArray("x\0", 2) << QString();
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") + QByteArray("\0x", 2) << QString();
+    QTest::newRow("bytes that are no text") << "\xEF\xBB\xBF" + question.toUtf8() + "\xFF\r\n" << QString();
     QTest::newRow("missing") << QByteArray() << QString();
     QTest::newRow("converted") << question.toUtf8() << u"copy.txt"_s;
     QTest::newRow("no Windows-1251 form") << u"A) ✓*\r\n"_s.toUtf8() << u"copy.txt"_s;
