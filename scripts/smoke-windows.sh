@@ -7,8 +7,8 @@
 # - on the sample data.txt the quiz window "Tavrelo" appears, with no message before it;
 # - without a data.txt the loading window "Loading data..." comes first, then the "Tavrelo" message box while the
 #   loading window is still up, and the quiz window only once the message is answered.
-# - tavrelo-check.exe, from a pipe, reports and ends at once; alone in a console (as Explorer starts it), it waits for
-#   Enter before the console closes.
+# - tavrelo-check.exe, alone in a console (as Explorer starts it), waits for Enter before the console closes; from a
+#   command prompt, or with its input from a pipe, it reports and ends at once.
 # With SHOTS-FOLDER, photographs the quiz window and the message over the loading window into it.
 # Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
 set -euo pipefail
@@ -119,36 +119,50 @@ else
 fi
 stop
 
-echo "== The checker, from a script and alone in a console"
+echo "== The checker, alone in a console, from a command prompt and from a pipe"
 # Explorer gives the checker a console of its own, which closes when it ends; a terminal under Wine does the same
-# (no command prompt shares it). From a pipe, as a script runs it, the checker must not wait for Enter.
+# (no command prompt shares it). There the checker waits for Enter; from a command prompt, or with its input from a
+# pipe, it must not.
 folder=$(dirname "$exe")
 unzip -p "$zip" '*/data.txt' >"$folder/мой тест.txt"
-checker() { (cd "$folder" && LC_ALL=C.UTF-8 exec "$@"); }
-# The pipe stays open: a checker that waited would wait until the timeout.
-status=0
-checker timeout 20 wine tavrelo-check.exe 'мой тест.txt' < <(sleep 30) >"$work/report.txt" 2>&1 || status=$?
-if [ "$status" -eq 0 ] && grep -q '^мой тест.txt: .* 0 errors, 0 warnings' "$work/report.txt"; then
-  ok "from a pipe, the checker reported and ended at once"
-else
-  fail "from a pipe, the checker did not end with its report: $(cat "$work/report.txt")"
-fi
-mkfifo "$work/keys"
-checker script -qfec "wine tavrelo-check.exe 'мой тест.txt'" "$work/console.log" <"$work/keys" >/dev/null 2>&1 &
-console=$!
-exec 8>"$work/keys"
-for _ in $(seq 300); do grep -q 'Press Enter to close this window' "$work/console.log" 2>/dev/null && break; sleep 0.1; done
-sleep 1
-if grep -q 'Press Enter to close this window' "$work/console.log" && kill -0 "$console" 2>/dev/null; then
-  ok "alone in its console, the checker waits for Enter"
+mkfifo "$work/keys" "$work/pipe"
+exec 8<>"$work/keys" 9<>"$work/pipe" # open and never written: a read waits
+# in_console LOG COMMAND: runs the command in a terminal of its own, wide enough for a report line, its keys from
+# the keys fifo, in the background.
+in_console() {
+  (cd "$folder" && LC_ALL=C.UTF-8 exec script -qfec "stty cols 500; $2" "$work/$1") <"$work/keys" >/dev/null 2>&1 &
+  console=$!
+}
+# ended SECONDS: whether the console's command ended within that time.
+ended() {
+  for _ in $(seq $(($1 * 10))); do kill -0 "$console" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+report="мой тест.txt: .* 0 errors, 0 warnings"
+in_console alone.log "wine tavrelo-check.exe 'мой тест.txt'"
+if ! ended 10 && grep -q "$report" "$work/alone.log" && grep -q 'Press Enter to close this window' "$work/alone.log"; then
+  ok "alone in its console, the checker reported and waits for Enter"
   printf '\r' >&8
-  for _ in $(seq 100); do kill -0 "$console" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$console" 2>/dev/null && fail "the checker did not end on Enter" || ok "Enter ended it"
+  ended 10 && ok "Enter ended it" || fail "the checker did not end on Enter"
 else
-  fail "alone in its console, the checker did not wait for Enter"
+  fail "alone in its console, the checker did not wait for Enter: $(cat "$work/alone.log")"
 fi
-exec 8>&-
 kill "$console" 2>/dev/null || true
+in_console prompt.log "wine cmd /c tavrelo-check.exe \"мой тест.txt\""
+if ended 20 && grep -q "$report" "$work/prompt.log" && ! grep -q 'Press Enter' "$work/prompt.log"; then
+  ok "from a command prompt, the checker reported and ended at once"
+else
+  fail "from a command prompt, the checker did not end at once: $(cat "$work/prompt.log")"
+fi
+kill "$console" 2>/dev/null || true
+in_console pipe.log "wine tavrelo-check.exe 'мой тест.txt' <'$work/pipe'"
+if ended 20 && grep -q "$report" "$work/pipe.log" && ! grep -q 'Press Enter' "$work/pipe.log"; then
+  ok "with its input from a pipe, the checker reported and ended at once"
+else
+  fail "with its input from a pipe, the checker did not end at once: $(cat "$work/pipe.log")"
+fi
+kill "$console" 2>/dev/null || true
+exec 8>&- 9>&-
 stop
 
 echo "smoke-windows: $passes passed, $failures failed"
