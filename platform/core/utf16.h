@@ -23,7 +23,7 @@ private:
     char *put(char32_t code, char *out) const;
 
     const bool m_bigEndian;
-    int m_oddByte = -1;            // the first byte of a unit whose second is still to come
+    int m_oddByte = -1;           // the first byte of a unit whose second is still to come
     char16_t m_highSurrogate = 0; // a high surrogate whose low one is still to come
 };
 

@@ -207,14 +207,8 @@ void TestQuestionReader::linesInPieces()
     QFETCH(qsizetype, chunkSize);
     QFETCH(platform::TextEncoding, encoding);
     const QString tail = u"длинный хвост строки, много длиннее одного куска"_s.repeated(3);
-    const QStringList lines{Header + u" 1 "_s + tail,
-                            u"текст "_s + tail,
-                            u"Ве "_s + tail,
-                            u"B)"_s + tail + u"*"_s,
-                            u"C)"_s + tail + u"*x"_s,
-                            u"ещё текст"_s,
-                            Header,
-                            u"D)"_s + tail};
+    const QStringList lines{Header + u" 1 "_s + tail, u"текст "_s + tail, u"Ве "_s + tail, u"B)"_s + tail + u"*"_s,
+                            u"C)"_s + tail + u"*x"_s, u"ещё текст"_s,     Header,          u"D)"_s + tail};
     const Loaded loaded = load(support::encodeText(lines.join(u"\r\n"_s), encoding), chunkSize);
     QCOMPARE(loaded.count, 2);
     QCOMPARE(loaded.headers, (QList<qint16>{1, 2}));
@@ -237,13 +231,13 @@ void TestQuestionReader::longLinesKeepLittleRoom_data()
     for (const platform::TextEncoding encoding : {platform::TextEncoding::Windows1251, platform::TextEncoding::Utf8}) {
         const char *in = encoding == platform::TextEncoding::Utf8 ? "UTF-8" : "Windows-1251";
         QTest::addRow("question text, %s", in) << QStringList{Header, tail, Header} << 1 << 0 << encoding;
-        QTest::addRow("question text of two lines, %s", in) << QStringList{Header, tail, tail, Header} << 1 << 0
-                                                            << encoding;
+        QTest::addRow("question text of two lines, %s", in)
+            << QStringList{Header, tail, tail, Header} << 1 << 0 << encoding;
         QTest::addRow("last question's text, %s", in) << QStringList{Header, tail} << 1 << 0 << encoding;
         QTest::addRow("text before the first header, %s", in) << QStringList{tail, Header} << 0 << 0 << encoding;
         QTest::addRow("answer, %s", in) << QStringList{Header, u"A)"_s + tail} << 1 << 1 << encoding;
-        QTest::addRow("marked answer, %s", in) << QStringList{Header, u"B)"_s + tail + u"*"_s, Header} << 1 << 2
-                                               << encoding;
+        QTest::addRow("marked answer, %s", in)
+            << QStringList{Header, u"B)"_s + tail + u"*"_s, Header} << 1 << 2 << encoding;
     }
 }
 

@@ -146,15 +146,16 @@ void TestCheckFile::encoding_data()
     const QString read = u"the file is read as "_s;
     const QString clean = u"Вес вопроса: 1\r\nЧему равно π?\r\nA) 3,14*\r\nB) √10\r\n"_s;
     QTest::newRow("Windows-1251") << toWindows1251(u"Вес вопроса: 1\r\nЧему равно пи?\r\nA) 3,14*\r\nB) 10\r\n"_s)
-                                  << read + u"Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
-                                            u"byte-order mark"_s
+                                  << read
+                                         + u"Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
+                                           u"byte-order mark"_s
                                   << 0;
     QTest::newRow("UTF-8") << encodeText(clean, E::Utf8) << read + u"UTF-8"_s << 0;
     QTest::newRow("UTF-8 with a mark") << encodeText(clean, E::Utf8WithMark) << read + u"UTF-8"_s + marked << 0;
     QTest::newRow("UTF-16LE") << encodeText(clean, E::Utf16LE) << read + u"UTF-16 (little-endian)"_s + marked << 0;
     QTest::newRow("UTF-16BE") << encodeText(clean, E::Utf16BE) << read + u"UTF-16 (big-endian)"_s + marked << 0;
-    QTest::newRow("ill-formed UTF-8 after a mark") << "\xEF\xBB\xBF" + encodeText(clean, E::Utf8) + "\xC0"
-                                                   << read + u"UTF-8"_s + marked << 0;
+    QTest::newRow("ill-formed UTF-8 after a mark")
+        << "\xEF\xBB\xBF" + encodeText(clean, E::Utf8) + "\xC0" << read + u"UTF-8"_s + marked << 0;
 }
 
 // The checker reads a file as the program does, says how, and counts lines as an editor shows them.
@@ -182,8 +183,8 @@ void TestCheckFile::slipsAtTheirLines()
     QFETCH(platform::TextEncoding, encoding);
     // U+010A and U+0D0A hold the bytes 0A and 0D in UTF-16, where they end no line; Windows-1251 has neither.
     const QString odd = encoding == platform::TextEncoding::Windows1251 ? u"x"_s : u"\u010A\u0D0A"_s;
-    const QString path =
-        write(u"data.txt"_s, encodeText(u"Вес вопроса: 1\n"_s + odd + u"\r\nA) а*\r\nВес вопроса : 2\r\n"_s, encoding));
+    const QString path = write(
+        u"data.txt"_s, encodeText(u"Вес вопроса: 1\n"_s + odd + u"\r\nA) а*\r\nВес вопроса : 2\r\n"_s, encoding));
     QStringList output;
     QCOMPARE(check(path, &output), ExitStatus::Slips);
     QVERIFY2(output.filter(path + u":4: warning: misspelt question header"_s).size() == 1,
@@ -211,7 +212,8 @@ void TestCheckFile::conversion_data()
     QTest::newRow("UTF-16BE") << encodeText(Quiz, platform::TextEncoding::Utf16BE);
 }
 
-// A UTF-8 or UTF-16 quiz, converted and then read by the program, gives the same questions as its Windows-1251 original.
+// A UTF-8 or UTF-16 quiz, converted and then read by the program, gives the same questions as its Windows-1251
+// original.
 void TestCheckFile::conversion()
 {
     QFETCH(QByteArray, input);
@@ -242,9 +244,14 @@ void TestCheckFile::conversionRefused_data()
                                << QStringList{u"in.txt: error: is neither UTF-8 nor UTF-16, so there is nothing to "
                                               u"convert"_s,
                                               u"out.txt: nothing was written"_s};
-    QTest::newRow("ill-formed UTF-16") << QByteArray("\xFF\xFE" "A\0\r\0\n\0" "\x00\xD8", 10) << false << 1
-                                       << QStringList{u"in.txt:2:1: error: \"\uFFFD\" (U+FFFD) has no Windows-1251 form"_s,
-                                                      u"out.txt: nothing was written"_s};
+    QTest::newRow("ill-formed UTF-16") << QByteArray("\xFF\xFE"
+                                                     "A\0\r\0\n\0"
+                                                     "\x00\xD8",
+                                                     10)
+                                       << false << 1
+                                       << QStringList{
+                                              u"in.txt:2:1: error: \"\uFFFD\" (U+FFFD) has no Windows-1251 form"_s,
+                                              u"out.txt: nothing was written"_s};
     QTest::newRow("into its input") << QByteArray("x") << true << 2
                                     << QStringList{u"in.txt: error: is the file being converted; name a new file for "
                                                    u"the copy"_s};

@@ -232,13 +232,30 @@ void TestTextFile::encodings_data()
         {"empty", {}, E::Utf8, {}},
         {"only a mark", "\xEF\xBB\xBF", E::Utf8WithMark, {}},
         // "ДЁ" in Windows-1251 is well-formed UTF-8; the Windows-1251 header far below it is not.
-        {"Windows-1251 that opens as UTF-8", "\xC4\xA8\r\n" + QByteArray(70000, 'x') + "\r\n\xC2\xE5\xF1", E::Windows1251,
+        {"Windows-1251 that opens as UTF-8",
+         "\xC4\xA8\r\n" + QByteArray(70000, 'x') + "\r\n\xC2\xE5\xF1",
+         E::Windows1251,
          {u"ДЁ"_s, QString(70000, u'x'), u"Вес"_s}},
         {"UTF-8 cut short at the end", "\xD0\x96\xD0", E::Windows1251, {u"Р–Р"_s}},
-        {"ill-formed UTF-8 after a mark", "\xEF\xBB\xBF" "a\xC0" "b\xE2\x82" "c\xED\xA0\x80" "d\xF4\x90\r\n\xE2\x82",
-         E::Utf8WithMark, {u"a"_s + fffd + u"b"_s + fffd + u"c"_s + fffd.repeated(3) + u"d"_s + fffd.repeated(2), fffd}},
-        {"odd UTF-16 byte count", QByteArray("\xFF\xFE" "A\0B", 5), E::Utf16LE, {u"A"_s + fffd}},
-        {"unpaired UTF-16 surrogates", QByteArray("\xFF\xFE\x00\xD8" "A\0\x00\xDC\x3D\xD8", 10), E::Utf16LE,
+        {"ill-formed UTF-8 after a mark",
+         "\xEF\xBB\xBF"
+         "a\xC0"
+         "b\xE2\x82"
+         "c\xED\xA0\x80"
+         "d\xF4\x90\r\n\xE2\x82",
+         E::Utf8WithMark,
+         {u"a"_s + fffd + u"b"_s + fffd + u"c"_s + fffd.repeated(3) + u"d"_s + fffd.repeated(2), fffd}},
+        {"odd UTF-16 byte count",
+         QByteArray("\xFF\xFE"
+                    "A\0B",
+                    5),
+         E::Utf16LE,
+         {u"A"_s + fffd}},
+        {"unpaired UTF-16 surrogates",
+         QByteArray("\xFF\xFE\x00\xD8"
+                    "A\0\x00\xDC\x3D\xD8",
+                    10),
+         E::Utf16LE,
          {fffd + u"A"_s + fffd + fffd}},
         {"NUL characters", QByteArray("\xFE\xFF\0\0\0\n\0\0", 8), E::Utf16BE, {QString(QChar(0)), QString(QChar(0))}},
     };

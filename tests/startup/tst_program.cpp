@@ -76,9 +76,9 @@ private Q_SLOTS:
         const auto onSample = support::runProbed(m_program, m_folder->path(), TimeoutMs);
         QVERIFY2(onSample.windowUp() && onSample.peakVirtualKb() > 0, qPrintable(onSample.outcome.report()));
 
-        const QString text =
-            (u"Вес вопроса: 1\r\n"_s + u"Длинная строка вопроса без конца. "_s.repeated(8500) + u"\r\nA) a*\r\n"_s)
-                .repeated(200);
+        const QString text = (u"Вес вопроса: 1\r\n"_s + u"Длинная строка вопроса без конца. "_s.repeated(8500)
+                              + u"\r\nA) a*\r\n"_s)
+                                 .repeated(200);
         support::writeFile(m_folder->filePath(u"data.txt"_s), support::encodeText(text, encoding));
 
         const rlim_t limit = rlim_t(onSample.peakVirtualKb()) * 1024 + 4 * rlim_t(text.size());

@@ -34,10 +34,10 @@ inline const QList<std::pair<const char *, platform::TextEncoding>> &encodingNam
 {
     using E = platform::TextEncoding;
     static const QList<std::pair<const char *, E>> names{{"Windows-1251", E::Windows1251},
-                                                          {"UTF-8", E::Utf8},
-                                                          {"UTF-8 with a mark", E::Utf8WithMark},
-                                                          {"UTF-16LE", E::Utf16LE},
-                                                          {"UTF-16BE", E::Utf16BE}};
+                                                         {"UTF-8", E::Utf8},
+                                                         {"UTF-8 with a mark", E::Utf8WithMark},
+                                                         {"UTF-16LE", E::Utf16LE},
+                                                         {"UTF-16BE", E::Utf16BE}};
     return names;
 }
 
