@@ -4,8 +4,8 @@
 #include "bank/question_reader.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
-#include "tests/support/windows1251.h"
 
 #include <QBuffer>
 
@@ -21,9 +21,9 @@ namespace {
 
 // A question file as teachers write them: 1000 questions of one to three lines of Russian text, four answers,
 // one of them marked, a blank line between questions; CR LF throughout.
-const QByteArray &questionFile()
+const QString &questionText()
 {
-    static const QByteArray file = [] {
+    static const QString file = [] {
         const QStringList words =
             QStringLiteral(
                 "какой год основания города Москвы считается общепринятым в исторической науке и почему летописи "
@@ -54,9 +54,16 @@ const QByteArray &questionFile()
             }
             text += u"\r\n"_s;
         }
-        return support::toWindows1251(text);
+        return text;
     }();
     return file;
+}
+
+const QByteArray &questionFile(platform::TextEncoding encoding = platform::TextEncoding::Windows1251)
+{
+    static const QByteArray windows1251 = support::encodeText(questionText(), platform::TextEncoding::Windows1251);
+    static const QByteArray utf8 = support::encodeText(questionText(), platform::TextEncoding::Utf8);
+    return encoding == platform::TextEncoding::Utf8 ? utf8 : windows1251;
 }
 
 void readInto(platform::TextStream &stream, benchmark::State &state)
@@ -75,19 +82,22 @@ void readInto(platform::TextStream &stream, benchmark::State &state)
         state.SkipWithError("the file did not load whole");
 }
 
+// Arg 0: the file in Windows-1251; 1: the same in UTF-8 (twice the bytes for its Cyrillic letters).
 void BM_ReadQuestionsFromMemory(benchmark::State &state)
 {
+    const QByteArray &file = questionFile(state.range(0) ? platform::TextEncoding::Utf8
+                                                         : platform::TextEncoding::Windows1251);
     QBuffer buffer;
-    buffer.setData(questionFile());
+    buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
     for (auto _ : state) {
         buffer.seek(0);
         platform::TextStream stream(buffer);
         readInto(stream, state);
     }
-    state.SetBytesProcessed(state.iterations() * questionFile().size());
+    state.SetBytesProcessed(state.iterations() * file.size());
 }
-BENCHMARK(BM_ReadQuestionsFromMemory)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadQuestionsFromMemory)->ArgName("utf8")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadQuestionsFromFile(benchmark::State &state)
 {

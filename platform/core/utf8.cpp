@@ -50,13 +50,42 @@ ByteRange secondByteRange(unsigned char lead)
     }
 }
 
-// Whether the next 16 bytes are all ASCII.
-bool asciiBlock(const unsigned char *p)
+// Most of a Russian text is ASCII and two-byte sequences (Cyrillic letters), so 16 bytes at a time are first sorted
+// into these kinds, one bit a byte; only a block that holds anything else goes byte by byte.
+struct BlockKinds {
+    unsigned leads = 0;         // C2..DF: the first byte of a two-byte sequence
+    unsigned continuations = 0; // 80..BF
+    unsigned others = 0;        // any other byte of 80..FF
+    bool ascii() const { return (leads | continuations | others) == 0; }
+    // Every byte ASCII or part of a two-byte sequence, the last one maybe left open at the block's end; the block
+    // must not begin with a continuation byte.
+    bool twoByteText() const { return others == 0 && ((leads << 1) & 0xFFFF) == continuations; }
+};
+
+BlockKinds kindsOf(const unsigned char *block)
 {
-    quint64 a, b;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    return ((a | b) & 0x8080808080808080ULL) == 0;
+    BlockKinds kinds;
+#ifdef __SSE2__
+    // As signed bytes: continuation bytes are -128..-65, two-byte leads -62..-33.
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block));
+    const __m128i continuation = _mm_cmplt_epi8(bytes, _mm_set1_epi8(-64));
+    const __m128i lead = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(-63)),
+                                       _mm_cmplt_epi8(bytes, _mm_set1_epi8(-32)));
+    kinds.leads = unsigned(_mm_movemask_epi8(lead));
+    kinds.continuations = unsigned(_mm_movemask_epi8(continuation));
+    kinds.others = unsigned(_mm_movemask_epi8(bytes)) & ~(kinds.leads | kinds.continuations);
+#else
+    for (int k = 0; k < 16; ++k) {
+        const unsigned bit = 1u << k;
+        if (isContinuation(block[k]))
+            kinds.continuations |= bit;
+        else if (block[k] >= 0xC2 && block[k] <= 0xDF)
+            kinds.leads |= bit;
+        else if (block[k] >= 0x80)
+            kinds.others |= bit;
+    }
+#endif
+    return kinds;
 }
 
 } // namespace
@@ -69,9 +98,15 @@ void Utf8Validator::feed(QByteArrayView bytes) noexcept
     for (; m_pending > 0 && p < end; ++p)
         feedSlowly(p, p + 1);
     while (!m_broken && p < end) {
-        if (end - p >= 16 && asciiBlock(p)) {
-            p += 16;
-            continue;
+        if (end - p > 16) {
+            const BlockKinds kinds = kindsOf(p);
+            if (kinds.twoByteText()) {
+                // A lead at the block's end takes the byte after it.
+                const int open = int(kinds.leads >> 15);
+                m_broken = open && !isContinuation(p[16]);
+                p += 16 + open;
+                continue;
+            }
         }
         const unsigned char lead = *p;
         if (lead < 0x80) {
@@ -122,19 +157,28 @@ qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out) noexcept
     qsizetype i = 0;
     char16_t *o = out;
     while (i < size) {
-#ifdef __SSE2__
-        if (i + 16 <= size) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-            if (_mm_movemask_epi8(block) == 0) {
-                const __m128i zero = _mm_setzero_si128();
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(block, zero));
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(block, zero));
+        if (size - i > 16) {
+            const BlockKinds kinds = kindsOf(in + i);
+            if (kinds.ascii()) {
+                for (int k = 0; k < 16; ++k)
+                    o[k] = in[i + k];
                 i += 16;
                 o += 16;
                 continue;
             }
+            if (kinds.twoByteText() && (kinds.leads < 0x8000 || isContinuation(in[i + 16]))) {
+                // Without branches: every byte writes a character, and only those that begin one move on, so a
+                // continuation byte's write is overwritten by the next character.
+                for (int k = 0; k < 16; ++k) {
+                    const unsigned byte = in[i + k];
+                    const bool lead = (kinds.leads >> k) & 1;
+                    *o = char16_t(lead ? ((byte & 0x1F) << 6) | (in[i + k + 1] & 0x3F) : byte);
+                    o += !((kinds.continuations >> k) & 1);
+                }
+                i += 16 + (kinds.leads >> 15);
+                continue;
+            }
         }
-#endif
         const unsigned char lead = in[i];
         if (lead < 0x80) {
             *o++ = lead;
