@@ -38,7 +38,7 @@ function(tavrelo_windows_program target description)
   set(TAVRELO_RC_ICON ${PROJECT_SOURCE_DIR}/startup/tavrelo.ico)
   set(TAVRELO_RC_MANIFEST ${PROJECT_SOURCE_DIR}/cmake/program.manifest)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${PROJECT_BINARY_DIR}/generated/${target}.rc @ONLY)
-  # windres reads neither the manifest nor the icon as dependencies.
+  # The resource is made again when the manifest or the icon changes.
   set_property(SOURCE ${PROJECT_BINARY_DIR}/generated/${target}.rc APPEND PROPERTY OBJECT_DEPENDS
     ${TAVRELO_RC_MANIFEST} ${TAVRELO_RC_ICON})
   target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/generated/${target}.rc ${PROJECT_SOURCE_DIR}/cmake/dll_search.cpp)
