@@ -42,8 +42,9 @@ function(tavrelo_windows_program target description)
   set_property(SOURCE ${PROJECT_BINARY_DIR}/generated/${target}.rc APPEND PROPERTY OBJECT_DEPENDS
     ${TAVRELO_RC_MANIFEST} ${TAVRELO_RC_ICON})
   target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/generated/${target}.rc ${PROJECT_SOURCE_DIR}/cmake/dll_search.cpp)
+  # Nothing refers to the load configuration but the header: kept from the linker's garbage collection.
   target_link_options(${target} PRIVATE -Wl,--major-os-version,10,--minor-os-version,0
-    -Wl,--major-subsystem-version,10,--minor-subsystem-version,0)
+    -Wl,--major-subsystem-version,10,--minor-subsystem-version,0 -Wl,--require-defined=_load_config_used)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/pe-load-config.py point $<TARGET_FILE:${target}>
     VERBATIM)
