@@ -23,8 +23,11 @@ if(CMAKE_HOST_UNIX)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-test.sh)
 endif()
 
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
 # tavrelo_windows_program(TARGET DESCRIPTION [GUI]): the icon and the version that Explorer shows, from
-# project(VERSION); a GUI program opens no console window.
+# project(VERSION); the manifest; DLLs from System32 alone; the header says Windows 10, so that older Windows says it
+# cannot run the program rather than miss a function later; a GUI program opens no console window.
 function(tavrelo_windows_program target description)
   if(PROJECT_VERSION_TWEAK STREQUAL "")
     set(PROJECT_VERSION_TWEAK 0)
@@ -33,8 +36,18 @@ function(tavrelo_windows_program target description)
   set(TAVRELO_RC_NAME ${target})
   set(TAVRELO_RC_DESCRIPTION ${description})
   set(TAVRELO_RC_ICON ${PROJECT_SOURCE_DIR}/startup/tavrelo.ico)
+  set(TAVRELO_RC_MANIFEST ${PROJECT_SOURCE_DIR}/cmake/program.manifest)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${PROJECT_BINARY_DIR}/generated/${target}.rc @ONLY)
-  target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/generated/${target}.rc)
+  # The resource is made again when the manifest or the icon changes.
+  set_property(SOURCE ${PROJECT_BINARY_DIR}/generated/${target}.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${TAVRELO_RC_MANIFEST} ${TAVRELO_RC_ICON})
+  target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/generated/${target}.rc ${PROJECT_SOURCE_DIR}/cmake/dll_search.cpp)
+  # Nothing refers to the load configuration but the header: kept from the linker's garbage collection.
+  target_link_options(${target} PRIVATE -Wl,--major-os-version,10,--minor-os-version,0
+    -Wl,--major-subsystem-version,10,--minor-subsystem-version,0 -Wl,--require-defined=_load_config_used)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/pe-load-config.py point $<TARGET_FILE:${target}>
+    VERBATIM)
   if("GUI" IN_LIST ARGN)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
   endif()

@@ -39,8 +39,9 @@ for licence in "$qt"/licences/*.txt; do
   crlf "$licence" "$stage/$name/licences/$(basename "$licence")"
 done
 
-# What the package promises: programs that need no DLL but Windows' own, a GUI tavrelo.exe and a console checker,
-# both carrying the version; the sample unchanged.
+# What the package promises: programs that need no DLL but Windows' own and take those from System32 alone, a GUI
+# tavrelo.exe and a console checker, both for Windows 10 and 11 by their header and manifest and carrying the
+# version; the sample unchanged.
 windows_dlls='^(advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+)\.dll$'
 for exe in tavrelo tavrelo-check; do
   file=$stage/$name/$exe.exe
@@ -50,6 +51,17 @@ for exe in tavrelo tavrelo-check; do
   subsystem=$([ $exe = tavrelo ] && echo 'Windows GUI' || echo 'Windows CUI')
   grep -q "^Subsystem.*($subsystem)" <<<"$headers" ||
     { echo "build-windows.sh: $exe.exe is not a $subsystem program" >&2; exit 1; }
+  # DependentLoadFlags 0x800 is LOAD_LIBRARY_SEARCH_SYSTEM32, for the imported DLLs; SetDefaultDllDirectories
+  # does the same for those loaded later.
+  python3 scripts/pe-load-config.py show "$file" | grep -qx 'DependentLoadFlags 0x800' &&
+    grep -q 'SetDefaultDllDirectories$' <<<"$headers" ||
+    { echo "build-windows.sh: $exe.exe may load DLLs from its own folder" >&2; exit 1; }
+  [ "$(grep -E '^(Major|Minor)(OSystem|Subsystem)Version' <<<"$headers" | awk '{print $2}' | tr '\n' .)" = 10.0.10.0. ] ||
+    { echo "build-windows.sh: $exe.exe does not say it needs Windows 10" >&2; exit 1; }
+  manifest=$(wrestool -x --raw -t24 -n1 "$file")
+  for promise in 'level="asInvoker"' 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' '>PerMonitorV2<'; do
+    grep -qF "$promise" <<<"$manifest" || { echo "build-windows.sh: $exe.exe's manifest lacks $promise" >&2; exit 1; }
+  done
   resource=$(wrestool -x --raw -t16 "$file" | x86_64-w64-mingw32-strings -el)
   grep -A1 -x ProductVersion <<<"$resource" | grep -qx "$version" ||
     { echo "build-windows.sh: $exe.exe carries no version resource $version" >&2; exit 1; }

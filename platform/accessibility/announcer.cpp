@@ -54,6 +54,13 @@ void Announcer::announce(const QString &text)
     m_text = text;
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#ifdef Q_OS_WIN
+    // Qt's UI Automation bridge drops a notification that appears, but turns a value change whose value is a
+    // string into a notification event of UI Automation, which Narrator, NVDA and JAWS read out. AT-SPI would
+    // drop it too, with a warning, for an object that has no value.
+    QAccessibleValueChangeEvent changed(this, text);
+    QAccessible::updateAccessibility(&changed);
+#endif
 }
 
 } // namespace platform

@@ -9,7 +9,8 @@ namespace platform {
 
 // Has a screen reader read a text out while nothing on screen changes and the focus stays where it is. Screen
 // readers do not read a label whose text changes, but they do read a notification that appears: the announcer
-// is an invisible notification of its window that appears afresh, named with the text, at every announce().
+// is an invisible notification of its window that appears afresh, named with the text, at every announce(). On
+// Windows it also changes its value to the text, which is what UI Automation carries as a notification.
 class Announcer final : public QObject {
     Q_OBJECT
 public:

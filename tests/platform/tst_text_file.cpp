@@ -213,6 +213,8 @@ void TestTextFile::encodings_data()
     const QStringList mathLines{u"Вес вопроса: 1"_s, u"π ≤ √2, x² → ∞ 😀"_s, u"Ċ"_s};
     // Longer than a piece read in small chunks, so that pieces end inside characters of two, three and four bytes.
     const QString longLine = u"ж√😀"_s.repeated(40);
+    // Runs of Cyrillic of every length between spaces and punctuation, as 16-byte blocks meet them.
+    const QString prose = u"Съешь же ещё этих мягких французских булок, да выпей чаю. Ёж: «ЮЯ»!"_s.repeated(9);
     const QString fffd(1, QChar(0xFFFD));
     using E = platform::TextEncoding;
     const struct {
@@ -228,6 +230,7 @@ void TestTextFile::encodings_data()
         {"UTF-16BE", utf16(math, QStringEncoder::Utf16BE), E::Utf16BE, mathLines},
         {"long UTF-8 line", (longLine + u"\r\nx"_s).toUtf8(), E::Utf8, {longLine, u"x"_s}},
         {"long UTF-16 line", utf16(longLine, QStringEncoder::Utf16LE), E::Utf16LE, {longLine}},
+        {"Russian prose", (prose + u"\n"_s + prose.mid(1)).toUtf8(), E::Utf8, {prose, prose.mid(1)}},
         {"ASCII reads as UTF-8", "A) x*\r\n", E::Utf8, {u"A) x*"_s}},
         {"empty", {}, E::Utf8, {}},
         {"only a mark", "\xEF\xBB\xBF", E::Utf8WithMark, {}},
