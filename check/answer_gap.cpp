@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/answer_gap.h"
 
+#include "check/messages.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -15,7 +17,7 @@ QString enumerate(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.first(items.size() - 1).join(u", "_s) + u" and "_s + items.last();
+    return Messages::tr("%1 and %2").arg(items.first(items.size() - 1).join(u", "_s), items.last());
 }
 
 QString answerLetter(int answer)
@@ -43,7 +45,9 @@ QString answerGap(int question, const std::array<bool, 4> &present, int marked)
 {
     if (firstHiddenAnswer(present) == 0)
         return {};
-    static const QString ordinals[] = {u"first"_s, u"second"_s, u"third"_s};
+    // The buttons, counted from the top.
+    const QString ordinals[] = {Messages::tr("first", "button"), Messages::tr("second", "button"),
+                                Messages::tr("third", "button")};
     const int shown = shownCount(present);
     QStringList all, hidden, empty;
     for (int answer = 1; answer <= 4; ++answer) {
@@ -55,16 +59,22 @@ QString answerGap(int question, const std::array<bool, 4> &present, int marked)
             empty << ordinals[answer - 1];
     }
 
-    QString text = u"question "_s + QString::number(question)
-                 + (all.size() == 1 ? u" has only answer "_s : u" has answers "_s) + enumerate(all) + u": "_s;
-    text += hidden.size() == 1 ? u"answer "_s + hidden.first() + u" is never shown; "_s
-                               : u"answers "_s + enumerate(hidden) + u" are never shown; "_s;
+    QString text = (all.size() == 1 ? Messages::tr("question %1 has only answer %2")
+                                    : Messages::tr("question %1 has answers %2"))
+                       .arg(question)
+                       .arg(enumerate(all))
+                 + u": "_s;
+    text += (hidden.size() == 1 ? Messages::tr("answer %1 is never shown") : Messages::tr("answers %1 are never shown"))
+                .arg(enumerate(hidden))
+          + u"; "_s;
     if (shown == 1)
-        text += u"the only button is empty"_s;
+        text += Messages::tr("the only button is empty");
     else
-        text += u"the "_s + enumerate(empty) + (empty.size() == 1 ? u" button is empty"_s : u" buttons are empty"_s);
+        text += (empty.size() == 1 ? Messages::tr("the %1 button is empty") : Messages::tr("the %1 buttons are empty"))
+                    .arg(enumerate(empty));
     if (marked > shown)
-        text += u"; its marked answer "_s + answerLetter(marked)
-              + u" cannot be chosen, so every choice counts as wrong"_s;
+        text += u"; "_s
+              + Messages::tr("its marked answer %1 cannot be chosen, so every choice counts as wrong")
+                    .arg(answerLetter(marked));
     return text;
 }

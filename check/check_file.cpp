@@ -3,6 +3,7 @@
 #include "check/check_file.h"
 
 #include "check/finding_log.h"
+#include "check/messages.h"
 #include "check/question_checker.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
@@ -19,35 +20,32 @@ QString encodingNote(platform::TextEncoding encoding)
 {
     switch (encoding) {
     case platform::TextEncoding::Windows1251: break;
-    case platform::TextEncoding::Utf8: return u"the file is read as UTF-8"_s;
-    case platform::TextEncoding::Utf8WithMark: return u"the file is read as UTF-8, as its byte-order mark says"_s;
+    case platform::TextEncoding::Utf8: return Messages::tr("the file is read as UTF-8");
+    case platform::TextEncoding::Utf8WithMark:
+        return Messages::tr("the file is read as UTF-8, as its byte-order mark says");
     case platform::TextEncoding::Utf16LE:
-        return u"the file is read as UTF-16 (little-endian), as its byte-order mark says"_s;
+        return Messages::tr("the file is read as UTF-16 (little-endian), as its byte-order mark says");
     case platform::TextEncoding::Utf16BE:
-        return u"the file is read as UTF-16 (big-endian), as its byte-order mark says"_s;
+        return Messages::tr("the file is read as UTF-16 (big-endian), as its byte-order mark says");
     }
-    return u"the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no byte-order "
-           u"mark"_s;
-}
-
-QString counted(qint64 count, const QString &one, const QString &many)
-{
-    return QString::number(count) + u' ' + (count == 1 ? one : many);
+    return Messages::tr("the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
+                        "byte-order mark");
 }
 
 QString summary(const CheckCounts &counts, const FindingLog &log)
 {
-    return counted(counts.questions, u"question"_s, u"questions"_s) + u" loaded, "_s
-         + counted(counts.answers, u"answer"_s, u"answers"_s) + u", "_s
-         + counted(counts.markedQuestions, u"question"_s, u"questions"_s) + u" with a marked answer; "_s
-         + counted(log.errors(), u"error"_s, u"errors"_s) + u", "_s
-         + counted(log.warnings(), u"warning"_s, u"warnings"_s);
+    return Messages::tr("%n question(s) loaded", nullptr, counts.questions) + u", "_s
+         + Messages::tr("%n answer(s)", nullptr, int(counts.answers)) + u", "_s
+         + Messages::tr("%n question(s) with a marked answer", nullptr, int(counts.markedQuestions)) + u"; "_s
+         + Messages::tr("%n error(s)", nullptr, int(log.errors())) + u", "_s
+         + Messages::tr("%n warning(s)", nullptr, int(log.warnings()));
 }
 
 QString runTimeError(const platform::RuntimeError &error)
 {
-    return u"cannot be read: "_s + error.Description() + u" (run-time error "_s + QString::number(error.Number())
-         + u"), which ends Tavrelo"_s;
+    return Messages::tr("cannot be read: %1 (run-time error %2), which ends Tavrelo")
+        .arg(error.Description())
+        .arg(error.Number());
 }
 
 } // namespace
@@ -66,8 +64,11 @@ ExitStatus checkFile(const QString &path, const PrintLine &print)
     const QString prefix = path + u": "_s;
     // As Tavrelo does: a missing file, or a folder of that name, is "Data file not found".
     if (!platform::FileExists(path)) {
-        print(prefix + u"error: "_s + (QFileInfo(path).isDir() ? u"is a folder"_s : u"no such file"_s)
-              + u", so Tavrelo says \"Data file not found\" and starts with no questions"_s);
+        print(prefix + u"error: "_s
+              + (QFileInfo(path).isDir()
+                     ? Messages::tr("is a folder, so Tavrelo says \"Data file not found\" and starts with no questions")
+                     : Messages::tr(
+                         "no such file, so Tavrelo says \"Data file not found\" and starts with no questions")));
         return ExitStatus::Unreadable;
     }
     FindingLog log([&](const Finding &finding) { print(formatFinding(path, finding)); });

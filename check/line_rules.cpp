@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/line_rules.h"
 
+#include "check/messages.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -97,17 +99,21 @@ QString looksLikeAnswer(QStringView line)
     if (line.size() < start + 2 || line[start + 1] != u')')
         return {};
     const char16_t letter = line[start].unicode();
-    const auto answer = [](char16_t latin) { return u"looks like answer "_s + QChar(latin); };
-    const QString isText = u", so the line is question text"_s;
     if (start > 0) {
         if (letter >= u'A' && letter <= u'D')
-            return answer(letter) + u", but spaces or tabs stand before \""_s + QChar(letter) + u")\""_s + isText;
+            return Messages::tr("looks like answer %1, but spaces or tabs stand before \"%1)\", so the line is "
+                                "question text")
+                .arg(QChar(letter));
         return {};
     }
     if (letter >= u'a' && letter <= u'd')
-        return answer(letter - u'a' + u'A') + u", but its \""_s + QChar(letter) + u"\" is a small letter"_s + isText;
+        return Messages::tr("looks like answer %1, but its \"%2\" is a small letter, so the line is question text")
+            .arg(QChar(letter - u'a' + u'A'))
+            .arg(QChar(letter));
     const auto cyrillic = [&](char16_t latin) {
-        return answer(latin) + u", but its \""_s + QChar(letter) + u"\" is the Cyrillic letter"_s + isText;
+        return Messages::tr("looks like answer %1, but its \"%2\" is the Cyrillic letter, so the line is question text")
+            .arg(QChar(latin))
+            .arg(QChar(letter));
     };
     switch (letter) {
     case u'А': return cyrillic(u'A');
@@ -116,8 +122,9 @@ QString looksLikeAnswer(QStringView line)
     case u'Б':
     case u'Г':
     case u'Д':
-        return u"looks like an answer, but answers take the Latin letters A) to D), not \""_s + QChar(letter) + u")\""_s
-             + isText;
+        return Messages::tr("looks like an answer, but answers take the Latin letters A) to D), not \"%1)\", so the "
+                            "line is question text")
+            .arg(QChar(letter));
     default: return {};
     }
 }
@@ -128,12 +135,12 @@ QString headerSlips(QStringView line)
     if (!readLikeHeader(line, look))
         return {};
     const std::pair<bool, QString> named[] = {
-        {look.leadingBlanks, u"spaces before it"_s},
-        {look.latinLetters, u"Latin letters that look like Cyrillic ones"_s},
-        {look.letterCase, u"letters in the wrong case"_s},
-        {look.spacing, u"not one plain space between the words"_s},
-        {look.spaceBeforeColon, u"a space before the colon"_s},
-        {look.noColon, u"no colon"_s},
+        {look.leadingBlanks, Messages::tr("spaces before it")},
+        {look.latinLetters, Messages::tr("Latin letters that look like Cyrillic ones")},
+        {look.letterCase, Messages::tr("letters in the wrong case")},
+        {look.spacing, Messages::tr("not one plain space between the words")},
+        {look.spaceBeforeColon, Messages::tr("a space before the colon")},
+        {look.noColon, Messages::tr("no colon")},
     };
     QStringList slips;
     for (const auto &[found, slip] : named) {
@@ -167,13 +174,14 @@ QString controlCharacter(QStringView line)
     if (found == line.end())
         return {};
     const char16_t ch = found->unicode();
-    const QString column = u" at column "_s + QString::number(found - line.begin() + 1);
+    const qsizetype column = found - line.begin() + 1;
     if (ch == 0)
-        return u"a NUL byte"_s + column;
+        return Messages::tr("a NUL byte at column %1").arg(column);
     if (ch == 0xFFFD)
-        return u"bytes that are not text in the file's encoding, shown as \"\uFFFD\","_s + column;
+        return Messages::tr("bytes that are not text in the file's encoding, shown as \"\uFFFD\", at column %1")
+            .arg(column);
     const QString hex = u"0x"_s + QString::number(ch, 16).toUpper().rightJustified(2, u'0');
     if (ch == 0x98)
-        return u"the byte "_s + hex + u", which Windows-1251 leaves undefined,"_s + column;
-    return u"the control byte "_s + hex + column;
+        return Messages::tr("the byte %1, which Windows-1251 leaves undefined, at column %2").arg(hex).arg(column);
+    return Messages::tr("the control byte %1 at column %2").arg(hex).arg(column);
 }

@@ -5,15 +5,140 @@
 // learner will meet.
 #include "check/check_file.h"
 #include "check/console.h"
+#include "check/explorer_console.h"
+#include "check/messages.h"
+#include "check/report_file.h"
 #include "check/to_cp1251.h"
+#include "check/user_language.h"
 #include "platform/core/app_info.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Qt's own texts in the help and in the command line's errors. Qt's translations are not built into the program,
+// so the checker's translation carries these too.
+[[maybe_unused]] constexpr const char *ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+void complain(const QString &text)
+{
+    writeLine(stderr, u"tavrelo-check: "_s + text);
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+int run()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Messages::tr("Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
+                     "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
+                     "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
+                     "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption toCp1251(
+        u"to-cp1251"_s,
+        Messages::tr("Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to <out>, then check "
+                     "the copy: for programs that read only Windows-1251."),
+        Messages::tr("out"));
+    parser.addOption(toCp1251);
+    const QCommandLineOption output(
+        {u"o"_s, u"output"_s},
+        Messages::tr("Write the report to <report> instead of the screen, in UTF-8 with a byte-order mark, as Notepad "
+                     "reads it."),
+        Messages::tr("report"));
+    parser.addOption(output);
+    parser.addPositionalArgument(Messages::tr("FILE"), Messages::tr("Question files to check; data.txt by default."),
+                                 Messages::tr("[FILE...]"));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        complain(parser.errorText());
+        return int(ExitStatus::Unreadable);
+    }
+    // Written here rather than by Qt, so that a Windows console shows Cyrillic help right.
+    if (parser.isSet(help)) {
+        writeLine(stdout, parser.helpText().trimmed());
+        return int(ExitStatus::Clean);
+    }
+    if (parser.isSet(version)) {
+        writeLine(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
+        return int(ExitStatus::Clean);
+    }
+
+    QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        files << u"data.txt"_s;
+    std::optional<ReportFile> report;
+    if (parser.isSet(output)) {
+        const QString path = parser.value(output);
+        for (const QString &file : files + QStringList{parser.value(toCp1251)}) {
+            if (sameFile(path, file)) {
+                complain(Messages::tr("%1 is a file the checker reads; name a new file for the report").arg(path));
+                return int(ExitStatus::Unreadable);
+            }
+        }
+        report.emplace(path);
+        if (!report->open()) {
+            complain(Messages::tr("%1 cannot be written: %2").arg(path, report->errorString()));
+            return int(ExitStatus::Unreadable);
+        }
+    }
+    const PrintLine print = [&](const QString &line) {
+        if (report)
+            report->writeLine(line);
+        else
+            writeLine(stdout, line);
+    };
+
+    int status = int(ExitStatus::Clean);
+    if (parser.isSet(toCp1251)) {
+        if (files.size() != 1) {
+            complain(Messages::tr("--to-cp1251 converts one file at a time"));
+            return int(ExitStatus::Unreadable);
+        }
+        const QString copy = parser.value(toCp1251);
+        status = int(convertToCp1251(files.first(), copy, print));
+        if (status == int(ExitStatus::Clean)) {
+            print(files.first() + u": "_s + Messages::tr("Windows-1251 copy written to %1").arg(copy));
+            files = {copy};
+        } else {
+            files.clear();
+        }
+    }
+    for (const QString &file : files)
+        status = qMax(status, int(checkFile(file, print)));
+
+    if (report && !report->commit()) {
+        complain(Messages::tr("%1 cannot be written: %2").arg(parser.value(output), report->errorString()));
+        return int(ExitStatus::Unreadable);
+    }
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,49 +147,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QString::number(platform::AppMajor()) + u'.'
                                             + QString::number(platform::AppMinor()) + u'.'
                                             + QString::number(platform::AppRevision()));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet."
-        u"\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the "
-        u"whole file is well-formed UTF-8, and as Windows-1251 otherwise."
-        u"\n\nExit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption toCp1251(u"to-cp1251"_s,
-                                      u"Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, "
-                                      u"to <out>, then check the copy: for programs that read only Windows-1251."_s,
-                                      u"out"_s);
-    parser.addOption(toCp1251);
-    parser.addPositionalArgument(u"FILE"_s, u"Question files to check; data.txt by default."_s, u"[FILE...]"_s);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        writeLine(stderr, u"tavrelo-check: "_s + parser.errorText());
-        return int(ExitStatus::Unreadable);
-    }
-    if (parser.isSet(u"help"_s))
-        parser.showHelp(int(ExitStatus::Clean));
-    if (parser.isSet(u"version"_s))
-        parser.showVersion();
-
-    QStringList files = parser.positionalArguments();
-    if (files.isEmpty())
-        files << u"data.txt"_s;
-    const PrintLine print = [](const QString &line) { writeLine(stdout, line); };
-
-    if (parser.isSet(toCp1251)) {
-        if (files.size() != 1) {
-            writeLine(stderr, u"tavrelo-check: --to-cp1251 converts one file at a time"_s);
-            return int(ExitStatus::Unreadable);
-        }
-        const QString output = parser.value(toCp1251);
-        if (const ExitStatus converted = convertToCp1251(files.first(), output, print); converted != ExitStatus::Clean)
-            return int(converted);
-        print(files.first() + u": Windows-1251 copy written to "_s + output);
-        files = {output};
-    }
-
-    int status = int(ExitStatus::Clean);
-    for (const QString &file : files)
-        status = qMax(status, int(checkFile(file, print)));
+    useUserLanguage();
+    const int status = run();
+    if (waitsBeforeClosing(consoleFacts()))
+        waitForEnter();
     return status;
 }

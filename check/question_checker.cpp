@@ -6,6 +6,7 @@
 #include "check/answer_gap.h"
 #include "check/finding_log.h"
 #include "check/line_rules.h"
+#include "check/messages.h"
 #include "check/quote.h"
 #include "platform/core/text_file.h"
 
@@ -21,11 +22,6 @@ constexpr int MaxControlNotes = 10;
 QString answerLetter(int answer)
 {
     return QString(QChar(u'A' + answer - 1));
-}
-
-QString lineNumber(qint64 line)
-{
-    return u"line "_s + QString::number(line);
 }
 
 } // namespace
@@ -69,17 +65,19 @@ void QuestionChecker::noteNotLoaded(const Line &header)
 {
     endQuestion();
     m_log.add(Finding{header.number, Severity::Warning,
-                      u"question "_s + QString::number(m_question.number + 1)
-                          + u" begins here, but Tavrelo loads only the first "_s + QString::number(m_question.number)
-                          + u" questions: nothing from this line on is loaded"_s});
+                      Messages::tr("question %1 begins here, but Tavrelo loads only the first %2 questions: "
+                                   "nothing from this line on is loaded")
+                          .arg(m_question.number + 1)
+                          .arg(m_question.number)});
 }
 
 void QuestionChecker::startQuestion(const Line &header)
 {
     const qint16 number = m_question.number + 1;
     if (number == 1 && m_firstUnshownLine > 0) {
-        m_log.add(Finding{m_firstUnshownLine, Severity::Note,
-                          u"lines before the first question header are never shown: "_s + m_firstUnshownText});
+        m_log.add(Finding{
+            m_firstUnshownLine, Severity::Note,
+            Messages::tr("lines before the first question header are never shown: %1").arg(m_firstUnshownText)});
     }
     m_question = Question{.number = number, .headerLine = header.number};
     m_ended = false;
@@ -101,15 +99,15 @@ void QuestionChecker::endQuestion()
         m_answers += shown;
         m_markedQuestions += marked > 0 ? 1 : 0;
 
-        const QString question = u"question "_s + QString::number(number);
         if (shown == 0) {
-            m_log.add(Finding{m_question.headerLine, Severity::Warning,
-                              question + u" has no answers: the learner sees no answer buttons"_s});
+            m_log.add(
+                Finding{m_question.headerLine, Severity::Warning,
+                        Messages::tr("question %1 has no answers: the learner sees no answer buttons").arg(number)});
         } else if (marked == 0) {
             m_log.add(Finding{m_question.headerLine, Severity::Warning,
-                              question
-                                  + u" has no marked answer, so every choice counts as wrong "
-                                    u"(end the right answer's line with \"*\")"_s});
+                              Messages::tr("question %1 has no marked answer, so every choice counts as wrong "
+                                           "(end the right answer's line with \"*\")")
+                                  .arg(number)});
         }
         if (const int hidden = firstHiddenAnswer(present)) {
             m_log.add(Finding{m_question.answerLines[hidden - 1], Severity::Error, answerGap(number, present, marked)});
@@ -123,7 +121,8 @@ void QuestionChecker::finish()
 {
     if (m_question.number == 0) {
         m_log.add(Finding{1, Severity::Error,
-                          u"no question header \"Вес вопроса:\" in the whole file: the learner gets an empty quiz"_s});
+                          Messages::tr("no question header \"Вес вопроса:\" in the whole file: the learner gets an "
+                                       "empty quiz")});
     }
     endQuestion();
     m_log.flush();
@@ -139,24 +138,28 @@ void QuestionChecker::checkAnswer(const Line &line)
     const int answer = line.lineClass.answer;
     const bool marked = isMarkedAnswer(line.text);
     const QString letter = answerLetter(answer);
-    const QString question = u" in question "_s + QString::number(q.number);
     if (q.answerLines[answer - 1] > 0) {
-        QString text = u"answer "_s + letter + u" again"_s + question + u": this line replaces the one on "_s
-                     + lineNumber(q.answerLines[answer - 1]);
+        QString text = Messages::tr("answer %1 again in question %2: this line replaces the one on line %3")
+                           .arg(letter)
+                           .arg(q.number)
+                           .arg(q.answerLines[answer - 1]);
         if (!marked && q.markedAnswer == answer)
-            text += u", and the \"*\" of "_s + lineNumber(q.markLine) + u" still marks it right"_s;
+            text += Messages::tr(", and the \"*\" of line %1 still marks it right").arg(q.markLine);
         add(line, Severity::Warning, text);
     }
     if (marked && q.markLine > 0 && q.markedAnswer != answer) {
         add(line, Severity::Warning,
-            u"second marked answer"_s + question + u": only this one counts as right, not answer "_s
-                + answerLetter(q.markedAnswer) + u" marked on "_s + lineNumber(q.markLine));
+            Messages::tr("second marked answer in question %1: only this one counts as right, not answer %2 marked on "
+                         "line %3")
+                .arg(q.number)
+                .arg(answerLetter(q.markedAnswer))
+                .arg(q.markLine));
     }
     if (starThenBlanks(line.text)) {
         add(line, Severity::Warning,
-            u"answer "_s + letter
-                + u" ends in \"*\" followed by spaces or tabs, so it marks nothing "
-                  u"and the \"*\" is shown"_s);
+            Messages::tr("answer %1 ends in \"*\" followed by spaces or tabs, so it marks nothing and the \"*\" is "
+                         "shown")
+                .arg(letter));
     }
     q.answerLines[answer - 1] = line.number;
     if (marked) {
@@ -196,8 +199,8 @@ void QuestionChecker::checkText(const Line &line)
     if (hasAnswers() && !m_question.notedTextAfterAnswers && !isBlank(line.text)) {
         m_question.notedTextAfterAnswers = true;
         add(line, Severity::Note,
-            u"text after the answers of question "_s + QString::number(m_question.number)
-                + u" joins its text above the answer buttons"_s);
+            Messages::tr("text after the answers of question %1 joins its text above the answer buttons")
+                .arg(m_question.number));
     }
 }
 
@@ -206,19 +209,25 @@ void QuestionChecker::checkDropped(const Line &line)
     if (checkHeaderLikeOrUnshown(line))
         return;
     add(line, Severity::Warning,
-        u"line begins with \"Ве\" but is no question header, so it is dropped and the learner never sees it"_s);
+        Messages::tr("line begins with \"Ве\" but is no question header, so it is dropped and the learner never sees "
+                     "it"));
 }
 
 void QuestionChecker::checkHeaderLike(const Line &line, const QString &slips)
 {
-    QString text = u"misspelt question header ("_s + slips + u")"_s;
     const QString question = QString::number(m_question.number);
+    QString text;
     if (m_question.number == 0)
-        text += u" is never shown, nor are the lines below it: they come before the first header"_s;
+        text = Messages::tr("misspelt question header (%1) is never shown, nor are the lines below it: they come "
+                            "before the first header")
+                   .arg(slips);
     else if (line.lineClass.kind == LineKind::Dropped)
-        text += u" is dropped, and the lines below it join question "_s + question;
+        text = Messages::tr("misspelt question header (%1) is dropped, and the lines below it join question %2")
+                   .arg(slips, question);
     else
-        text += u" shows as text of question "_s + question + u", and the lines below it join it"_s;
+        text = Messages::tr("misspelt question header (%1) shows as text of question %2, and the lines below it join "
+                            "it")
+                   .arg(slips, question);
     add(line, Severity::Warning, text);
     if (m_question.number == 0)
         noteUnshown(line);
@@ -241,8 +250,9 @@ void QuestionChecker::noteLineEnd(const Line &line)
         return;
     noted = true;
     m_log.add(Finding{line.number, Severity::Note,
-                      u"line ends in "_s + (line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)
-                          + u" alone, not CR LF: Tavrelo reads it all the same (further such lines are not listed)"_s});
+                      Messages::tr("line ends in %1 alone, not CR LF: Tavrelo reads it all the same (further such "
+                                   "lines are not listed)")
+                          .arg(line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)});
 }
 
 void QuestionChecker::noteControlCharacter(const Line &line)
@@ -253,8 +263,9 @@ void QuestionChecker::noteControlCharacter(const Line &line)
     if (control.isEmpty())
         return;
     if (++m_controlNotes > MaxControlNotes) {
-        m_log.add(Finding{line.number, Severity::Note, u"more lines hold control characters; they are not listed"_s});
+        m_log.add(Finding{line.number, Severity::Note,
+                          Messages::tr("more lines hold control characters; they are not listed")});
         return;
     }
-    add(line, Severity::Note, u"line holds "_s + control);
+    add(line, Severity::Note, Messages::tr("line holds %1").arg(control));
 }

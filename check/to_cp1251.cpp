@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/to_cp1251.h"
 
+#include "check/messages.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
@@ -73,10 +74,10 @@ private:
     void reportUnencodable(QStringView cluster, qsizetype column)
     {
         ++m_errors;
-        m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column) + u": error: \""_s
-                + cluster.toString() + u"\" (U+"_s
-                + QString::number(cluster.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')
-                + u") has no Windows-1251 form"_s);
+        m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column) + u": error: "_s
+                + Messages::tr("\"%1\" (U+%2) has no Windows-1251 form")
+                      .arg(cluster.toString(),
+                           QString::number(cluster.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')));
     }
 
     QIODevice &m_output;
@@ -99,11 +100,11 @@ ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &i
     LineEncoder encoder(output, inputName, print);
     try {
         if (stream.encoding() == platform::TextEncoding::Windows1251)
-            return fail(u"is neither UTF-8 nor UTF-16, so there is nothing to convert"_s, ExitStatus::Slips);
+            return fail(Messages::tr("is neither UTF-8 nor UTF-16, so there is nothing to convert"), ExitStatus::Slips);
         while (!stream.AtEndOfStream())
             encoder.take(stream.readLineView());
     } catch (const platform::RuntimeError &) {
-        return fail(u"cannot be read: "_s + input.errorString(), ExitStatus::Unreadable);
+        return fail(Messages::tr("cannot be read: %1").arg(input.errorString()), ExitStatus::Unreadable);
     }
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
@@ -115,23 +116,23 @@ ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, 
         return ExitStatus::Unreadable;
     };
     if (!platform::FileExists(inputPath))
-        return fail(inputPath, u"no such file"_s);
+        return fail(inputPath, Messages::tr("no such file"));
     if (sameFile(inputPath, outputPath))
-        return fail(outputPath, u"is the file being converted; name a new file for the copy"_s);
+        return fail(outputPath, Messages::tr("is the file being converted; name a new file for the copy"));
     QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly))
-        return fail(inputPath, u"cannot be read: "_s + input.errorString());
+        return fail(inputPath, Messages::tr("cannot be read: %1").arg(input.errorString()));
     QSaveFile output(outputPath); // written beside the target and put in place only at commit
     if (!output.open(QIODevice::WriteOnly))
-        return fail(outputPath, u"cannot be written: "_s + output.errorString());
+        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
 
     const ExitStatus status = convertToCp1251(input, output, inputPath, print);
     if (status != ExitStatus::Clean) {
         output.cancelWriting();
-        print(outputPath + u": nothing was written"_s);
+        print(outputPath + u": "_s + Messages::tr("nothing was written"));
         return status;
     }
     if (!output.commit())
-        return fail(outputPath, u"cannot be written: "_s + output.errorString());
+        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
     return ExitStatus::Clean;
 }

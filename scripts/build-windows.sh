@@ -32,7 +32,9 @@ done
 cp data/data.txt "$stage/$name/data.txt"
 # Windows users read these in Notepad: CR LF line ends.
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
-crlf package/windows/README.txt "$stage/$name/README.txt"
+for readme in README.txt README-ru.txt; do
+  crlf package/windows/$readme "$stage/$name/$readme"
+done
 for licence in "$qt"/licences/*.txt; do
   crlf "$licence" "$stage/$name/licences/$(basename "$licence")"
 done

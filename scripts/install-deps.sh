@@ -10,7 +10,7 @@ if [ "${1:-}" = --windows ]; then
   packages=(
     cmake ninja-build xz-utils python3
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
     zip unzip icoutils
     wine64 wine
     xvfb xauth openbox xdotool x11-utils imagemagick
@@ -21,6 +21,7 @@ else
     build-essential cmake
     qt6-base-dev libgl-dev
     qt6-base-private-dev
+    qt6-l10n-tools qt6-tools-dev
     libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick

@@ -7,6 +7,8 @@
 # - on the sample data.txt the quiz window "Tavrelo" appears, with no message before it;
 # - without a data.txt the loading window "Loading data..." comes first, then the "Tavrelo" message box while the
 #   loading window is still up, and the quiz window only once the message is answered.
+# - tavrelo-check.exe, alone in a console (as Explorer starts it), waits for Enter before the console closes; from a
+#   command prompt, or with its input from a pipe, it reports and ends at once.
 # With SHOTS-FOLDER, photographs the quiz window and the message over the loading window into it.
 # Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
 set -euo pipefail
@@ -14,7 +16,7 @@ cd "$(dirname "$0")/.."
 zip=${1:-$(ls build-windows/tavrelo-*-win64.zip 2>/dev/null | tail -n 1 || true)}
 shots=${2:-}
 [ -f "$zip" ] || { echo "smoke-windows.sh: no package: run bash scripts/build-windows.sh" >&2; exit 1; }
-for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import; do
+for tool in wine wineserver Xvfb openbox xdotool xwininfo xdpyinfo xprop unzip import script timeout; do
   command -v "$tool" >/dev/null || { echo "smoke-windows.sh: $tool is missing: bash scripts/install-deps.sh --windows" >&2; exit 1; }
 done
 [ -z "$shots" ] || shots=$(realpath "$shots")
@@ -115,6 +117,52 @@ if loading=$(await 'Loading data\.\.\.'); then
 else
   fail "no loading window appeared"
 fi
+stop
+
+echo "== The checker, alone in a console, from a command prompt and from a pipe"
+# Explorer gives the checker a console of its own, which closes when it ends; a terminal under Wine does the same
+# (no command prompt shares it). There the checker waits for Enter; from a command prompt, or with its input from a
+# pipe, it must not.
+folder=$(dirname "$exe")
+unzip -p "$zip" '*/data.txt' >"$folder/мой тест.txt"
+mkfifo "$work/keys" "$work/pipe"
+exec 8<>"$work/keys" 9<>"$work/pipe" # open and never written: a read waits
+# in_console LOG COMMAND: runs the command in a terminal of its own, wide enough for a report line, its keys from
+# the keys fifo, in the background.
+in_console() {
+  (cd "$folder" && LC_ALL=C.UTF-8 exec script -qfec "stty cols 500; $2" "$work/$1") <"$work/keys" >/dev/null 2>&1 &
+  console=$!
+}
+# ended SECONDS: whether the console's command ended within that time.
+ended() {
+  for _ in $(seq $(($1 * 10))); do kill -0 "$console" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+report="мой тест.txt: .* 0 errors, 0 warnings"
+in_console alone.log "wine tavrelo-check.exe 'мой тест.txt'"
+if ! ended 10 && grep -q "$report" "$work/alone.log" && grep -q 'Press Enter to close this window' "$work/alone.log"; then
+  ok "alone in its console, the checker reported and waits for Enter"
+  printf '\r' >&8
+  ended 10 && ok "Enter ended it" || fail "the checker did not end on Enter"
+else
+  fail "alone in its console, the checker did not wait for Enter: $(cat "$work/alone.log")"
+fi
+kill "$console" 2>/dev/null || true
+in_console prompt.log "wine cmd /c tavrelo-check.exe \"мой тест.txt\""
+if ended 20 && grep -q "$report" "$work/prompt.log" && ! grep -q 'Press Enter' "$work/prompt.log"; then
+  ok "from a command prompt, the checker reported and ended at once"
+else
+  fail "from a command prompt, the checker did not end at once: $(cat "$work/prompt.log")"
+fi
+kill "$console" 2>/dev/null || true
+in_console pipe.log "wine tavrelo-check.exe 'мой тест.txt' <'$work/pipe'"
+if ended 20 && grep -q "$report" "$work/pipe.log" && ! grep -q 'Press Enter' "$work/pipe.log"; then
+  ok "with its input from a pipe, the checker reported and ended at once"
+else
+  fail "with its input from a pipe, the checker did not end at once: $(cat "$work/pipe.log")"
+fi
+kill "$console" 2>/dev/null || true
+exec 8>&- 9>&-
 stop
 
 echo "smoke-windows: $passes passed, $failures failed"

@@ -107,7 +107,8 @@ char16_t *decodeTwoByteBlock(const unsigned char *block, const BlockKinds &kinds
     const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + 1));
     const __m128i lead = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(-63)),
                                        _mm_cmplt_epi8(bytes, _mm_set1_epi8(-32)));
-    const auto half = [&](__m128i (*unpack)(__m128i, __m128i)) {
+    // The unpacking as a lambda, not the intrinsic's address: an intrinsic has no body to point at unless inlined.
+    const auto half = [&](auto unpack) {
         const __m128i first = unpack(bytes, zero);
         const __m128i second = unpack(next, zero);
         const __m128i isLead = unpack(lead, lead);
@@ -115,8 +116,10 @@ char16_t *decodeTwoByteBlock(const unsigned char *block, const BlockKinds &kinds
                                           _mm_and_si128(second, _mm_set1_epi16(0x3F)));
         return _mm_or_si128(_mm_and_si128(isLead, pair), _mm_andnot_si128(isLead, first));
     };
-    _mm_store_si128(reinterpret_cast<__m128i *>(begun), half(_mm_unpacklo_epi8));
-    _mm_store_si128(reinterpret_cast<__m128i *>(begun + 8), half(_mm_unpackhi_epi8));
+    _mm_store_si128(reinterpret_cast<__m128i *>(begun),
+                    half([](__m128i a, __m128i b) { return _mm_unpacklo_epi8(a, b); }));
+    _mm_store_si128(reinterpret_cast<__m128i *>(begun + 8),
+                    half([](__m128i a, __m128i b) { return _mm_unpackhi_epi8(a, b); }));
 #else
     for (int k = 0; k < 16; ++k) {
         begun[k] = (kinds.leads >> k) & 1 ? char16_t(((block[k] & 0x1F) << 6) | (block[k + 1] & 0x3F))

@@ -3,7 +3,9 @@
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
 #include "check/check_file.h"
+#include "check/explorer_console.h"
 #include "check/to_cp1251.h"
+#include "check/user_language.h"
 #include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -41,12 +44,60 @@ QStringList loadedFields(const QString &path)
     return filledFields(bank);
 }
 
+// The part of a printed line after the file's name that editors read: ":LINE: error: ", ": error: " or ": ".
+QString findingPrefix(const QString &line, const QString &path)
+{
+    static const QRegularExpression prefix(u"^(:\\d+)*: ((error|warning|note): )?"_s);
+    return line.startsWith(path) ? prefix.match(line.mid(path.size())).captured() : line;
+}
+
+// The message's own words: the line without its prefix and without the question file's text quoted in it.
+QString messageWords(const QString &line, const QString &path)
+{
+    static const QRegularExpression quoted(u"\"[^\"]*\""_s);
+    return line.mid(path.size() + findingPrefix(line, path).size()).remove(quoted);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool hasCyrillic(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.script() == QChar::Script_Cyrillic; });
+}
+
+// Runs the checker as a program, in a given language (LANG), from the folder.
+struct CheckerRun {
+    int status = -1;
+    QByteArray output;
+};
+
+CheckerRun runChecker(const QString &folder, const QStringList &arguments, const QString &language = u"C"_s)
+{
+    QProcess checker;
+    checker.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s})
+        environment.remove(name);
+    environment.insert(u"LANG"_s, language);
+    checker.setProcessEnvironment(environment);
+    checker.start(QStringLiteral(TAVRELO_CHECK), arguments);
+    // Its input is a pipe, never closed: a checker that waited for Enter here would never end.
+    if (!checker.waitForFinished(10000))
+        return {};
+    return {checker.exitStatus() == QProcess::NormalExit ? checker.exitCode() : -1, checker.readAllStandardOutput()};
+}
+
 } // namespace
 
 class TestCheckFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void exitStatus_data();
     void exitStatus();
@@ -61,6 +112,11 @@ private slots:
     void conversionRefused();
     void commandLine_data();
     void commandLine();
+    void inRussian_data();
+    void inRussian();
+    void reportFile();
+    void waitBeforeClosing_data();
+    void waitBeforeClosing();
 
 private:
     QString write(const QString &name, const QByteArray &bytes) { return m_folder->write(name, bytes); }
@@ -68,6 +124,11 @@ private:
 
     std::optional<support::TestFolder> m_folder;
 };
+
+void TestCheckFile::initTestCase()
+{
+    useUserLanguage(QLocale(QLocale::English));
+}
 
 void TestCheckFile::init()
 {
@@ -278,36 +339,168 @@ void TestCheckFile::conversionRefused()
 void TestCheckFile::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language"); // LANG
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("last");
 
-    QTest::newRow("data.txt by default") << QStringList() << 0 << u"data.txt: 1 question loaded"_s;
-    QTest::newRow("the worst status") << QStringList{u"data.txt"_s, u"missing.txt"_s, u"warning.txt"_s} << 2
+    const QString c = u"C"_s;
+    QTest::newRow("data.txt by default") << QStringList() << c << 0 << u"data.txt: 1 question loaded"_s;
+    QTest::newRow("the worst status") << QStringList{u"data.txt"_s, u"missing.txt"_s, u"warning.txt"_s} << c << 2
                                       << u"warning.txt: 1 question loaded, 2 answers, 0 questions"_s;
-    QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"tavrelo-check 1.0.3"_s;
-    QTest::newRow("unknown option") << QStringList{u"--fix"_s} << 2 << QString();
+    QTest::newRow("version") << QStringList{u"--version"_s} << c << 0 << u"tavrelo-check 1.0.3"_s;
+    QTest::newRow("unknown option") << QStringList{u"--fix"_s} << c << 2 << QString();
     QTest::newRow("convert, then check the copy")
-        << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << 0 << u"copy.txt: 2 questions loaded"_s;
+        << QStringList{u"--to-cp1251"_s, u"copy.txt"_s, u"utf8.txt"_s} << c << 0 << u"copy.txt: 2 questions loaded"_s;
     // Not the console's code page: a pipe gets UTF-8 on every system.
     QTest::newRow("Cyrillic output in UTF-8")
-        << QStringList{u"--to-cp1251"_s, u"копия.txt"_s, u"utf8.txt"_s} << 0 << u"копия.txt: 2 questions loaded"_s;
+        << QStringList{u"--to-cp1251"_s, u"копия.txt"_s, u"utf8.txt"_s} << c << 0 << u"копия.txt: 2 questions loaded"_s;
+    // As Explorer passes files dropped on the program: several, named with spaces and Cyrillic letters.
+    QTest::newRow("dropped files") << QStringList{u"мой тест.txt"_s, u"ещё один тест.txt"_s} << c << 0
+                                   << u"ещё один тест.txt: 1 question loaded"_s;
+    QTest::newRow("Russian") << QStringList() << u"ru_RU.UTF-8"_s << 0 << u"data.txt: загружен 1 вопрос"_s;
+    QTest::newRow("English for other languages")
+        << QStringList() << u"de_DE.UTF-8"_s << 0 << u"data.txt: 1 question loaded"_s;
 }
 
 void TestCheckFile::commandLine()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
     QFETCH(int, status);
     QFETCH(QString, last);
-    write(u"data.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a*"_s));
+#ifdef Q_OS_WIN
+    if (language != u"C")
+        QSKIP("Windows takes the language from the user's settings, not from LANG");
+#endif
+    const QByteArray quiz = toWindows1251(u"Вес вопроса: 1\r\nA)a*"_s);
+    for (const QString &name : {u"data.txt"_s, u"мой тест.txt"_s, u"ещё один тест.txt"_s})
+        write(name, quiz);
     write(u"warning.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
     write(u"utf8.txt"_s, Quiz.toUtf8());
-    QProcess checker;
-    checker.setWorkingDirectory(m_folder->path());
-    checker.start(QStringLiteral(TAVRELO_CHECK), arguments);
-    QVERIFY(checker.waitForFinished());
-    QCOMPARE(checker.exitCode(), status);
-    const QStringList lines = QString::fromUtf8(checker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.value(lines.size() - 1).startsWith(last), true);
+    const CheckerRun run = runChecker(m_folder->path(), arguments, language);
+    QCOMPARE(run.status, status);
+    const QStringList lines = QString::fromUtf8(run.output).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.value(lines.size() - 1).startsWith(last), run.output.constData());
+}
+
+// Every kind of message reads in Russian, and keeps the form "FILE:LINE: error: " that editors read.
+void TestCheckFile::inRussian_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("convertTo"); // empty: check the file
+
+    const auto file = [](const QString &text) { return toWindows1251(text); };
+    const QString header = u"Вес вопроса: 1\r\n"_s;
+    const QString question = header + u"Q\r\nA) a*\r\nB) b\r\n"_s;
+    // clang-format off
+    QTest::newRow("no header") << file(u"Q\r\n"_s) << QString();
+    QTest::newRow("before the first header") << file(u"Title\r\n"_s + question) << QString();
+    QTest::newRow("Cyrillic answer letter") << file(question + u"В) b\r\n"_s) << QString();
+    QTest::newRow("small answer letter") << file(question + u"c) c\r\n"_s) << QString();
+    QTest::newRow("spaces before a letter") << file(question + u" C) c\r\n"_s) << QString();
+    QTest::newRow("no such letter") << file(question + u"Д) d\r\n"_s) << QString();
+    QTest::newRow("misspelt header, dropped") << file(question + u"Вес вопроса : 2\r\n"_s) << QString();
+    QTest::newRow("misspelt header, shown") << file(question + u"вес  вопроса 2\r\n"_s) << QString();
+    QTest::newRow("misspelt header first") << file(u"Вес вопрoса:\r\n"_s + question) << QString();
+    QTest::newRow("answer gap") << file(header + u"Q\r\nA) a\r\nC) c*\r\nD) d\r\n"_s) << QString();
+    QTest::newRow("one answer past a gap") << file(header + u"Q\r\nB) b*\r\n"_s) << QString();
+    QTest::newRow("no answers") << file(header + u"Q\r\n"_s) << QString();
+    QTest::newRow("no marked answer") << file(header + u"Q\r\nA) a\r\n"_s) << QString();
+    QTest::newRow("answer again, still marked") << file(question + u"A) a2\r\n"_s) << QString();
+    QTest::newRow("second mark") << file(question + u"C) c*\r\n"_s) << QString();
+    QTest::newRow("star then blanks") << file(question + u"C) c* \r\n"_s) << QString();
+    QTest::newRow("text after the answers") << file(question + u"more\r\n"_s) << QString();
+    QTest::newRow("dropped line") << file(question + u"Верно ли\r\n"_s) << QString();
+    QTest::newRow("LF and CR alone") << file(question + u"x\ny\rz\r\n"_s) << QString();
+    QTest::newRow("control bytes") << QByteArray("x\x01\r\n\x98\r\n\0\r\n") + file(question) << QString();
+    QTest::newRow("many control bytes") << QByteArray("\x01\r\n").repeated(12) + file(question) << QString();
+    QTest::newRow("past 1000 questions") << file(question.repeated(1001)) << QString();
+    QTest::newRow("UTF-8") << (question + u"Ёж\r\n"_s).toUtf8() << QString();
+    QTest::newRow("UTF-8 with a mark") << "\xEF\xBB\xBF" + question.toUtf8() << QString();
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") + QByteArray("x\0", 2) << QString();
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") + QByteArray("\0x", 2) << QString();
+    QTest::newRow("bytes that are no text") << "\xEF\xBB\xBF" + question.toUtf8() + "\xFF\r\n" << QString();
+    QTest::newRow("missing") << QByteArray() << QString();
+    QTest::newRow("converted") << question.toUtf8() << u"copy.txt"_s;
+    QTest::newRow("no Windows-1251 form") << u"A) ✓*\r\n"_s.toUtf8() << u"copy.txt"_s;
+    QTest::newRow("not UTF-8") << file(question) << u"copy.txt"_s;
+    QTest::newRow("into its input") << question.toUtf8() << u"in.txt"_s;
+    // clang-format on
+}
+
+void TestCheckFile::inRussian()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, convertTo);
+    const QString path = m_folder->filePath(u"in.txt"_s);
+    if (QTest::currentDataTag() != QByteArrayView("missing"))
+        write(u"in.txt"_s, bytes);
+    const auto output = [&](QLocale::Language language) {
+        useUserLanguage(QLocale(language));
+        QStringList lines;
+        const PrintLine print = [&](const QString &line) { lines << line; };
+        if (convertTo.isEmpty())
+            checkFile(path, print);
+        else
+            convertToCp1251(path, m_folder->filePath(convertTo), print);
+        return lines;
+    };
+    const QStringList russian = output(QLocale::Russian);
+    const QStringList english = output(QLocale::English);
+    QCOMPARE(russian.size(), english.size());
+    for (qsizetype i = 0; i < russian.size(); ++i) {
+        // The converter's messages name the copy, too.
+        const QString file = russian[i].startsWith(path) ? path : m_folder->filePath(convertTo);
+        QCOMPARE(findingPrefix(russian[i], file), findingPrefix(english[i], file));
+        QVERIFY2(hasCyrillic(messageWords(russian[i], file)), qPrintable(russian[i]));
+        QVERIFY2(!hasCyrillic(messageWords(english[i], file)), qPrintable(english[i]));
+    }
+}
+
+// --output writes what the console would show, in UTF-8 with a byte-order mark and the system's line ends; it
+// never overwrites a file it reads.
+void TestCheckFile::reportFile()
+{
+    write(u"data.txt"_s, toWindows1251(u"Title\r\nВес вопроса: 1\r\nA)a"_s));
+    const CheckerRun console = runChecker(m_folder->path(), {u"data.txt"_s}, u"ru_RU.UTF-8"_s);
+    QCOMPARE(console.status, 1);
+    const CheckerRun toFile = runChecker(m_folder->path(), {u"-o"_s, u"отчёт.txt"_s, u"data.txt"_s}, u"ru_RU.UTF-8"_s);
+    QCOMPARE(toFile.status, 1);
+    QCOMPARE(toFile.output, QByteArray());
+    QByteArray expected = "\xEF\xBB\xBF" + QByteArray(console.output).replace("\r\n", "\n");
+#ifdef Q_OS_WIN
+    expected.replace("\n", "\r\n");
+#endif
+    QCOMPARE(contents(m_folder->filePath(u"отчёт.txt"_s)), expected);
+
+    const QByteArray quiz = contents(m_folder->filePath(u"data.txt"_s));
+    QCOMPARE(runChecker(m_folder->path(), {u"--output"_s, u"data.txt"_s, u"data.txt"_s}).status, 2);
+    QCOMPARE(contents(m_folder->filePath(u"data.txt"_s)), quiz);
+}
+
+void TestCheckFile::waitBeforeClosing_data()
+{
+    QTest::addColumn<int>("processes");
+    QTest::addColumn<bool>("inputIsConsole");
+    QTest::addColumn<bool>("outputIsConsole");
+    QTest::addColumn<bool>("waits");
+
+    // clang-format off
+    QTest::newRow("started from Explorer")   << 1 << true  << true  << true;
+    QTest::newRow("from a command prompt")   << 2 << true  << true  << false;
+    QTest::newRow("input from a pipe")       << 1 << false << true  << false;
+    QTest::newRow("output redirected")       << 1 << true  << false << false;
+    QTest::newRow("no console")              << 0 << false << false << false;
+    // clang-format on
+}
+
+void TestCheckFile::waitBeforeClosing()
+{
+    QFETCH(int, processes);
+    QFETCH(bool, inputIsConsole);
+    QFETCH(bool, outputIsConsole);
+    QFETCH(bool, waits);
+    QCOMPARE(waitsBeforeClosing({processes, inputIsConsole, outputIsConsole}), waits);
 }
 
 QTEST_GUILESS_MAIN(TestCheckFile)

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/report_file.h"
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr char LineEnd[] = "\r\n";
+#else
+constexpr char LineEnd[] = "\n";
+#endif
+
+} // namespace
+
+ReportFile::ReportFile(const QString &path) : m_file(path)
+{
+}
+
+bool ReportFile::open()
+{
+    return m_file.open(QIODevice::WriteOnly) && m_file.write("\xEF\xBB\xBF") == 3;
+}
+
+void ReportFile::writeLine(const QString &line)
+{
+    m_file.write(line.toUtf8() + LineEnd);
+}
+
+bool ReportFile::commit()
+{
+    return m_file.commit();
+}

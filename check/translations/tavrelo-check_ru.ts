@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>question %1 has only answer %2</source>
+        <translation>в вопросе %1 только ответ %2</translation>
+    </message>
+    <message>
+        <source>question %1 has answers %2</source>
+        <translation>в вопросе %1 ответы %2</translation>
+    </message>
+    <message>
+        <source>answer %1 is never shown</source>
+        <translation>ответ %1 не будет показан</translation>
+    </message>
+    <message>
+        <source>answers %1 are never shown</source>
+        <translation>ответы %1 не будут показаны</translation>
+    </message>
+    <message>
+        <source>the only button is empty</source>
+        <translation>единственная кнопка пустая</translation>
+    </message>
+    <message>
+        <source>the %1 button is empty</source>
+        <translation>%1 кнопка пустая</translation>
+    </message>
+    <message>
+        <source>the %1 buttons are empty</source>
+        <translation>%1 кнопки пустые</translation>
+    </message>
+    <message>
+        <source>its marked answer %1 cannot be chosen, so every choice counts as wrong</source>
+        <translation>отмеченный ответ %1 выбрать нельзя, поэтому любой выбор засчитывается как неверный</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) loaded</source>
+        <translation>
+            <numerusform>загружен %n вопрос</numerusform>
+            <numerusform>загружено %n вопроса</numerusform>
+            <numerusform>загружено %n вопросов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation>
+            <numerusform>%n ответ</numerusform>
+            <numerusform>%n ответа</numerusform>
+            <numerusform>%n ответов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) with a marked answer</source>
+        <translation>
+            <numerusform>%n вопрос с отмеченным ответом</numerusform>
+            <numerusform>%n вопроса с отмеченным ответом</numerusform>
+            <numerusform>%n вопросов с отмеченным ответом</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n ошибка</numerusform>
+            <numerusform>%n ошибки</numerusform>
+            <numerusform>%n ошибок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n предупреждение</numerusform>
+            <numerusform>%n предупреждения</numerusform>
+            <numerusform>%n предупреждений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot be read: %1 (run-time error %2), which ends Tavrelo</source>
+        <translation>не читается: %1 (ошибка выполнения %2), и Tavrelo закроется</translation>
+    </message>
+    <message>
+        <source>is a folder, so Tavrelo says &quot;Data file not found&quot; and starts with no questions</source>
+        <translation>это папка, поэтому Tavrelo сообщит &quot;Data file not found&quot; и откроется без вопросов</translation>
+    </message>
+    <message>
+        <source>no such file, so Tavrelo says &quot;Data file not found&quot; and starts with no questions</source>
+        <translation>такого файла нет, поэтому Tavrelo сообщит &quot;Data file not found&quot; и откроется без вопросов</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window</source>
+        <translation>Нажмите Enter, чтобы закрыть это окно</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but spaces or tabs stand before &quot;%1)&quot;, so the line is question text</source>
+        <translation>похоже на ответ %1, но перед &quot;%1)&quot; стоят пробелы или табуляция, поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but its &quot;%2&quot; is a small letter, so the line is question text</source>
+        <translation>похоже на ответ %1, но буква &quot;%2&quot; строчная, поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but its &quot;%2&quot; is the Cyrillic letter, so the line is question text</source>
+        <translation>похоже на ответ %1, но буква &quot;%2&quot; набрана в русской раскладке, поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>looks like an answer, but answers take the Latin letters A) to D), not &quot;%1)&quot;, so the line is question text</source>
+        <translation>похоже на ответ, но ответы обозначаются латинскими буквами от A) до D), а не &quot;%1)&quot;, поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>spaces before it</source>
+        <translation>пробелы в начале строки</translation>
+    </message>
+    <message>
+        <source>Latin letters that look like Cyrillic ones</source>
+        <translation>латинские буквы вместо похожих русских</translation>
+    </message>
+    <message>
+        <source>letters in the wrong case</source>
+        <translation>перепутаны заглавные и строчные буквы</translation>
+    </message>
+    <message>
+        <source>not one plain space between the words</source>
+        <translation>между словами не один обычный пробел</translation>
+    </message>
+    <message>
+        <source>a space before the colon</source>
+        <translation>пробел перед двоеточием</translation>
+    </message>
+    <message>
+        <source>no colon</source>
+        <translation>нет двоеточия</translation>
+    </message>
+    <message>
+        <source>a NUL byte at column %1</source>
+        <translation>нулевой байт (NUL) в столбце %1</translation>
+    </message>
+    <message>
+        <source>the byte %1, which Windows-1251 leaves undefined, at column %2</source>
+        <translation>байт %1, которому в Windows-1251 не соответствует ни один символ, в столбце %2</translation>
+    </message>
+    <message>
+        <source>the control byte %1 at column %2</source>
+        <translation>управляющий байт %1 в столбце %2</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <translation>копия</translation>
+    </message>
+    <message>
+        <source>Write the report to &lt;report&gt; instead of the screen, in UTF-8 with a byte-order mark, as Notepad reads it.</source>
+        <translation>Записать отчёт не на экран, а в файл &lt;отчёт&gt;: в UTF-8 с меткой порядка байтов (BOM), чтобы его правильно открыл Блокнот.</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>отчёт</translation>
+    </message>
+    <message>
+        <source>Question files to check; data.txt by default.</source>
+        <translation>Файлы с вопросами для проверки; если не указаны, проверяется data.txt.</translation>
+    </message>
+    <message>
+        <source>[FILE...]</source>
+        <translation>[ФАЙЛ...]</translation>
+    </message>
+    <message>
+        <source>%1 is a file the checker reads; name a new file for the report</source>
+        <translation>%1 — это проверяемый файл; для отчёта укажите другой файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>--to-cp1251 converts one file at a time</source>
+        <translation>--to-cp1251 перекодирует только один файл за раз</translation>
+    </message>
+    <message>
+        <source>Windows-1251 copy written to %1</source>
+        <translation>копия в Windows-1251 записана в %1</translation>
+    </message>
+    <message>
+        <source>question %1 begins here, but Tavrelo loads only the first %2 questions: nothing from this line on is loaded</source>
+        <translation>здесь начинается вопрос %1, но Tavrelo загружает только первые %2 вопросов: начиная с этой строки ничего не загружается</translation>
+    </message>
+    <message>
+        <source>lines before the first question header are never shown: %1</source>
+        <translation>строки перед первым заголовком вопроса не показываются: %1</translation>
+    </message>
+    <message>
+        <source>question %1 has no answers: the learner sees no answer buttons</source>
+        <translation>в вопросе %1 нет ответов: ученик не увидит ни одной кнопки ответа</translation>
+    </message>
+    <message>
+        <source>question %1 has no marked answer, so every choice counts as wrong (end the right answer&apos;s line with &quot;*&quot;)</source>
+        <translation>в вопросе %1 не отмечен правильный ответ, поэтому любой выбор засчитывается как неверный (поставьте &quot;*&quot; в конце строки правильного ответа)</translation>
+    </message>
+    <message>
+        <source>no question header &quot;Вес вопроса:&quot; in the whole file: the learner gets an empty quiz</source>
+        <translation>во всём файле нет ни одного заголовка вопроса &quot;Вес вопроса:&quot;: ученик получит пустой тест</translation>
+    </message>
+    <message>
+        <source>answer %1 again in question %2: this line replaces the one on line %3</source>
+        <translation>ответ %1 повторяется в вопросе %2: эта строка заменяет строку %3</translation>
+    </message>
+    <message>
+        <source>, and the &quot;*&quot; of line %1 still marks it right</source>
+        <translation>, а &quot;*&quot; из строки %1 по-прежнему отмечает его как правильный</translation>
+    </message>
+    <message>
+        <source>second marked answer in question %1: only this one counts as right, not answer %2 marked on line %3</source>
+        <translation>второй отмеченный ответ в вопросе %1: правильным считается только этот, а не ответ %2, отмеченный в строке %3</translation>
+    </message>
+    <message>
+        <source>answer %1 ends in &quot;*&quot; followed by spaces or tabs, so it marks nothing and the &quot;*&quot; is shown</source>
+        <translation>после &quot;*&quot; в конце ответа %1 стоят пробелы или табуляция, поэтому ответ не отмечен, а &quot;*&quot; виден ученику</translation>
+    </message>
+    <message>
+        <source>text after the answers of question %1 joins its text above the answer buttons</source>
+        <translation>текст после ответов вопроса %1 добавится к тексту вопроса над кнопками ответов</translation>
+    </message>
+    <message>
+        <source>line begins with &quot;Ве&quot; but is no question header, so it is dropped and the learner never sees it</source>
+        <translation>строка начинается с &quot;Ве&quot;, но это не заголовок вопроса, поэтому она пропускается и ученик её не увидит</translation>
+    </message>
+    <message>
+        <source>misspelt question header (%1) is never shown, nor are the lines below it: they come before the first header</source>
+        <translation>заголовок вопроса с ошибкой (%1) не показывается, как и строки под ним: они стоят перед первым заголовком</translation>
+    </message>
+    <message>
+        <source>misspelt question header (%1) is dropped, and the lines below it join question %2</source>
+        <translation>заголовок вопроса с ошибкой (%1) пропускается, а строки под ним попадут в вопрос %2</translation>
+    </message>
+    <message>
+        <source>misspelt question header (%1) shows as text of question %2, and the lines below it join it</source>
+        <translation>заголовок вопроса с ошибкой (%1) будет показан как текст вопроса %2, и строки под ним тоже попадут в этот вопрос</translation>
+    </message>
+    <message>
+        <source>line ends in %1 alone, not CR LF: Tavrelo reads it all the same (further such lines are not listed)</source>
+        <translation>строка заканчивается одним %1, а не CR LF: Tavrelo прочитает её и так (другие такие строки не перечисляются)</translation>
+    </message>
+    <message>
+        <source>more lines hold control characters; they are not listed</source>
+        <translation>управляющие символы есть и в других строках; они не перечисляются</translation>
+    </message>
+    <message>
+        <source>line holds %1</source>
+        <translation>в строке есть %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (U+%2) has no Windows-1251 form</source>
+        <translation>символа &quot;%1&quot; (U+%2) нет в Windows-1251</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>такого файла нет</translation>
+    </message>
+    <message>
+        <source>is the file being converted; name a new file for the copy</source>
+        <translation>это и есть перекодируемый файл; для копии укажите новый файл</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <translation>не удаётся записать: %1</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>ничего не записано</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>button</comment>
+        <translation>первая</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>button</comment>
+        <translation>вторая</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>button</comment>
+        <translation>третья</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8</source>
+        <translation>файл прочитан в кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8, as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-8, как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-16 (little-endian), as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-16 (little-endian), как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-16 (big-endian), as its byte-order mark says</source>
+        <translation>файл прочитан в кодировке UTF-16 (big-endian), как указывает его метка порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no byte-order mark</source>
+        <translation>файл прочитан в кодировке Windows-1251 (кириллица), так как он не целиком в UTF-8 и в его начале нет метки порядка байтов (BOM)</translation>
+    </message>
+    <message>
+        <source>bytes that are not text in the file&apos;s encoding, shown as &quot;�&quot;, at column %1</source>
+        <translation>байты, которые не читаются как текст в кодировке файла (видны как &quot;�&quot;), в столбце %1</translation>
+    </message>
+    <message>
+        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
+
+A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
+
+Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.</source>
+        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
+
+Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
+
+Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to &lt;out&gt;, then check the copy: for programs that read only Windows-1251.</source>
+        <translation>Записать копию ФАЙЛА из UTF-8 или UTF-16 в файл &lt;копия&gt; в кодировке Windows-1251 с концами строк CR LF и проверить эту копию: для программ, которые читают только Windows-1251.</translation>
+    </message>
+    <message>
+        <source>is neither UTF-8 nor UTF-16, so there is nothing to convert</source>
+        <translation>файл не в UTF-8 и не в UTF-16, перекодировать нечего</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Аргументы:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показать справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Показать справку, включая параметры Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показать номер версии.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Неизвестные параметры: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>После &quot;%1&quot; не указано значение.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Лишнее значение после &quot;%1&quot;.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/user_language.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+void useUserLanguage(const QLocale &locale)
+{
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    // Tries each of the locale's languages in turn ("ru-RU" as tavrelo-check_ru_RU, then tavrelo-check_ru).
+    if (translator.load(locale, u"tavrelo-check"_s, u"_"_s, u":/i18n"_s)
+        || translator.load(u"tavrelo-check_en"_s, u":/i18n"_s))
+        QCoreApplication::installTranslator(&translator);
+}
