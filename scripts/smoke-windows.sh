@@ -148,20 +148,18 @@ else
   fail "alone in its console, the checker did not wait for Enter: $(cat "$work/alone.log")"
 fi
 kill "$console" 2>/dev/null || true
-in_console prompt.log "wine cmd /c tavrelo-check.exe \"мой тест.txt\""
-if ended 20 && grep -q "$report" "$work/prompt.log" && ! grep -q 'Press Enter' "$work/prompt.log"; then
-  ok "from a command prompt, the checker reported and ended at once"
-else
-  fail "from a command prompt, the checker did not end at once: $(cat "$work/prompt.log")"
-fi
-kill "$console" 2>/dev/null || true
-in_console pipe.log "wine tavrelo-check.exe 'мой тест.txt' <'$work/pipe'"
-if ended 20 && grep -q "$report" "$work/pipe.log" && ! grep -q 'Press Enter' "$work/pipe.log"; then
-  ok "with its input from a pipe, the checker reported and ended at once"
-else
-  fail "with its input from a pipe, the checker did not end at once: $(cat "$work/pipe.log")"
-fi
-kill "$console" 2>/dev/null || true
+# ends_at_once LOG COMMAND HOW: the checker, started by the command, reports and ends without waiting for Enter.
+ends_at_once() {
+  in_console "$1" "$2"
+  if ended 20 && grep -q "$report" "$work/$1" && ! grep -q 'Press Enter' "$work/$1"; then
+    ok "$3, the checker reported and ended at once"
+  else
+    fail "$3, the checker did not end at once: $(cat "$work/$1")"
+  fi
+  kill "$console" 2>/dev/null || true
+}
+ends_at_once prompt.log "wine cmd /c tavrelo-check.exe \"мой тест.txt\"" "from a command prompt"
+ends_at_once pipe.log "wine tavrelo-check.exe 'мой тест.txt' <'$work/pipe'" "with its input from a pipe"
 exec 8>&- 9>&-
 stop
 
