@@ -91,9 +91,9 @@ void BM_ReaderWithLoadingWindow(benchmark::State &state)
 {
     writeDataFile(state);
     for (auto _ : state) {
-        Forms<dData>::Show();
-        readFile(state, [](qint16 n) { Forms<dData>::get().updateProgress(n); });
-        Forms<dData>::Unload();
+        Forms<LoadingWindow>::Show();
+        readFile(state, [](qint16 n) { Forms<LoadingWindow>::get().updateProgress(n); });
+        Forms<LoadingWindow>::Unload();
         settle(state);
     }
     state.SetBytesProcessed(state.iterations() * QFile(support::dataFilePath()).size());

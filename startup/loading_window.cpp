@@ -10,7 +10,7 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
-using C = dDataControls;
+using C = LoadingWindowControls;
 using Row = platform::ControlDesign<C>;
 
 namespace {
@@ -28,7 +28,7 @@ constexpr std::array Controls{
 };
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
+    .window = {.name = u"dData", .caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
                .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
     .controls = Controls,
 };
@@ -39,11 +39,11 @@ constexpr int ExposeTimeoutMs = 1000;
 
 } // namespace
 
-dData::dData() : DesignedForm(Design)
+LoadingWindow::LoadingWindow() : DesignedForm(Design)
 {
 }
 
-void dData::updateProgress(qint16 questionCount)
+void LoadingWindow::updateProgress(qint16 questionCount)
 {
     platform::ProgressBar &bar = *ui.ProgressBar;
     bar.SetMin(1);
@@ -52,7 +52,7 @@ void dData::updateProgress(qint16 questionCount)
     bar.repaintIfWorthwhile();
 }
 
-void dData::setVisible(bool visible)
+void LoadingWindow::setVisible(bool visible)
 {
     platform::Form::setVisible(visible);
     if (visible)
@@ -63,7 +63,7 @@ void dData::setVisible(bool visible)
 // Qt discards every paint of the window, and the loader will not return to the event loop before it is done.
 // So take the window system's events here, leaving user input queued, until the window can be painted. Qt paints
 // a window when it learns that it is exposed; only where it has not, the window is painted here.
-void dData::waitUntilExposed()
+void LoadingWindow::waitUntilExposed()
 {
     QWindow *window = windowHandle();
     if (!window)
@@ -78,7 +78,7 @@ void dData::waitUntilExposed()
         repaint();
 }
 
-void dData::paintEvent(QPaintEvent *event)
+void LoadingWindow::paintEvent(QPaintEvent *event)
 {
     m_painted = true;
     platform::Form::paintEvent(event);

@@ -13,7 +13,7 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using C = frmSplashControls;
+using C = SplashWindowControls;
 using Row = platform::ControlDesign<C>;
 using platform::Forms;
 
@@ -44,13 +44,17 @@ constexpr std::array Controls{
 // clang-format on
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.caption = {}, .clientWidth = 7350, .clientHeight = 4275, .border = platform::BorderStyle::FixedDialog},
+    .window = {.name = u"frmSplash",
+               .caption = {},
+               .clientWidth = 7350,
+               .clientHeight = 4275,
+               .border = platform::BorderStyle::FixedDialog},
     .controls = Controls,
 };
 
 } // namespace
 
-frmSplash::frmSplash() : DesignedForm(Design)
+SplashWindow::SplashWindow() : DesignedForm(Design)
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
@@ -58,7 +62,7 @@ frmSplash::frmSplash() : DesignedForm(Design)
     ui.Frame1->installEventFilter(this);
 }
 
-void frmSplash::Form_Load()
+void SplashWindow::Form_Load()
 {
     platform::Label &version = *ui.lblVersion;
     // The version is right-aligned, so a longer text grows it to the left.
@@ -69,21 +73,21 @@ void frmSplash::Form_Load()
     ui.lblProductName->SetCaption(platform::AppTitle());
 }
 
-void frmSplash::Form_KeyPress(qint16 KeyAscii)
+void SplashWindow::Form_KeyPress(qint16 KeyAscii)
 {
     Q_UNUSED(KeyAscii);
-    Forms<frmSplash>::Unload();
+    Forms<SplashWindow>::Unload();
 }
 
-void frmSplash::Frame1_Click()
+void SplashWindow::Frame1_Click()
 {
     Forms<MainWindow>::Show();
-    Forms<frmSplash>::Unload();
+    Forms<SplashWindow>::Unload();
 }
 
 // A click is a left press and release on the frame's own area. Presses on the picture and the labels reach
 // the frame too, since they ignore the mouse, so the point must not lie on one of them.
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != ui.Frame1)
         return platform::Form::eventFilter(watched, event);

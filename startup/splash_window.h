@@ -8,7 +8,7 @@
 #include "platform/forms/form.h"
 
 // The splash window's controls, made by its design table.
-struct frmSplashControls {
+struct SplashWindowControls {
     platform::Frame *Frame1;
     platform::Image *imgLogo;
     platform::Label *lblWarning, *lblVersion, *lblProductName;
@@ -18,11 +18,11 @@ struct frmSplashControls {
 // Form_Load writes the name and version; any key that types a character closes the window, and a click on the
 // frame itself (not on the picture or a label in it) opens the main window and then closes this one. No
 // control takes the focus, so every key reaches the window.
-class frmSplash final : public platform::DesignedForm<frmSplashControls> {
+class SplashWindow final : public platform::DesignedForm<SplashWindowControls> {
     Q_OBJECT
 public:
-    frmSplash();
-    Q_DISABLE_COPY_MOVE(frmSplash)
+    SplashWindow();
+    Q_DISABLE_COPY_MOVE(SplashWindow)
 
 protected:
     void Form_Load() override;

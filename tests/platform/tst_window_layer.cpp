@@ -89,7 +89,7 @@ public:
 
 } // namespace
 
-class WindowLayerTest final : public QObject {
+class TestWindowLayer final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -453,5 +453,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowLayerTest)
+QTEST_MAIN(TestWindowLayer)
 #include "tst_window_layer.moc"
