@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "bank/question_reader.h"
+#include "loading/loading_window.h"
 #include "platform/core/app_info.h"
 #include "platform/core/text_file.h"
 #include "platform/forms/message_box.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 
 using namespace Qt::StringLiterals;
 using platform::Forms;

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "loading/loading_window.h"
 #include "platform/controls/label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/twips.h"
 #include "platform/forms/error_guard.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 #include "startup/splash_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"

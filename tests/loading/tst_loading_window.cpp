@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "loading/loading_window.h"
 #include "platform/controls/label.h"
 #include "platform/controls/progress_bar.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
 #include "tests/support/message_boxes.h"

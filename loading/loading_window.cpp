@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "startup/loading_window.h"
+#include "loading/loading_window.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
