@@ -2,15 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/label.h"
-#include "platform/controls/progress_bar.h"
+#include "loading/loading_window_design.h"
 #include "platform/forms/form.h"
-
-// The loading window's controls, made by its design table.
-struct LoadingWindowControls {
-    platform::ProgressBar *ProgressBar;
-    platform::Label *Label1;
-};
 
 // The loading window: one line of text over a progress bar, shown by the question loader while it reads the
 // question file and unloaded when it is done. It has no handlers; the loader moves the bar through

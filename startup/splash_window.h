@@ -2,17 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/frame.h"
-#include "platform/controls/image.h"
-#include "platform/controls/label.h"
 #include "platform/forms/form.h"
-
-// The splash window's controls, made by its design table.
-struct SplashWindowControls {
-    platform::Frame *Frame1;
-    platform::Image *imgLogo;
-    platform::Label *lblWarning, *lblVersion, *lblProductName;
-};
+#include "startup/splash_window_design.h"
 
 // The splash window: product name, version and contact line over the logo, all inside the frame Frame1.
 // Form_Load writes the name and version; any key that types a character closes the window, and a click on the
