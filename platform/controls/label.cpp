@@ -63,6 +63,11 @@ void Label::SetCaption(const QString &caption)
     }
 }
 
+void Label::SetAlignment(TextAlignment alignment)
+{
+    setAlignment((alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+}
+
 void Label::SetAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;

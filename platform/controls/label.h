@@ -8,6 +8,8 @@
 
 namespace platform {
 
+enum class TextAlignment { Left, Right };
+
 // A label as the classic desktop has it: plain text, no markup and no keyboard mnemonics; CR LF starts a new
 // line and long lines wrap at its width, at word boundaries, and a run of letters wider than the label at the last
 // letter that fits; what passes its lower edge is cut. It lies beneath the other controls of its
@@ -28,6 +30,8 @@ public:
     // Whether the label has handed QLabel, and so assistive technology, its whole caption rather than a prefix.
     bool showsWholeCaption() const { return m_shown == m_caption.size(); }
 
+    // Left or right, at the top.
+    void SetAlignment(TextAlignment alignment);
     // A label that sizes itself to its caption keeps its Left and Top, and shows its caption on one line.
     void SetAutoSize(bool autoSize);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control_kinds.h"
 #include "platform/forms/control_array.h"
 
 #include <QRgb>
@@ -15,16 +16,6 @@
 class QFont;
 
 namespace platform {
-
-class Label;
-class Image;
-class Frame;
-class CheckBox;
-class OptionButton;
-class CommandButton;
-class ComboBox;
-class StatusBar;
-class ProgressBar;
 
 struct FontDesign {
     QStringView family; // empty: the window's font
@@ -40,15 +31,15 @@ enum class ForeColour {
     Highlight3D, // the desktop's 3D-highlight colour
 };
 
-enum class TextAlignment { Left, Right };
-
 // The member of a window's struct of typed handles that a design row makes: a control of one of the kinds, or a
-// control array of one of them. The kind of control is the member's type, so it cannot disagree with it.
-template<class Handles, class... Kinds>
-using MemberOf = std::variant<Kinds * Handles::*..., ControlArray<Kinds> Handles::*...>;
-template<class Handles>
-using ControlMember =
-    MemberOf<Handles, Label, Image, Frame, CheckBox, OptionButton, CommandButton, ComboBox, StatusBar, ProgressBar>;
+// control array of one of them. The kind of control is the member's type, so it cannot disagree with it. The kinds
+// are those that platform/controls/control_kinds.h names: a row that makes a member of any other type does not
+// convert to this.
+template<class Handles, class Kinds> struct MemberOfKinds;
+template<class Handles, class... Kinds> struct MemberOfKinds<Handles, ControlKindList<Kinds...>> {
+    using Type = std::variant<Kinds * Handles::*..., ControlArray<Kinds> Handles::*...>;
+};
+template<class Handles> using ControlMember = typename MemberOfKinds<Handles, ControlKinds>::Type;
 
 // One row of a window's design table, as a form file would hold it: `control` names the member of the window's
 // struct of handles that it makes (for element 0 of a control array, the array), so a misspelt control name or a
