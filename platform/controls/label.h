@@ -8,8 +8,6 @@
 
 namespace platform {
 
-enum class TextAlignment { Left, Right };
-
 // A label as the classic desktop has it: plain text, no markup and no keyboard mnemonics; CR LF starts a new
 // line and long lines wrap at its width, at word boundaries, and a run of letters wider than the label at the last
 // letter that fits; what passes its lower edge is cut. It lies beneath the other controls of its

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/frame.h"
 #include "platform/forms/design.h"
 
 #include <QWidget>
@@ -79,6 +80,7 @@ void FormControls::place(ControlArray<K> Handles::*member, const ControlDesign<H
 template<class K, class Handles>
 K &FormControls::make(const ControlDesign<Handles> &row, QWidget &parent, const QString &name)
 {
+    static_assert(ControlKind<K>, "a member of a struct of handles must be a control (see ControlKind)");
     auto *control = new K(&parent);
     add(*control, name, row.tabIndex);
     control->setFont(makeFont(row.font, parent.font()));

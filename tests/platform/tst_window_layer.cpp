@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 // The window layer: twip geometry, captions, option buttons, windows and their life, message boxes and the
 // guard around event handlers.
+#include "platform/controls/captioned_button.h"
 #include "platform/controls/control.h"
+#include "platform/controls/frame.h"
+#include "platform/controls/label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/forms/design.h"
 #include "platform/forms/error_guard.h"
