@@ -22,7 +22,7 @@ constexpr std::array Controls{
 };
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.name = u"dData", .caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
+    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
                .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
     .controls = Controls,
 };

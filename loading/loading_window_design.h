@@ -12,5 +12,5 @@ struct LoadingWindowControls {
     platform::Label *Label1;
 };
 
-// The loading window as designed: its two controls, its caption and its fixed size.
+// The loading window as designed, dData in its design: its two controls, its caption and its fixed size.
 const platform::FormDesign<LoadingWindowControls> &loadingWindowDesign();

@@ -61,7 +61,7 @@ constexpr std::array Controls{
 };
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.name = u"MainWindow", .caption = u"Tavrelo", .clientWidth = 10815, .clientHeight = 8760,
+    .window = {.caption = u"Tavrelo", .clientWidth = 10815, .clientHeight = 8760,
                .border = platform::BorderStyle::Sizable, .font = WindowFont},
     .controls = Controls,
 };

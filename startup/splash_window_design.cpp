@@ -33,7 +33,7 @@ constexpr std::array Controls{
 };
 
 constexpr platform::FormDesign<C> Design{
-    .window = {.name = u"frmSplash", .caption = {}, .clientWidth = 7350, .clientHeight = 4275,
+    .window = {.caption = {}, .clientWidth = 7350, .clientHeight = 4275,
                .border = platform::BorderStyle::FixedDialog},
     .controls = Controls,
 };

@@ -14,5 +14,6 @@ struct SplashWindowControls {
     platform::Label *lblWarning, *lblVersion, *lblProductName;
 };
 
-// The splash window as designed: the frame and what it holds, with their fonts; no caption, a fixed size.
+// The splash window as designed, frmSplash in its design: the frame and what it holds, with their fonts; no caption, a
+// fixed size.
 const platform::FormDesign<SplashWindowControls> &splashWindowDesign();

@@ -120,7 +120,6 @@ private:
 enum class BorderStyle { Sizable, FixedDialog };
 
 struct WindowDesign {
-    QStringView name; // the design's name, which the window carries as its object name
     QStringView caption;
     float clientWidth = 0;
     float clientHeight = 0;

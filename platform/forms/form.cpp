@@ -23,7 +23,6 @@ Form::Form(const WindowDesign &design)
 {
     installAccessibility();
     showAsWindowToScreenReaders(*this);
-    setObjectName(design.name.toString());
     setWindowTitle(design.caption.toString());
     setFont(makeFont(design.font, font()));
     const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));

@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(c.widget()->geometry(), QRect(qRound(design.left / 15), qRound(design.top / 15),
                                                qRound(design.width / 15), qRound(design.height / 15)));
         const QWidget *parent = c.widget()->parentWidget();
-        QCOMPARE(parent->objectName(), container);
+        QCOMPARE(parent == &w ? u"MainWindow"_s : parent->objectName(), container);
         QCOMPARE(MainWindowProbe::caption(w, name), caption);
         QCOMPARE(c.widget()->font().pointSizeF(), pointSize);
         QCOMPARE(c.widget()->font().bold(), bold);
