@@ -3,10 +3,10 @@
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
 #include "bench/window_benchmark_main.h"
+#include "loading/loading_window.h"
 #include "platform/core/text_file.h"
 #include "platform/forms/form.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
 #include "tests/support/question_file.h"
@@ -91,9 +91,9 @@ void BM_ReaderWithLoadingWindow(benchmark::State &state)
 {
     writeDataFile(state);
     for (auto _ : state) {
-        Forms<dData>::Show();
-        readFile(state, [](qint16 n) { Forms<dData>::get().updateProgress(n); });
-        Forms<dData>::Unload();
+        Forms<LoadingWindow>::Show();
+        readFile(state, [](qint16 n) { Forms<LoadingWindow>::get().updateProgress(n); });
+        Forms<LoadingWindow>::Unload();
         settle(state);
     }
     state.SetBytesProcessed(state.iterations() * QFile(support::dataFilePath()).size());

@@ -38,7 +38,7 @@ private:
     void bNext_Click();
     void qList_Click();
 
-    ::QuestionBank QuestionBank;
+    QuestionBank m_bank;
     qint16 CurrentQuestion = 0;
     qint16 QuestionCount = 0;
     qint16 AnswerCount = 0;

@@ -21,7 +21,7 @@ void MainWindow::bCheck_Click()
     TotalCount.increment();
     const bool showMessage = ui.showMessage->Value();
     const bool showRight = ui.showRight->Value();
-    const QString &rightAnswer = QuestionBank.Field(CurrentQuestion, 5);
+    const QString &rightAnswer = m_bank.Field(CurrentQuestion, 5);
     if (rightAnswer == QString::number(choice)) {
         if (showMessage)
             MsgBox(u"Правильно!"_s, MessageIcon::Information);
@@ -30,8 +30,7 @@ void MainWindow::bCheck_Click()
         WrongCount.increment();
         // A question whose file marks no answer has none to name: it gets the short message.
         if (showMessage && showRight && !rightAnswer.isEmpty())
-            MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s
-                       + QuestionBank.Field(CurrentQuestion, rightAnswer.toInt()),
+            MsgBox(u"Увы, неправильно. Правильный ответ :\r\n"_s + m_bank.Field(CurrentQuestion, rightAnswer.toInt()),
                    MessageIcon::Critical);
         else if (showMessage)
             MsgBox(u"Увы, неправильно."_s, MessageIcon::Critical);

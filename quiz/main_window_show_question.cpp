@@ -31,7 +31,7 @@ void MainWindow::ShowQuestion(qint16 index)
 
     // After question 1000 of a full bank comes an end page with no slot behind it: it shows as empty.
     const bool hasSlot = index >= 0 && index < QuestionBank::SlotCount;
-    const auto field = [&](int f) -> QString { return hasSlot ? QuestionBank.Field(index, f) : QString(); };
+    const auto field = [&](int f) -> QString { return hasSlot ? m_bank.Field(index, f) : QString(); };
 
     int answers = 0;
     for (int f = 1; f <= 4; ++f) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/question_announcer.h"
 
+#include "platform/controls/shown_text.h"
+
 #include <QApplication>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ QString spokenText(const QString &text)
     const bool cut = spoken.size() > SpokenTextLimit;
     if (cut)
         spoken = spoken.left(SpokenTextLimit);
-    QString result = spoken.toString().replace(u"\r\n"_s, u"\n"_s);
+    QString result = platform::shownText(spoken);
     if (cut)
         result += u'…';
     return result;

@@ -51,7 +51,7 @@ int run(int &argc, char **argv, FirstWindow first)
     app->setWindowIcon(QIcon(logoPicture()));
 
     if (first == FirstWindow::Splash) {
-        platform::Forms<frmSplash>::Show();
+        platform::Forms<SplashWindow>::Show();
     } else {
         platform::Forms<MainWindow>::Load();
         platform::Forms<MainWindow>::Show();

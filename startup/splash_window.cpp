@@ -9,48 +9,12 @@
 
 #include <QMouseEvent>
 
-#include <array>
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using C = frmSplashControls;
-using Row = platform::ControlDesign<C>;
 using platform::Forms;
 
-namespace {
-
-constexpr platform::FontDesign WarningFont{u"Verdana", 8.25f, false};
-constexpr platform::FontDesign VersionFont{u"Arial", 12.0f, true};
-constexpr platform::FontDesign ProductFont{u"Arial", 32.25f, true};
-
-// clang-format off
-constexpr std::array Controls{
-    Row{.control = &C::Frame1, .name = u"Frame1",
-        .left = 150, .top = 60, .width = 7080, .height = 4050, .tabIndex = 0},
-    Row{.control = &C::imgLogo, .name = u"imgLogo", .container = &C::Frame1,
-        .left = 360, .top = 795, .width = 1815, .height = 2385},
-    Row{.control = &C::lblWarning, .name = u"lblWarning", .container = &C::Frame1,
-        .caption = u"by tavrelo@users.noreply.example",
-        .left = 120, .top = 3720, .width = 6855, .height = 195, .tabIndex = 1, .font = WarningFont},
-    Row{.control = &C::lblVersion, .name = u"lblVersion", .container = &C::Frame1,
-        .caption = u"Version",
-        .left = 5970, .top = 2700, .width = 885, .height = 285, .tabIndex = 2, .font = VersionFont,
-        .autoSize = true, .alignment = platform::TextAlignment::Right},
-    Row{.control = &C::lblProductName, .name = u"lblProductName", .container = &C::Frame1,
-        .caption = u"Product",
-        .left = 2880, .top = 1080, .width = 2430, .height = 765, .tabIndex = 3, .font = ProductFont,
-        .autoSize = true},
-};
-// clang-format on
-
-constexpr platform::FormDesign<C> Design{
-    .window = {.caption = {}, .clientWidth = 7350, .clientHeight = 4275, .border = platform::BorderStyle::FixedDialog},
-    .controls = Controls,
-};
-
-} // namespace
-
-frmSplash::frmSplash() : DesignedForm(Design)
+SplashWindow::SplashWindow() : DesignedForm(splashWindowDesign())
 {
     // Qt puts the program's name into a title bar left empty; a blank keeps it without text.
     setWindowTitle(u" "_s);
@@ -58,7 +22,7 @@ frmSplash::frmSplash() : DesignedForm(Design)
     ui.Frame1->installEventFilter(this);
 }
 
-void frmSplash::Form_Load()
+void SplashWindow::Form_Load()
 {
     platform::Label &version = *ui.lblVersion;
     // The version is right-aligned, so a longer text grows it to the left.
@@ -69,21 +33,21 @@ void frmSplash::Form_Load()
     ui.lblProductName->SetCaption(platform::AppTitle());
 }
 
-void frmSplash::Form_KeyPress(qint16 KeyAscii)
+void SplashWindow::Form_KeyPress(qint16 KeyAscii)
 {
     Q_UNUSED(KeyAscii);
-    Forms<frmSplash>::Unload();
+    Forms<SplashWindow>::Unload();
 }
 
-void frmSplash::Frame1_Click()
+void SplashWindow::Frame1_Click()
 {
     Forms<MainWindow>::Show();
-    Forms<frmSplash>::Unload();
+    Forms<SplashWindow>::Unload();
 }
 
 // A click is a left press and release on the frame's own area. Presses on the picture and the labels reach
 // the frame too, since they ignore the mouse, so the point must not lie on one of them.
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != ui.Frame1)
         return platform::Form::eventFilter(watched, event);

@@ -2,27 +2,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/frame.h"
-#include "platform/controls/image.h"
-#include "platform/controls/label.h"
 #include "platform/forms/form.h"
-
-// The splash window's controls, made by its design table.
-struct frmSplashControls {
-    platform::Frame *Frame1;
-    platform::Image *imgLogo;
-    platform::Label *lblWarning, *lblVersion, *lblProductName;
-};
+#include "startup/splash_window_design.h"
 
 // The splash window: product name, version and contact line over the logo, all inside the frame Frame1.
 // Form_Load writes the name and version; any key that types a character closes the window, and a click on the
 // frame itself (not on the picture or a label in it) opens the main window and then closes this one. No
 // control takes the focus, so every key reaches the window.
-class frmSplash final : public platform::DesignedForm<frmSplashControls> {
+class SplashWindow final : public platform::DesignedForm<SplashWindowControls> {
     Q_OBJECT
 public:
-    frmSplash();
-    Q_DISABLE_COPY_MOVE(frmSplash)
+    SplashWindow();
+    Q_DISABLE_COPY_MOVE(SplashWindow)
 
 protected:
     void Form_Load() override;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <concepts>
+
 class QWidget;
 
 namespace platform {
@@ -50,6 +52,17 @@ private:
     float m_height = 0;
     bool m_visible = true;
 };
+
+// What a window's design can make of a class: a Qt widget that is also a Control, made inside its container. What
+// else a design row sets, the forms find in the class's own members: a caption (SetCaption), a text alignment and a
+// size taken from the caption (SetAlignment, SetAutoSize), a value that a new element of a control array starts
+// without (SetValue).
+template<class K>
+concept ControlKind =
+    std::derived_from<K, QWidget> && std::derived_from<K, Control> && std::constructible_from<K, QWidget *>;
+
+// Where a label's text stands in it.
+enum class TextAlignment { Left, Right };
 
 // Captions are plain text: buttons and frames take '&' as a keyboard mnemonic, which doubling it prevents.
 QString escapeMnemonics(const QString &caption);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls/label.h"
 
+#include "platform/controls/shown_text.h"
 #include "platform/controls/visible_prefix.h"
 
 #include <QEvent>
@@ -11,18 +12,11 @@
 
 #include <cmath>
 
-using namespace Qt::StringLiterals;
-
 namespace platform {
 namespace {
 
 // Texts up to this length are shown whole without measuring: every label text a question file sensibly has.
 constexpr qsizetype FirstPrefix = 4096;
-
-QString onScreen(QStringView text)
-{
-    return text.toString().replace(u"\r\n"_s, u"\n"_s);
-}
 
 // How the label lays its text out: as QLabel does (tabs stand at every eight x's where the text starts at the
 // alignment's side), but a run of letters wider than a line breaks where it must: QLabel's own word wrap lets such
@@ -40,7 +34,7 @@ QTextOption layoutOption(const QFont &font, Qt::Alignment aligned, bool rightToL
 // As QPainter::drawText() takes a text: CR a space, LF a new line, a tab a space unless tabs expand.
 QString asDrawn(QStringView text, const QTextOption &option)
 {
-    QString drawn = onScreen(text);
+    QString drawn = shownText(text);
     drawn.replace(u'\r', u' ').replace(u'\n', QChar::LineSeparator);
     if (option.tabStopDistance() < 0)
         drawn.replace(u'\t', u' ');
@@ -67,6 +61,11 @@ void Label::SetCaption(const QString &caption)
         const QSize size = sizeHint();
         takeSize(size.width(), size.height());
     }
+}
+
+void Label::SetAlignment(TextAlignment alignment)
+{
+    setAlignment((alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
 }
 
 void Label::SetAutoSize(bool autoSize)
@@ -105,7 +104,7 @@ void Label::showPrefix()
     if (length == m_shown)
         return;
     m_shown = length;
-    setText(onScreen(QStringView(m_caption).first(length)));
+    setText(shownText(QStringView(m_caption).first(length)));
 }
 
 // What QLabel draws of a plain text, but with runs wider than a line broken (see layoutOption()).

@@ -28,6 +28,8 @@ public:
     // Whether the label has handed QLabel, and so assistive technology, its whole caption rather than a prefix.
     bool showsWholeCaption() const { return m_shown == m_caption.size(); }
 
+    // Left or right, at the top.
+    void SetAlignment(TextAlignment alignment);
     // A label that sizes itself to its caption keeps its Left and Top, and shows its caption on one line.
     void SetAutoSize(bool autoSize);
 

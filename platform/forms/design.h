@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/controls/control.h"
 #include "platform/forms/control_array.h"
+#include "platform/forms/handle_types.h"
 
 #include <QRgb>
 #include <QStringView>
@@ -16,15 +18,7 @@ class QFont;
 
 namespace platform {
 
-class Label;
-class Image;
 class Frame;
-class CheckBox;
-class OptionButton;
-class CommandButton;
-class ComboBox;
-class StatusBar;
-class ProgressBar;
 
 struct FontDesign {
     QStringView family; // empty: the window's font
@@ -40,15 +34,10 @@ enum class ForeColour {
     Highlight3D, // the desktop's 3D-highlight colour
 };
 
-enum class TextAlignment { Left, Right };
-
-// The member of a window's struct of typed handles that a design row makes: a control of one of the kinds, or a
-// control array of one of them. The kind of control is the member's type, so it cannot disagree with it.
-template<class Handles, class... Kinds>
-using MemberOf = std::variant<Kinds * Handles::*..., ControlArray<Kinds> Handles::*...>;
-template<class Handles>
-using ControlMember =
-    MemberOf<Handles, Label, Image, Frame, CheckBox, OptionButton, CommandButton, ComboBox, StatusBar, ProgressBar>;
+// The member of a window's struct of typed handles that a design row makes: a control of one of the kinds that the
+// struct holds, or a control array of one of them. The kind of control is the member's type, so it cannot disagree
+// with it.
+template<class Handles> using ControlMember = design::AnyMemberOf<Handles>;
 
 // One row of a window's design table, as a form file would hold it: `control` names the member of the window's
 // struct of handles that it makes (for element 0 of a control array, the array), so a misspelt control name or a
@@ -77,6 +66,19 @@ namespace design {
 // Called only where a design table breaks a rule below: being no constant expression, it stops the compiler there.
 void tableError(const char *rule);
 
+// The frame that a row makes, if it makes one.
+template<class Handles> constexpr Frame *Handles::*frameMade(const design::AnyMemberOf<Handles> &member)
+{
+    return std::visit(
+        [](auto made) -> Frame *Handles::* {
+            if constexpr (std::is_same_v<decltype(made), Frame * Handles::*>)
+                return made;
+            else
+                return nullptr;
+        },
+        member);
+}
+
 template<class M> struct Member;
 template<class T, class Handles> struct Member<T Handles::*> {
     using Type = T;
@@ -99,8 +101,7 @@ public:
             for (std::size_t j = 0; j < i; ++j) {
                 if (rows[j].control == row.control)
                     design::tableError("two rows make the same member");
-                const auto *frame = std::get_if<Frame * Handles::*>(&rows[j].control);
-                if (row.container && frame && *frame == row.container)
+                if (row.container && design::frameMade<Handles>(rows[j].control) == row.container)
                     containerMade = true;
             }
             if (!containerMade)

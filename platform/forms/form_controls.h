@@ -2,14 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/captioned_button.h"
-#include "platform/controls/combo_box.h"
-#include "platform/controls/command_button.h"
 #include "platform/controls/frame.h"
-#include "platform/controls/image.h"
-#include "platform/controls/label.h"
-#include "platform/controls/progress_bar.h"
-#include "platform/controls/status_bar.h"
 #include "platform/forms/design.h"
 
 #include <QWidget>
@@ -87,14 +80,15 @@ void FormControls::place(ControlArray<K> Handles::*member, const ControlDesign<H
 template<class K, class Handles>
 K &FormControls::make(const ControlDesign<Handles> &row, QWidget &parent, const QString &name)
 {
+    static_assert(ControlKind<K>, "a member of a struct of handles must be a control (see ControlKind)");
     auto *control = new K(&parent);
     add(*control, name, row.tabIndex);
     control->setFont(makeFont(row.font, parent.font()));
     detail::applyColour(*control, row.colour, row.rgb);
-    if constexpr (std::is_same_v<K, Label>) {
-        control->setAlignment((row.alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    if constexpr (requires { control->SetAlignment(row.alignment); })
+        control->SetAlignment(row.alignment);
+    if constexpr (requires { control->SetAutoSize(row.autoSize); })
         control->SetAutoSize(row.autoSize);
-    }
     detail::applyAccessibility(*control, row.accessibleName, row.accessible);
     if constexpr (requires { control->SetCaption(QString()); })
         control->SetCaption(row.caption.toString());

@@ -47,7 +47,7 @@ QString words(qsizetype characters)
 
 } // namespace
 
-class VisibleTextTest final : public QObject {
+class TestVisibleText final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -240,5 +240,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VisibleTextTest)
+QTEST_MAIN(TestVisibleText)
 #include "tst_visible_text.moc"

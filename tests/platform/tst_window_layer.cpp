@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 // The window layer: twip geometry, captions, option buttons, windows and their life, message boxes and the
 // guard around event handlers.
+#include "platform/controls/captioned_button.h"
 #include "platform/controls/control.h"
+#include "platform/controls/frame.h"
+#include "platform/controls/label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/forms/design.h"
 #include "platform/forms/error_guard.h"
@@ -89,7 +92,7 @@ public:
 
 } // namespace
 
-class WindowLayerTest final : public QObject {
+class TestWindowLayer final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -453,5 +456,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowLayerTest)
+QTEST_MAIN(TestWindowLayer)
 #include "tst_window_layer.moc"

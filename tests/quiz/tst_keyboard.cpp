@@ -44,7 +44,7 @@ bool showsFocus(QWidget *widget, QWidget *elsewhere)
 
 } // namespace
 
-class KeyboardTest final : public QObject {
+class TestKeyboard final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardTest)
+QTEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"

@@ -47,7 +47,7 @@ void resizeToOuter(MainWindow &w, float W, float H)
 
 Q_DECLARE_METATYPE(Rect)
 
-class MainWindowDesignTest final : public QObject {
+class TestMainWindowDesign final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -376,5 +376,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowDesignTest)
+QTEST_MAIN(TestMainWindowDesign)
 #include "tst_main_window_design.moc"

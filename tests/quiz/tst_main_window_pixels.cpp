@@ -118,7 +118,7 @@ private:
 
 } // namespace
 
-class MainWindowPixelsTest final : public QObject {
+class TestMainWindowPixels final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -297,5 +297,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowPixelsTest)
+QTEST_MAIN(TestMainWindowPixels)
 #include "tst_main_window_pixels.moc"

@@ -31,7 +31,7 @@ Score score(QuizWindow &quiz)
 
 } // namespace
 
-class QuizTest final : public QObject {
+class TestQuiz final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -454,5 +454,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QuizTest)
+QTEST_MAIN(TestQuiz)
 #include "tst_quiz.moc"

@@ -63,7 +63,7 @@ void collect(QAccessibleInterface *node, QList<QObject *> &objects)
 
 } // namespace
 
-class ScreenReaderTest final : public QObject {
+class TestScreenReader final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -207,5 +207,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenReaderTest)
+QTEST_MAIN(TestScreenReader)
 #include "tst_screen_reader.moc"

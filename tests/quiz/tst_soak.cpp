@@ -49,7 +49,7 @@ quint32 environmentNumber(const char *name, quint32 fallback)
 
 } // namespace
 
-class SoakTest final : public QObject {
+class TestSoak final : public QObject {
     Q_OBJECT
 
 public:
@@ -155,5 +155,5 @@ private:
     }
 };
 
-QTEST_MAIN(SoakTest)
+QTEST_MAIN(TestSoak)
 #include "tst_soak.moc"

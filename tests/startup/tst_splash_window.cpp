@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "loading/loading_window.h"
 #include "platform/controls/label.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/twips.h"
 #include "platform/forms/error_guard.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 #include "startup/splash_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
@@ -26,10 +26,10 @@ using platform::Forms;
 namespace {
 
 // The splash window on screen, as a user meets it.
-frmSplash &shownSplash()
+SplashWindow &shownSplash()
 {
-    Forms<frmSplash>::Show();
-    frmSplash &splash = Forms<frmSplash>::get();
+    Forms<SplashWindow>::Show();
+    SplashWindow &splash = Forms<SplashWindow>::get();
     if (!QTest::qWaitForWindowExposed(&splash))
         qWarning("splash window not exposed");
     return splash;
@@ -37,12 +37,12 @@ frmSplash &shownSplash()
 
 QWidget &control(QStringView name)
 {
-    return support::widget(Forms<frmSplash>::get(), name);
+    return support::widget(Forms<SplashWindow>::get(), name);
 }
 
 QString caption(QStringView label)
 {
-    return support::widget<platform::Label>(Forms<frmSplash>::get(), label).Caption();
+    return support::widget<platform::Label>(Forms<SplashWindow>::get(), label).Caption();
 }
 
 // A point of the frame that lies on none of its controls, in the window's coordinates.
@@ -56,7 +56,7 @@ QPoint frameItself()
 
 void clickAt(const QPoint &point, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(Forms<frmSplash>::get().windowHandle(), button, {}, point);
+    QTest::mouseClick(Forms<SplashWindow>::get().windowHandle(), button, {}, point);
 }
 
 } // namespace
@@ -68,8 +68,8 @@ private Q_SLOTS:
     void cleanup()
     {
         platform::setProgramEnd({});
-        Forms<frmSplash>::Unload();
-        Forms<dData>::Unload();
+        Forms<SplashWindow>::Unload();
+        Forms<LoadingWindow>::Unload();
         Forms<MainWindow>::Unload();
         support::flushDeferredDeletes();
         support::removeDataFile();
@@ -88,12 +88,12 @@ private Q_SLOTS:
         QCOMPARE(version.x() + version.width(), platform::twipsToPixels(5970 + 885));
         QCOMPARE(product.x(), platform::twipsToPixels(2880));
         QVERIFY(control(u"Frame1").rect().contains(version.geometry()));
-        QVERIFY(Forms<frmSplash>::get().windowTitle().trimmed().isEmpty());
+        QVERIFY(Forms<SplashWindow>::get().windowTitle().trimmed().isEmpty());
     }
 
     void design()
     {
-        frmSplash &splash = shownSplash();
+        SplashWindow &splash = shownSplash();
         QCOMPARE(splash.size(), QSize(490, 285)); // 7350 x 4275 twips
         QVERIFY(support::isFixedDialog(splash));
         QVERIFY(support::isCentred(splash));
@@ -126,7 +126,7 @@ private Q_SLOTS:
 
     void logoPicture()
     {
-        const auto *logo = &support::widget<QLabel>(Forms<frmSplash>::get(), u"imgLogo");
+        const auto *logo = &support::widget<QLabel>(Forms<SplashWindow>::get(), u"imgLogo");
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
         QVERIFY(logo->hasScaledContents());
         QCOMPARE(logo->size(), QSize(platform::twipsToPixels(1815), platform::twipsToPixels(2385)));
@@ -158,7 +158,7 @@ private Q_SLOTS:
         // With no other window loaded, closing the splash leaves none: the program ends.
         QCOMPARE(support::endsProgram([&] { QTest::keyClick(splash, key); }), closes);
         QCOMPARE(support::loadedWindows(), closes ? 0 : 1);
-        QCOMPARE(support::loadedWindows<frmSplash>(), closes ? 0 : 1);
+        QCOMPARE(support::loadedWindows<SplashWindow>(), closes ? 0 : 1);
     }
 
     // The main window's whole start runs inside the click: the loading window is up (here with the missing
@@ -171,14 +171,14 @@ private Q_SLOTS:
         const support::MessageBoxRecorder recorder([&](const support::Message &message) {
             ++boxes;
             QCOMPARE(message.text, u"Data file not found"_s);
-            QVERIFY(Forms<frmSplash>::get().isVisible());
-            QVERIFY(Forms<dData>::get().isVisible());
+            QVERIFY(Forms<SplashWindow>::get().isVisible());
+            QVERIFY(Forms<LoadingWindow>::get().isVisible());
             QVERIFY(!Forms<MainWindow>::get().isVisible());
         });
         clickAt(frameItself());
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
-        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<SplashWindow>(), 0);
+        QCOMPARE(support::loadedWindows<LoadingWindow>(), 0);
         QCOMPARE(support::loadedWindows<MainWindow>(), 1);
         QVERIFY(Forms<MainWindow>::get().isVisible());
         QVERIFY(Forms<MainWindow>::get().isEnabled());
@@ -193,7 +193,7 @@ private Q_SLOTS:
         MainWindowProbe::ShowQuestion(*main, 2);
         shownSplash();
         clickAt(frameItself());
-        QCOMPARE(support::loadedWindows<frmSplash>(), 0);
+        QCOMPARE(support::loadedWindows<SplashWindow>(), 0);
         QCOMPARE(&Forms<MainWindow>::get(), main);
         QVERIFY(main->isVisible());
         // Not loaded again: a fresh load would have gone back to question 1.
@@ -217,7 +217,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, target);
         QFETCH(Qt::MouseButton, button);
-        frmSplash &splash = shownSplash();
+        SplashWindow &splash = shownSplash();
         QPoint point;
         if (target.isEmpty()) {
             point = frameItself();
@@ -230,7 +230,7 @@ private Q_SLOTS:
         }
         const support::MessageBoxRecorder recorder;
         clickAt(point, button);
-        QCOMPARE(support::loadedWindows<frmSplash>(), 1);
+        QCOMPARE(support::loadedWindows<SplashWindow>(), 1);
         QCOMPARE(support::loadedWindows<MainWindow>(), 0);
         QVERIFY(recorder.messages().isEmpty());
     }

@@ -20,7 +20,7 @@ struct MainWindowProbe {
     static const ScoreCounter &RightCount(const MainWindow &w) { return w.RightCount; }
     static const ScoreCounter &WrongCount(const MainWindow &w) { return w.WrongCount; }
     static bool FirstShow(const MainWindow &w) { return w.FirstShow; }
-    static const QuestionBank &bank(const MainWindow &w) { return w.QuestionBank; }
+    static const QuestionBank &bank(const MainWindow &w) { return w.m_bank; }
 
     static void LoadQuestions(MainWindow &w) { w.LoadQuestions(); }
     // Displays a question as the handlers do: CurrentQuestion first, then ShowQuestion.

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "loading/loading_window.h"
 #include "platform/controls/label.h"
 #include "platform/controls/progress_bar.h"
 #include "quiz/main_window.h"
-#include "startup/loading_window.h"
 #include "tests/support/deferred_delete.h"
 #include "tests/support/main_window_probe.h"
 #include "tests/support/message_boxes.h"
@@ -24,7 +24,7 @@ using platform::Forms;
 
 namespace {
 
-platform::ProgressBar &bar(dData &window)
+platform::ProgressBar &bar(LoadingWindow &window)
 {
     return support::widget<platform::ProgressBar>(window, u"ProgressBar");
 }
@@ -131,7 +131,7 @@ class TestLoadingWindow final : public QObject {
 private Q_SLOTS:
     void cleanup()
     {
-        Forms<dData>::Unload();
+        Forms<LoadingWindow>::Unload();
         Forms<MainWindow>::Unload();
         support::flushDeferredDeletes();
         support::removeDataFile();
@@ -139,8 +139,8 @@ private Q_SLOTS:
 
     void design()
     {
-        Forms<dData>::Show();
-        dData &window = Forms<dData>::get();
+        Forms<LoadingWindow>::Show();
+        LoadingWindow &window = Forms<LoadingWindow>::get();
         QCOMPARE(window.windowTitle(), u"Loading data..."_s);
         QCOMPARE(window.size(), QSize(394, 114)); // 5910 x 1710 twips
         QVERIFY(support::isFixedDialog(window));
@@ -176,7 +176,7 @@ private Q_SLOTS:
     {
         QFETCH(int, headers);
         QFETCH(double, share);
-        dData &window = Forms<dData>::get();
+        LoadingWindow &window = Forms<LoadingWindow>::get();
         for (int n = 1; n <= headers; ++n)
             window.updateProgress(static_cast<qint16>(n));
         ReferenceBar reference(bar(window));
@@ -209,7 +209,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, steps);
         QFETCH(double, share);
-        platform::ProgressBar &progress = bar(Forms<dData>::get());
+        platform::ProgressBar &progress = bar(Forms<LoadingWindow>::get());
         for (const QString &step : steps.split(u' ')) {
             const float number = step.mid(1).toFloat();
             if (step.startsWith(u'n'))
@@ -240,7 +240,7 @@ private Q_SLOTS:
         lines << support::fileLines(support::numberedQuestions(headers));
         support::writeDataFile(lines);
 
-        QPointer<dData> window = &Forms<dData>::get();
+        QPointer<LoadingWindow> window = &Forms<LoadingWindow>::get();
         const ShownAfterPaints shown(bar(*window));
         const support::MessageBoxRecorder recorder;
         Forms<MainWindow>::Load();
@@ -263,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(window->isHidden());
         QVERIFY(Forms<MainWindow>::get().isEnabled());
         QVERIFY(recorder.messages().isEmpty());
-        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<LoadingWindow>(), 0);
         QVERIFY(!window);
     }
 
@@ -276,12 +276,12 @@ private Q_SLOTS:
             QCOMPARE(message.text, u"Data file not found"_s);
             QCOMPARE(message.icon, platform::MessageIcon::Critical);
             QCOMPARE(message.title, u"Tavrelo"_s);
-            QVERIFY(Forms<dData>::get().isVisible());
+            QVERIFY(Forms<LoadingWindow>::get().isVisible());
             QVERIFY(!Forms<MainWindow>::get().isEnabled());
         });
         Forms<MainWindow>::Load();
         QCOMPARE(boxes, 1);
-        QCOMPARE(support::loadedWindows<dData>(), 0);
+        QCOMPARE(support::loadedWindows<LoadingWindow>(), 0);
         QVERIFY(Forms<MainWindow>::get().isEnabled());
         QCOMPARE(MainWindowProbe::QuestionCount(Forms<MainWindow>::get()), 0);
     }
@@ -289,8 +289,8 @@ private Q_SLOTS:
     // The loader never returns to the event loop, so the window has to be paintable the moment Show returns.
     void exposedRightAfterShow()
     {
-        Forms<dData>::Show();
-        dData &window = Forms<dData>::get();
+        Forms<LoadingWindow>::Show();
+        LoadingWindow &window = Forms<LoadingWindow>::get();
         QVERIFY(window.windowHandle());
         QVERIFY(window.windowHandle()->isExposed());
         PaintCounter counter;
@@ -303,8 +303,8 @@ private Q_SLOTS:
     // largest file must not be slowed down by the window.
     void repaintsOnlyWhenWorthwhile()
     {
-        Forms<dData>::Show();
-        dData &window = Forms<dData>::get();
+        Forms<LoadingWindow>::Show();
+        LoadingWindow &window = Forms<LoadingWindow>::get();
         platform::ProgressBar &progress = bar(window);
         ReferenceBar reference(progress);
         PaintCounter counter;
@@ -331,8 +331,8 @@ private Q_SLOTS:
     // A paint of part of the bar in between, such as an expose, leaves no column of the former width on screen.
     void partialPaintLeavesNoStaleColumns()
     {
-        Forms<dData>::Show();
-        platform::ProgressBar &progress = bar(Forms<dData>::get());
+        Forms<LoadingWindow>::Show();
+        platform::ProgressBar &progress = bar(Forms<LoadingWindow>::get());
         ReferenceBar reference(progress);
         const auto shownAt = [&](float value) { return reference.filledColumns(reference.drawn({0, 100, value})); };
         progress.SetValue(10);

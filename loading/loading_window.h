@@ -2,25 +2,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls/label.h"
-#include "platform/controls/progress_bar.h"
+#include "loading/loading_window_design.h"
 #include "platform/forms/form.h"
-
-// The loading window's controls, made by its design table.
-struct dDataControls {
-    platform::ProgressBar *ProgressBar;
-    platform::Label *Label1;
-};
 
 // The loading window: one line of text over a progress bar, shown by the question loader while it reads the
 // question file and unloaded when it is done. It has no handlers; the loader moves the bar through
 // updateProgress. The read never gives the event loop a turn, so the window puts itself on screen when shown
 // and paints its bar itself whenever the picture changes.
-class dData final : public platform::DesignedForm<dDataControls> {
+class LoadingWindow final : public platform::DesignedForm<LoadingWindowControls> {
     Q_OBJECT
 public:
-    dData();
-    Q_DISABLE_COPY_MOVE(dData)
+    LoadingWindow();
+    Q_DISABLE_COPY_MOVE(LoadingWindow)
 
     // After the n-th question header: Min 1, then Max n + 1, then Value n, so the bar is (n - 1) / n full.
     void updateProgress(qint16 questionCount);

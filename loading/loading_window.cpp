@@ -1,49 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "startup/loading_window.h"
+#include "loading/loading_window.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWindow>
 
-#include <array>
-
-using namespace Qt::StringLiterals;
-using C = dDataControls;
-using Row = platform::ControlDesign<C>;
-
 namespace {
-
-constexpr platform::FontDesign WindowFont{u"Verdana", 8.25f, true};
-constexpr platform::FontDesign LabelFont{u"Verdana", 8.25f, false};
-
-// clang-format off
-constexpr std::array Controls{
-    Row{.control = &C::ProgressBar, .name = u"ProgressBar",
-        .left = 240, .top = 720, .width = 5400, .height = 375, .tabIndex = 0},
-    Row{.control = &C::Label1, .name = u"Label1",
-        .caption = u"Importing data. Please wait...",
-        .left = 240, .top = 240, .width = 5415, .height = 375, .tabIndex = 1, .font = LabelFont},
-};
-
-constexpr platform::FormDesign<C> Design{
-    .window = {.caption = u"Loading data...", .clientWidth = 5910, .clientHeight = 1710,
-               .border = platform::BorderStyle::FixedDialog, .font = WindowFont},
-    .controls = Controls,
-};
-// clang-format on
 
 // How long a window manager may take to map the window before the load goes on without it.
 constexpr int ExposeTimeoutMs = 1000;
 
 } // namespace
 
-dData::dData() : DesignedForm(Design)
+LoadingWindow::LoadingWindow() : DesignedForm(loadingWindowDesign())
 {
 }
 
-void dData::updateProgress(qint16 questionCount)
+void LoadingWindow::updateProgress(qint16 questionCount)
 {
     platform::ProgressBar &bar = *ui.ProgressBar;
     bar.SetMin(1);
@@ -52,7 +27,7 @@ void dData::updateProgress(qint16 questionCount)
     bar.repaintIfWorthwhile();
 }
 
-void dData::setVisible(bool visible)
+void LoadingWindow::setVisible(bool visible)
 {
     platform::Form::setVisible(visible);
     if (visible)
@@ -63,7 +38,7 @@ void dData::setVisible(bool visible)
 // Qt discards every paint of the window, and the loader will not return to the event loop before it is done.
 // So take the window system's events here, leaving user input queued, until the window can be painted. Qt paints
 // a window when it learns that it is exposed; only where it has not, the window is painted here.
-void dData::waitUntilExposed()
+void LoadingWindow::waitUntilExposed()
 {
     QWindow *window = windowHandle();
     if (!window)
@@ -78,7 +53,7 @@ void dData::waitUntilExposed()
         repaint();
 }
 
-void dData::paintEvent(QPaintEvent *event)
+void LoadingWindow::paintEvent(QPaintEvent *event)
 {
     m_painted = true;
     platform::Form::paintEvent(event);
