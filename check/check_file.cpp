@@ -50,6 +50,12 @@ QString runTimeError(const platform::RuntimeError &error)
 
 } // namespace
 
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
 CheckCounts checkStream(platform::TextStream &stream, FindingLog &log)
 {
     QuestionChecker checker(log);

@@ -31,6 +31,9 @@ struct CheckCounts {
 // Reads a stream as Tavrelo does, reporting every finding to the log; raises what the stream raises.
 CheckCounts checkStream(platform::TextStream &stream, FindingLog &log);
 
+// Whether two names name one existing file (links and relative paths followed).
+bool sameFile(const QString &a, const QString &b);
+
 // Checks one question file the way Tavrelo opens and reads it: a note on the encoding read and each finding, then
 // a summary line, go to print, every line beginning with the file's name.
 ExitStatus checkFile(const QString &path, const PrintLine &print);

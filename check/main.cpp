@@ -14,7 +14,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
@@ -42,12 +41,6 @@ namespace {
 void complain(const QString &text)
 {
     writeLine(stderr, u"tavrelo-check: "_s + text);
-}
-
-bool sameFile(const QString &a, const QString &b)
-{
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
 int run()

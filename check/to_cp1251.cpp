@@ -8,7 +8,6 @@
 #include "platform/core/windows1251.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -16,12 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool sameFile(const QString &a, const QString &b)
-{
-    const QFileInfo first(a), second(b);
-    return second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
-}
 
 // Writes lines in Windows-1251, each with CR LF, until a character has no Windows-1251 form; from then on only
 // reports such characters.
@@ -35,14 +28,6 @@ public:
     void take(QStringView line)
     {
         ++m_lineNumber;
-        encode(line);
-    }
-
-    qint64 errors() const { return m_errors; }
-
-private:
-    void encode(QStringView line)
-    {
         QByteArray bytes;
         bytes.reserve(line.size() + 2);
         qsizetype column = 0; // in characters, as editors count them
@@ -71,6 +56,9 @@ private:
             m_output.write(bytes);
     }
 
+    qint64 errors() const { return m_errors; }
+
+private:
     void reportUnencodable(QStringView cluster, qsizetype column)
     {
         ++m_errors;
