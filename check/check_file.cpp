@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -32,15 +33,6 @@ QString encodingNote(platform::TextEncoding encoding)
                         "byte-order mark");
 }
 
-QString summary(const CheckCounts &counts, const FindingLog &log)
-{
-    return Messages::tr("%n question(s) loaded", nullptr, counts.questions) + u", "_s
-         + Messages::tr("%n answer(s)", nullptr, int(counts.answers)) + u", "_s
-         + Messages::tr("%n question(s) with a marked answer", nullptr, int(counts.markedQuestions)) + u"; "_s
-         + Messages::tr("%n error(s)", nullptr, int(log.errors())) + u", "_s
-         + Messages::tr("%n warning(s)", nullptr, int(log.warnings()));
-}
-
 QString runTimeError(const platform::RuntimeError &error)
 {
     return Messages::tr("cannot be read: %1 (run-time error %2), which ends Tavrelo")
@@ -50,22 +42,26 @@ QString runTimeError(const platform::RuntimeError &error)
 
 } // namespace
 
-bool sameFile(const QString &a, const QString &b)
+QString summaryLine(const FileSummary &summary)
 {
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+    const CheckCounts &counts = summary.counts;
+    return Messages::tr("%n question(s) loaded", nullptr, counts.questions) + u", "_s
+         + Messages::tr("%n answer(s)", nullptr, int(counts.answers)) + u", "_s
+         + Messages::tr("%n question(s) with a marked answer", nullptr, int(counts.markedQuestions)) + u"; "_s
+         + Messages::tr("%n error(s)", nullptr, int(summary.errors)) + u", "_s
+         + Messages::tr("%n warning(s)", nullptr, int(summary.warnings));
 }
 
-CheckCounts checkStream(platform::TextStream &stream, FindingLog &log)
+CheckCounts checkStream(platform::TextStream &stream, FindingLog &log, QuizBuilder *builder)
 {
     QuestionChecker checker(log);
-    checker.read(stream);
+    checker.read(stream, builder);
     return CheckCounts{.questions = checker.questions(),
                        .answers = checker.answers(),
                        .markedQuestions = checker.markedQuestions()};
 }
 
-ExitStatus checkFile(const QString &path, const PrintLine &print)
+FileSummary checkFile(const QString &path, const PrintLine &print, const QuizBuilder::OnSection &onSection)
 {
     const QString prefix = path + u": "_s;
     // As Tavrelo does: a missing file, or a folder of that name, is "Data file not found".
@@ -75,19 +71,32 @@ ExitStatus checkFile(const QString &path, const PrintLine &print)
                      ? Messages::tr("is a folder, so Tavrelo says \"Data file not found\" and starts with no questions")
                      : Messages::tr(
                          "no such file, so Tavrelo says \"Data file not found\" and starts with no questions")));
-        return ExitStatus::Unreadable;
+        return {};
     }
-    FindingLog log([&](const Finding &finding) { print(formatFinding(path, finding)); });
+    std::optional<QuizBuilder> builder;
+    if (onSection)
+        builder.emplace(onSection);
+    FindingLog log([&](const Finding &finding) {
+        print(formatFinding(path, finding));
+        if (builder)
+            builder->takeFinding(finding);
+    });
+    FileSummary summary;
     try {
         const std::unique_ptr<platform::TextStream> stream = platform::OpenTextFile(path);
-        log.add(Finding{1, Severity::Note, encodingNote(stream->encoding())});
-        const CheckCounts counts = checkStream(*stream, log);
+        summary.encoding = stream->encoding();
+        log.add(Finding{1, Severity::Note, encodingNote(*summary.encoding)});
+        summary.counts = checkStream(*stream, log, builder ? &*builder : nullptr);
         stream->Close();
-        print(prefix + summary(counts, log));
     } catch (const platform::RuntimeError &error) {
         log.flush();
         print(prefix + u"error: "_s + runTimeError(error));
-        return ExitStatus::Unreadable;
+        return {};
     }
-    return log.errors() + log.warnings() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
+    summary.errors = log.errors();
+    summary.warnings = log.warnings();
+    summary.notes = log.notes();
+    summary.status = summary.errors + summary.warnings > 0 ? ExitStatus::Slips : ExitStatus::Clean;
+    print(prefix + summaryLine(summary));
+    return summary;
 }

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/quiz_builder.h"
+#include "platform/core/text_encoding.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 
 class FindingLog;
 
@@ -28,12 +32,28 @@ struct CheckCounts {
     qint64 markedQuestions = 0;
 };
 
-// Reads a stream as Tavrelo does, reporting every finding to the log; raises what the stream raises.
-CheckCounts checkStream(platform::TextStream &stream, FindingLog &log);
+// Reads a stream as Tavrelo does, reporting every finding to the log and, with a builder, every line to the builder
+// too; raises what the stream raises.
+CheckCounts checkStream(platform::TextStream &stream, FindingLog &log, QuizBuilder *builder = nullptr);
 
-// Whether two names name one existing file (links and relative paths followed).
-bool sameFile(const QString &a, const QString &b);
+// What a check found of a file as a whole.
+struct FileSummary {
+    ExitStatus status = ExitStatus::Unreadable;
+    std::optional<platform::TextEncoding> encoding; // none when the file could not be opened
+    CheckCounts counts;
+    qint64 errors = 0;
+    qint64 warnings = 0;
+    qint64 notes = 0;
+};
 
 // Checks one question file the way Tavrelo opens and reads it: a note on the encoding read and each finding, then
-// a summary line, go to print, every line beginning with the file's name.
-ExitStatus checkFile(const QString &path, const PrintLine &print);
+// a summary line, go to print, every line beginning with the file's name. With onSection, the quiz is handed over
+// too, section by section, as QuizBuilder gathers it.
+FileSummary checkFile(const QString &path, const PrintLine &print, const QuizBuilder::OnSection &onSection);
+inline ExitStatus checkFile(const QString &path, const PrintLine &print)
+{
+    return checkFile(path, print, {}).status;
+}
+
+// "2 questions loaded, 5 answers, 1 question with a marked answer; 2 errors, 4 warnings", as the report ends.
+QString summaryLine(const FileSummary &summary);

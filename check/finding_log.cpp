@@ -14,6 +14,8 @@ void FindingLog::add(Finding finding)
         ++m_errors;
     else if (finding.severity == Severity::Warning)
         ++m_warnings;
+    else
+        ++m_notes;
     m_waiting.push_back(std::move(finding));
     if (m_waiting.size() >= MaxWaiting)
         flush();

@@ -22,6 +22,7 @@ public:
 
     qint64 errors() const { return m_errors; }
     qint64 warnings() const { return m_warnings; }
+    qint64 notes() const { return m_notes; }
 
 private:
     static constexpr size_t MaxWaiting = 1000;
@@ -30,4 +31,5 @@ private:
     std::vector<Finding> m_waiting;
     qint64 m_errors = 0;
     qint64 m_warnings = 0;
+    qint64 m_notes = 0;
 };

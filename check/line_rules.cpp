@@ -163,23 +163,33 @@ bool isBlank(QStringView line)
     return leadingBlanks(line) == line.size();
 }
 
-QString controlCharacter(QStringView line)
+QString controlCharacter(QStringView line, platform::TextEncoding encoding, qsizetype illFormedAt)
 {
-    // U+0098 is what the reader makes of byte 0x98, the one byte that Windows-1251 leaves undefined, and U+FFFD what
-    // it makes of bytes that are no UTF-8 or UTF-16 in a file read as such.
     const auto isControl = [](QChar ch) {
-        return (ch < u' ' && ch != u'\t') || ch == u'\x7F' || ch == u'\x98' || ch == u'\uFFFD';
+        return (ch < u' ' && ch != u'\t') || (ch >= u'\x7F' && ch < u'\xA0') || ch == u'\uFFFD';
     };
     const auto found = std::find_if(line.begin(), line.end(), isControl);
     if (found == line.end())
         return {};
     const char16_t ch = found->unicode();
     const qsizetype column = found - line.begin() + 1;
+    if (ch == 0xFFFD) {
+        if (found - line.begin() == illFormedAt)
+            return Messages::tr("bytes that are not text in the file's encoding, shown as \"\uFFFD\", at column %1")
+                .arg(column);
+        return Messages::tr("the character \"\uFFFD\" (U+FFFD), which stands for text lost when the file was converted "
+                            "before, at column %1")
+            .arg(column);
+    }
+    const bool bytes = encoding == platform::TextEncoding::Windows1251
+                    || (ch < 0x80 && encoding != platform::TextEncoding::Utf16LE
+                        && encoding != platform::TextEncoding::Utf16BE);
+    if (!bytes)
+        return Messages::tr("the control character U+%1 at column %2")
+            .arg(QString::number(ch, 16).toUpper().rightJustified(4, u'0'))
+            .arg(column);
     if (ch == 0)
         return Messages::tr("a NUL byte at column %1").arg(column);
-    if (ch == 0xFFFD)
-        return Messages::tr("bytes that are not text in the file's encoding, shown as \"\uFFFD\", at column %1")
-            .arg(column);
     const QString hex = u"0x"_s + QString::number(ch, 16).toUpper().rightJustified(2, u'0');
     if (ch == 0x98)
         return Messages::tr("the byte %1, which Windows-1251 leaves undefined, at column %2").arg(hex).arg(column);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/core/text_encoding.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -21,5 +23,8 @@ bool starThenBlanks(QStringView line);
 // Empty, or spaces and tabs only: nothing the learner would see.
 bool isBlank(QStringView line);
 
-// The first control character of the line, as a finding's text ("a NUL byte at column 3"), or empty.
-QString controlCharacter(QStringView line);
+// The first control character of the line, or U+FFFD, as a finding's text ("a NUL byte at column 3"), or empty. In
+// a Windows-1251 file a character is a byte, and U+0098 the one byte that it leaves undefined; in UTF-8 and UTF-16
+// the C1 controls are characters of their own. illFormedAt is where decoding first put U+FFFD for bytes that are no
+// text in the file's encoding, or -1: a U+FFFD anywhere else is one that the file holds.
+QString controlCharacter(QStringView line, platform::TextEncoding encoding, qsizetype illFormedAt);

@@ -7,6 +7,7 @@
 #include "check/finding_log.h"
 #include "check/line_rules.h"
 #include "check/messages.h"
+#include "check/quiz_builder.h"
 #include "check/quote.h"
 #include "platform/core/text_file.h"
 
@@ -35,20 +36,28 @@ void QuestionChecker::add(const Line &line, Severity severity, const QString &te
     m_log.add(Finding{.line = line.number, .severity = severity, .text = text + u": "_s + quote(line.text)});
 }
 
-void QuestionChecker::read(platform::TextStream &stream)
+void QuestionChecker::read(platform::TextStream &stream, QuizBuilder *builder)
 {
     qint64 number = 0;
+    m_encoding = stream.encoding();
     while (!stream.AtEndOfStream()) {
-        Line line{.number = ++number, .text = stream.readLineView(), .end = stream.lastLineEnd()};
+        Line line{.number = ++number,
+                  .text = stream.readLineView(),
+                  .end = stream.lastLineEnd(),
+                  .illFormedAt = stream.lineIllFormedAt()};
         line.lineClass = classifyLine(line.text);
         noteLineEnd(line);
         noteControlCharacter(line);
         if (line.lineClass.kind == LineKind::Header && m_question.number >= QuestionBank::QuestionCapacity) {
             noteNotLoaded(line);
+            if (builder)
+                builder->takeNotLoaded(line.number, line.text);
             break;
         }
         switch (line.lineClass.kind) {
         case LineKind::Header:
+            if (m_question.number == 0)
+                noteUnshownLines();
             endQuestion();
             startQuestion(line);
             break;
@@ -56,8 +65,23 @@ void QuestionChecker::read(platform::TextStream &stream)
         case LineKind::Text: checkText(line); break;
         case LineKind::Dropped: checkDropped(line); break;
         }
+        // After the checker, so that a question's findings, which its end brings, come before the next header.
+        if (builder)
+            builder->takeLine(line.number, line.text, line.lineClass);
     }
     finish();
+    if (builder)
+        builder->finish();
+}
+
+// Said when the first header comes, with the lines it is about.
+void QuestionChecker::noteUnshownLines()
+{
+    if (m_firstUnshownLine > 0) {
+        m_log.add(Finding{
+            m_firstUnshownLine, Severity::Note,
+            Messages::tr("lines before the first question header are never shown: %1").arg(m_firstUnshownText)});
+    }
 }
 
 // The program stops reading at this header.
@@ -74,11 +98,6 @@ void QuestionChecker::noteNotLoaded(const Line &header)
 void QuestionChecker::startQuestion(const Line &header)
 {
     const qint16 number = m_question.number + 1;
-    if (number == 1 && m_firstUnshownLine > 0) {
-        m_log.add(Finding{
-            m_firstUnshownLine, Severity::Note,
-            Messages::tr("lines before the first question header are never shown: %1").arg(m_firstUnshownText)});
-    }
     m_question = Question{.number = number, .headerLine = header.number};
     m_ended = false;
 }
@@ -259,7 +278,7 @@ void QuestionChecker::noteControlCharacter(const Line &line)
 {
     if (m_controlNotes > MaxControlNotes)
         return;
-    const QString control = controlCharacter(line.text);
+    const QString control = controlCharacter(line.text, m_encoding, line.illFormedAt);
     if (control.isEmpty())
         return;
     if (++m_controlNotes > MaxControlNotes) {

@@ -4,6 +4,7 @@
 
 #include "bank/line_class.h"
 #include "check/finding.h"
+#include "platform/core/text_encoding.h"
 
 #include <QString>
 #include <QStringView>
@@ -11,6 +12,7 @@
 #include <array>
 
 class FindingLog;
+class QuizBuilder;
 
 namespace platform {
 class TextStream;
@@ -26,8 +28,9 @@ public:
     Q_DISABLE_COPY_MOVE(QuestionChecker)
 
     // Reads to the end of the stream, or to the header of a question that the program would not load, then judges
-    // the last question and the file as a whole. Raises what the stream raises.
-    void read(platform::TextStream &stream);
+    // the last question and the file as a whole; hands every line it has judged to the builder, if there is one.
+    // Raises what the stream raises.
+    void read(platform::TextStream &stream, QuizBuilder *builder = nullptr);
 
     // What the program loads: questions, answers shown, and questions with a marked answer.
     qint16 questions() const { return m_question.number; }
@@ -39,6 +42,7 @@ private:
         qint64 number = 0; // counted from 1, as an editor counts lines
         QStringView text;  // the whole line, a trailing "*" included
         platform::LineEnd end{};
+        qsizetype illFormedAt = -1; // platform::TextStream::lineIllFormedAt
         LineClass lineClass;
     };
 
@@ -58,6 +62,7 @@ private:
     void endQuestion();
     void finish();
     void noteNotLoaded(const Line &header);
+    void noteUnshownLines();
     void checkAnswer(const Line &line);
     void checkText(const Line &line);
     void checkDropped(const Line &line);
@@ -69,6 +74,7 @@ private:
     void add(const Line &line, Severity severity, const QString &text);
 
     FindingLog &m_log;
+    platform::TextEncoding m_encoding{};
     Question m_question;
     bool m_ended = false;
 

@@ -3,6 +3,7 @@
 #include "check/to_cp1251.h"
 
 #include "check/messages.h"
+#include "platform/core/file_names.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
@@ -39,16 +40,23 @@ public:
             while (end < line.size() && line[end].isMark())
                 ++end;
             const QStringView cluster = line.sliced(i, end - i);
-            const QString composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C) : QString();
-            for (const QChar ch : marked ? QStringView(composed) : cluster) {
-                if (const std::optional<char> byte = platform::unicodeToWindows1251(ch.unicode())) {
+            const QList<uint> original = cluster.toUcs4();
+            const QList<uint> composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C).toUcs4()
+                                                : original;
+            for (qsizetype k = 0; k < composed.size(); ++k) {
+                const std::optional<char> byte = composed[k] <= 0xFFFF
+                                                   ? platform::unicodeToWindows1251(char16_t(composed[k]))
+                                                   : std::nullopt;
+                if (byte) {
                     bytes += *byte;
                 } else {
-                    reportUnencodable(cluster, column);
+                    // Where composing changed nothing, the character stands at its own column; else the cluster's.
+                    const bool asWritten = composed.size() == original.size();
+                    reportUnencodable(cluster, composed[k], asWritten ? column + k : column);
                     break;
                 }
             }
-            column += std::count_if(cluster.begin(), cluster.end(), [](QChar ch) { return !ch.isLowSurrogate(); }) - 1;
+            column += original.size() - 1;
             i = end;
         }
         bytes += "\r\n";
@@ -59,13 +67,17 @@ public:
     qint64 errors() const { return m_errors; }
 
 private:
-    void reportUnencodable(QStringView cluster, qsizetype column)
+    void reportUnencodable(QStringView cluster, char32_t character, qsizetype column)
     {
         ++m_errors;
+        const QString code = QString::number(character, 16).toUpper().rightJustified(4, u'0');
+        // A letter with a mark names the mark, which is what has no form.
+        const QString text =
+            cluster.toUcs4().size() == 1
+                ? Messages::tr("\"%1\" (U+%2) has no Windows-1251 form").arg(cluster.toString(), code)
+                : Messages::tr("\"%1\" holds U+%2, which has no Windows-1251 form").arg(cluster.toString(), code);
         m_print(m_inputName + u':' + QString::number(m_lineNumber) + u':' + QString::number(column) + u": error: "_s
-                + Messages::tr("\"%1\" (U+%2) has no Windows-1251 form")
-                      .arg(cluster.toString(),
-                           QString::number(cluster.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')));
+                + text);
     }
 
     QIODevice &m_output;
@@ -105,7 +117,7 @@ ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, 
     };
     if (!platform::FileExists(inputPath))
         return fail(inputPath, Messages::tr("no such file"));
-    if (sameFile(inputPath, outputPath))
+    if (platform::sameFile(inputPath, outputPath))
         return fail(outputPath, Messages::tr("is the file being converted; name a new file for the copy"));
     QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly))

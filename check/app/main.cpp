@@ -10,6 +10,7 @@
 #include "check/report_file.h"
 #include "check/to_cp1251.h"
 #include "check/user_language.h"
+#include "check/write_plan.h"
 #include "platform/core/app_info.h"
 
 #include <QCommandLineParser>
@@ -46,11 +47,13 @@ void complain(const QString &text)
 int run()
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Messages::tr("Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
-                     "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
-                     "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
-                     "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."));
+    parser.setApplicationDescription(Messages::tr(
+        "Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
+        "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
+        "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
+        "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.\n\nThe checker never "
+        "writes over a file it reads, nor two files to one name, however the names are spelt: such a run "
+        "stops with status 2 before anything is written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toCp1251(
@@ -84,15 +87,25 @@ int run()
     QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         files << u"data.txt"_s;
+    if (parser.isSet(toCp1251) && files.size() != 1) {
+        complain(Messages::tr("--to-cp1251 converts one file at a time"));
+        return int(ExitStatus::Unreadable);
+    }
+    WritePlan plan;
+    for (const QString &file : files)
+        plan.reads(file);
+    if (parser.isSet(toCp1251))
+        plan.writes(parser.value(toCp1251), Messages::tr("the Windows-1251 copy", "cannot write ... to"));
+    if (parser.isSet(output))
+        plan.writes(parser.value(output), Messages::tr("the report", "cannot write ... to"));
+    if (const QString clash = plan.clash(); !clash.isEmpty()) {
+        complain(clash);
+        return int(ExitStatus::Unreadable);
+    }
+
     std::optional<ReportFile> report;
     if (parser.isSet(output)) {
         const QString path = parser.value(output);
-        for (const QString &file : files + QStringList{parser.value(toCp1251)}) {
-            if (sameFile(path, file)) {
-                complain(Messages::tr("%1 is a file the checker reads; name a new file for the report").arg(path));
-                return int(ExitStatus::Unreadable);
-            }
-        }
         report.emplace(path);
         if (!report->open()) {
             complain(Messages::tr("%1 cannot be written: %2").arg(path, report->errorString()));
@@ -108,10 +121,6 @@ int run()
 
     int status = int(ExitStatus::Clean);
     if (parser.isSet(toCp1251)) {
-        if (files.size() != 1) {
-            complain(Messages::tr("--to-cp1251 converts one file at a time"));
-            return int(ExitStatus::Unreadable);
-        }
         const QString copy = parser.value(toCp1251);
         status = int(convertToCp1251(files.first(), copy, print));
         if (status == int(ExitStatus::Clean)) {

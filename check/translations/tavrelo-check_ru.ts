@@ -168,10 +168,6 @@
         <translation>[ФАЙЛ...]</translation>
     </message>
     <message>
-        <source>%1 is a file the checker reads; name a new file for the report</source>
-        <translation>%1 — это проверяемый файл; для отчёта укажите другой файл</translation>
-    </message>
-    <message>
         <source>%1 cannot be written: %2</source>
         <translation>не удаётся записать %1: %2</translation>
     </message>
@@ -319,24 +315,62 @@
         <translation>байты, которые не читаются как текст в кодировке файла (видны как &quot;�&quot;), в столбце %1</translation>
     </message>
     <message>
-        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
-
-A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
-
-Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.</source>
-        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
-
-Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
-
-Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.</translation>
-    </message>
-    <message>
         <source>Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to &lt;out&gt;, then check the copy: for programs that read only Windows-1251.</source>
         <translation>Записать копию ФАЙЛА из UTF-8 или UTF-16 в файл &lt;копия&gt; в кодировке Windows-1251 с концами строк CR LF и проверить эту копию: для программ, которые читают только Windows-1251.</translation>
     </message>
     <message>
         <source>is neither UTF-8 nor UTF-16, so there is nothing to convert</source>
         <translation>файл не в UTF-8 и не в UTF-16, перекодировать нечего</translation>
+    </message>
+    <message>
+        <source>the character &quot;�&quot; (U+FFFD), which stands for text lost when the file was converted before, at column %1</source>
+        <translation>символ &quot;�&quot; (U+FFFD), которым обозначают текст, потерянный при прежнем перекодировании файла, в столбце %1</translation>
+    </message>
+    <message>
+        <source>the control character U+%1 at column %2</source>
+        <translation>управляющий символ U+%1 в столбце %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds U+%2, which has no Windows-1251 form</source>
+        <translation>в &quot;%1&quot; есть символ U+%2, которого нет в Windows-1251</translation>
+    </message>
+    <message>
+        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
+
+A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
+
+Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.
+
+The checker never writes over a file it reads, nor two files to one name, however the names are spelt: such a run stops with status 2 before anything is written.</source>
+        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
+
+Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
+
+Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.
+
+Проверка никогда не записывает поверх файла, который она читает, и не пишет два файла под одним именем, как бы ни были записаны имена: такой запуск завершается с кодом 2, ничего не записав.</translation>
+    </message>
+    <message>
+        <source>cannot write %1 to %2, a file the checker reads; nothing was written</source>
+        <translation>нельзя записать %1 в %2: этот файл читает проверка; ничего не записано</translation>
+    </message>
+    <message>
+        <source>cannot write %1 to %2: that is %3, which the checker reads; nothing was written</source>
+        <translation>нельзя записать %1 в %2: это тот же файл, что %3, который читает проверка; ничего не записано</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2) and %3 (%4) to one file: name two different files; nothing was written</source>
+        <translation>нельзя записать %1 (%2) и %3 (%4) в один и тот же файл: укажите два разных файла; ничего не записано</translation>
+    </message>
+    <message>
+        <source>the Windows-1251 copy</source>
+        <comment>cannot write ... to</comment>
+        <translation>копию в Windows-1251</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <comment>cannot write ... to</comment>
+        <translation>отчёт</translation>
     </message>
 </context>
 <context>

@@ -19,12 +19,13 @@ namespace {
 // at first and doubling, keep a search for one terminator from running far past the other.
 const char *firstLineEnd(const char *begin, const char *end)
 {
-    for (qsizetype window = 64; begin < end; begin += window, window *= 2) {
+    for (qsizetype window = 64; begin < end; window *= 2) {
         const char *to = begin + std::min<qsizetype>(window, end - begin);
         const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', size_t(to - begin)));
         const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', size_t((lf ? lf : to) - begin)));
         if (cr || lf)
             return cr ? cr : lf;
+        begin = to; // never past end
     }
     return end;
 }
@@ -110,11 +111,20 @@ QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
     // Neither encoding makes more characters than it has bytes.
     if (qsizetype(m_piece.size()) < bytes.size())
         m_piece.resize(size_t(qMax(bytes.size(), 2 * qsizetype(m_piece.size()))));
+    if (m_lineEnded) { // the piece begins a line
+        m_lineLength = 0;
+        m_illFormedAt = -1;
+    }
     qsizetype length = bytes.size();
-    if (utf8Buffer())
-        length = decodeUtf8(bytes, m_piece.data());
-    else
+    if (utf8Buffer()) {
+        qsizetype illFormed = -1;
+        length = decodeUtf8(bytes, m_piece.data(), &illFormed);
+        if (illFormed >= 0 && m_illFormedAt < 0)
+            m_illFormedAt = m_lineLength + illFormed;
+    } else {
         decodeWindows1251(bytes, m_piece.data());
+    }
+    m_lineLength += length;
     m_pos = next;
     m_scan = std::max(m_scan, next); // a piece leaves the bytes after it scanned
     m_lineEnded = endsLine;
@@ -203,6 +213,8 @@ void TextStream::Close()
     m_line.clear();
     m_pos = m_scan = 0;
     m_lineEnded = true;
+    m_lineLength = 0;
+    m_illFormedAt = -1;
 }
 
 std::unique_ptr<TextStream> OpenTextFile(const QString &path)

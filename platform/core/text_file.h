@@ -24,9 +24,10 @@ enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
 // True only for an existing regular file (symbolic links followed): a folder of that name counts as missing.
 bool FileExists(const QString &path);
 
-// Reads text line by line, in one pass over its device and with no more in memory than a chunk and the longest
-// line, or no more than a few chunks when lines are read in pieces. The text is Windows-1251, UTF-8 or UTF-16, as
-// settleEncoding decides before the first line; a byte-order mark is no part of the first line. A line ends at
+// Reads text line by line, with no more in memory than a chunk and the longest line, or no more than a few chunks
+// when lines are read in pieces. The text is Windows-1251, UTF-8 or UTF-16, as settleEncoding decides before the
+// first line: a file without a byte-order mark is read through once for that, then line by line from its start; a
+// byte-order mark is no part of the first line. A line ends at
 // CR LF, a lone LF or a lone CR; the terminator is not part of it, a terminator at the very end adds no empty
 // line, and a last line without one is still read. Every other character, NUL included, is part of its line; each
 // ill-formed sequence of UTF-8 or UTF-16 reads as U+FFFD.
@@ -49,6 +50,10 @@ public:
     QStringView readLineView();
     // The terminator of the line just read, valid until the next call that reads; None for a last line without one.
     LineEnd lastLineEnd() const;
+    // Where in the line being read decoding first put U+FFFD for bytes that are no text in the file's encoding
+    // (ill-formed UTF-8 or UTF-16), counted in UTF-16 units from the line's start; -1 for none. A U+FFFD that the
+    // file itself holds is none.
+    qsizetype lineIllFormedAt() const { return m_illFormedAt; }
 
     // A line in pieces, for a reader whose memory must not grow with the longest line: the next piece of the
     // line begun, or the first piece of the next line when the last piece ended its line (past the end:
@@ -88,6 +93,8 @@ private:
     qsizetype m_scan = 0;          // bytes before this one hold no terminator of the current line
     bool m_deviceAtEnd = false;
     bool m_lineEnded = true;
+    qsizetype m_lineLength = 0; // characters of the current line returned so far
+    qsizetype m_illFormedAt = -1;
 };
 
 // Opens an existing file for reading, never creating it. Raises FileNotFound when there is no such file,

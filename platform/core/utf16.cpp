@@ -5,7 +5,8 @@
 namespace platform {
 namespace {
 
-constexpr char32_t Replacement = 0xFFFD;
+// Never part of UTF-8, so the UTF-8 decoder makes it U+FFFD and counts it as ill-formed.
+constexpr char IllFormed = char(0xFF);
 
 bool isHighSurrogate(char32_t unit)
 {
@@ -60,12 +61,14 @@ void Utf16ToUtf8::feed(QByteArrayView bytes, QByteArray &out)
                 o = put(0x10000 + ((char32_t(high) - 0xD800) << 10) + (unit - 0xDC00), o);
                 continue;
             }
-            o = put(Replacement, o);
+            *o++ = IllFormed;
         }
         if (isHighSurrogate(unit))
             m_highSurrogate = char16_t(unit);
+        else if (isLowSurrogate(unit))
+            *o++ = IllFormed;
         else
-            o = put(isLowSurrogate(unit) ? Replacement : unit, o);
+            o = put(unit, o);
     }
     out.resize(o - out.constData());
 }
@@ -73,9 +76,9 @@ void Utf16ToUtf8::feed(QByteArrayView bytes, QByteArray &out)
 void Utf16ToUtf8::finish(QByteArray &out)
 {
     if (m_highSurrogate != 0)
-        out += "\xEF\xBF\xBD";
+        out += IllFormed;
     if (m_oddByte >= 0)
-        out += "\xEF\xBF\xBD";
+        out += IllFormed;
     m_highSurrogate = 0;
     m_oddByte = -1;
 }

@@ -193,8 +193,10 @@ void Utf8Validator::feedSlowly(const unsigned char *begin, const unsigned char *
     }
 }
 
-qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out) noexcept
+qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out, qsizetype *firstIllFormed) noexcept
 {
+    if (firstIllFormed)
+        *firstIllFormed = -1;
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
@@ -235,6 +237,8 @@ qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out) noexcept
                 ++taken;
         }
         if (length < 2 || taken < length) {
+            if (firstIllFormed && *firstIllFormed < 0)
+                *firstIllFormed = o - out;
             *o++ = Replacement;
             i += taken;
             continue;

@@ -27,8 +27,9 @@ private:
 
 // Decodes UTF-8 into a buffer with room for bytes.size() characters and returns how many it wrote. Each ill-formed
 // sequence (its longest start that could have begun a well-formed one, or else one byte) becomes one U+FFFD, so
-// decoding bytes cut between two sequences gives what decoding them whole gives.
-qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out) noexcept;
+// decoding bytes cut between two sequences gives what decoding them whole gives. firstIllFormed, when given, is set
+// to where the first such U+FFFD was written, or -1: a U+FFFD that the text itself holds is none.
+qsizetype decodeUtf8(QByteArrayView bytes, char16_t *out, qsizetype *firstIllFormed = nullptr) noexcept;
 
 // Where to cut bytes at `at` or a little before it, at most three bytes, so that no sequence still to be completed
 // is cut in two.

@@ -109,20 +109,38 @@ void TestCheckRules::starThenBlanks()
 void TestCheckRules::controlCharacter_data()
 {
     QTest::addColumn<QString>("line");
+    QTest::addColumn<platform::TextEncoding>("encoding");
+    QTest::addColumn<int>("illFormedAt"); // where decoding put U+FFFD for bytes, or -1
     QTest::addColumn<QString>("finding");
-    QTest::newRow("NUL") << QString(u"ab\0c"_s) << u"a NUL byte at column 3"_s;
-    QTest::newRow("escape") << u"\x1B[0m"_s << u"the control byte 0x1B at column 1"_s;
-    QTest::newRow("DEL") << u"x\x7F"_s << u"the control byte 0x7F at column 2"_s;
-    QTest::newRow("byte 0x98") << u"x\u0098"_s << u"the byte 0x98, which Windows-1251 leaves undefined, at column 2"_s;
-    QTest::newRow("tab is none") << u"a\tb"_s << QString();
-    QTest::newRow("Cyrillic is none") << u"Вопрос №1"_s << QString();
+    using E = platform::TextEncoding;
+    const E cp1251 = E::Windows1251;
+    // clang-format off
+    QTest::newRow("NUL") << QString(u"ab\0c"_s) << cp1251 << -1 << u"a NUL byte at column 3"_s;
+    QTest::newRow("escape") << u"\x1B[0m"_s << E::Utf8 << -1 << u"the control byte 0x1B at column 1"_s;
+    QTest::newRow("DEL") << u"x\x7F"_s << cp1251 << -1 << u"the control byte 0x7F at column 2"_s;
+    QTest::newRow("byte 0x98") << u"x\u0098"_s << cp1251 << -1
+                               << u"the byte 0x98, which Windows-1251 leaves undefined, at column 2"_s;
+    QTest::newRow("C1 in UTF-8") << u"x\u0098"_s << E::Utf8 << -1 << u"the control character U+0098 at column 2"_s;
+    QTest::newRow("NUL in UTF-16") << QString(u"a\0"_s) << E::Utf16LE << -1
+                                   << u"the control character U+0000 at column 2"_s;
+    QTest::newRow("U+FFFD the file holds") << u"x\uFFFDy\uFFFD"_s << E::Utf8WithMark << 3
+                                           << u"the character \"\uFFFD\" (U+FFFD), which stands for text lost when "
+                                              u"the file was converted before, at column 2"_s;
+    QTest::newRow("bytes that are no text") << u"x\uFFFD"_s << E::Utf16BE << 1
+                                            << u"bytes that are not text in the file's encoding, shown as "
+                                               u"\"\uFFFD\", at column 2"_s;
+    QTest::newRow("tab is none") << u"a\tb"_s << cp1251 << -1 << QString();
+    QTest::newRow("Cyrillic is none") << u"Вопрос №1"_s << E::Utf8 << -1 << QString();
+    // clang-format on
 }
 
 void TestCheckRules::controlCharacter()
 {
     QFETCH(QString, line);
+    QFETCH(platform::TextEncoding, encoding);
+    QFETCH(int, illFormedAt);
     QFETCH(QString, finding);
-    QCOMPARE(::controlCharacter(line), finding);
+    QCOMPARE(::controlCharacter(line, encoding, illFormedAt), finding);
 }
 
 void TestCheckRules::answerGap_data()
