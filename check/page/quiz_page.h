@@ -30,10 +30,10 @@ public:
     static bool isMadeHere(const QString &path);
 
 private:
-    void write(const QString &html);
+    void write(const QByteArray &html);
 
     QSaveFile m_file;
     qint64 m_headingAt = 0;
     std::vector<quint8> m_key; // each question's right answer 1..4, 0 when no button is marked
-    QString m_html;            // reused for each section
+    QByteArray m_html;         // sections not yet written
 };

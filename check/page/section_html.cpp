@@ -6,9 +6,8 @@
 #include "check/messages.h"
 #include "check/page/html_text.h"
 
+#include <cstring>
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,32 +21,58 @@ QChar answerLetter(int answer)
     return QChar(u'A' + answer - 1);
 }
 
-// A row that stands for a line of the file, its number in the margin.
-void openRow(QString &html, QStringView tag, QStringView classes, qint64 line)
+// The checker's own words; no file text comes through them.
+void appendWords(QByteArray &html, const QString &words)
 {
-    html.append(u'<').append(tag);
-    if (!classes.isEmpty())
-        html.append(u" class=\"").append(classes).append(u'"');
-    if (line > 0)
-        html.append(u" data-n=\"").append(QString::number(line)).append(u'"');
-    html += u'>';
+    html += words.toUtf8();
+}
+
+// A row that stands for a line of the file, its number in the margin: <p class="x" data-n="12">.
+void openRow(QByteArray &html, const char *tag, const char *classes, qint64 line)
+{
+    char row[80];
+    char *out = row;
+    const auto put = [&](const char *text) {
+        const size_t size = std::strlen(text);
+        std::memcpy(out, text, size);
+        out += size;
+    };
+    *out++ = '<';
+    put(tag);
+    if (*classes) {
+        put(" class=\"");
+        put(classes);
+        *out++ = '"';
+    }
+    if (line > 0) {
+        put(" data-n=\"");
+        char digits[20];
+        int count = 0;
+        for (quint64 rest = quint64(line); rest > 0; rest /= 10)
+            digits[count++] = char('0' + rest % 10);
+        while (count > 0)
+            *out++ = digits[--count];
+        *out++ = '"';
+    }
+    *out++ = '>';
+    html.append(row, out - row);
 }
 
 // The file's text, isolated from what stands around it; `length` is the whole line's, of which `text` may be the
 // start only.
-void appendFileText(QString &html, QStringView text, qint64 length)
+void appendFileText(QByteArray &html, QStringView text, qint64 length)
 {
     qsizetype shown = qMin(text.size(), MaxCharactersShown);
     if (shown > 0 && shown < text.size() && text[shown - 1].isHighSurrogate())
         --shown;
-    html += u"<bdi>";
+    html += "<bdi>";
     appendHtmlText(html, text.first(shown));
-    html += u"</bdi>";
+    html += "</bdi>";
     if (length > shown) {
-        html += u" <span class=\"cut\">"_s
-              + Messages::tr("… %n more character(s) of this line are not shown here", nullptr,
-                             clampedCount(length - shown))
-              + u"</span>"_s;
+        html += " <span class=\"cut\">";
+        appendWords(html, Messages::tr("… %n more character(s) of this line are not shown here", nullptr,
+                                       clampedCount(length - shown)));
+        html += "</span>";
     }
 }
 
@@ -61,14 +86,16 @@ QString levelLabel(const Finding &finding)
     return Messages::tr("line %1, note:").arg(finding.line);
 }
 
-void appendFindings(QString &html, const std::vector<Finding> &findings)
+void appendFindings(QByteArray &html, const std::vector<Finding> &findings)
 {
-    static constexpr QStringView classes[] = {u"f e", u"f w", u"f n"};
+    static constexpr const char *classes[] = {"f e", "f w", "f n"};
     for (const Finding &finding : findings) {
-        openRow(html, u"p", classes[int(finding.severity)], 0);
-        html += u"<b>"_s + levelLabel(finding) + u"</b> <bdi>"_s;
-        appendHtmlText(html, finding.text);
-        html += u"</bdi></p>\n"_s;
+        openRow(html, "p", classes[int(finding.severity)], 0);
+        html += "<b>";
+        appendWords(html, levelLabel(finding));
+        html += "</b> <bdi>";
+        appendHtmlText(html, finding.text); // the finding quotes the line
+        html += "</bdi></p>\n";
     }
 }
 
@@ -87,28 +114,23 @@ QString reason(const QuizLine &line, const QuizSection &section)
 }
 
 // A line the learner never meets, greyed.
-void appendUnseen(QString &html, const QuizLine &line, const QString &why)
+void appendUnseen(QByteArray &html, const QuizLine &line, const QString &why)
 {
-    openRow(html, u"p", u"x", line.number);
+    openRow(html, "p", "x", line.number);
     appendFileText(html, line.text, line.length);
-    if (!why.isEmpty())
-        html += u"<em>"_s + why + u"</em>"_s;
-    html += u"</p>\n"_s;
+    if (!why.isEmpty()) {
+        html += "<em>";
+        appendWords(html, why);
+        html += "</em>";
+    }
+    html += "</p>\n";
     appendFindings(html, line.findings);
 }
 
-void appendQuestion(QString &html, const QuizSection &section)
+// The text as the learner reads it above the answers, every text line in order, with the dropped lines where they
+// fell out.
+void appendText(QByteArray &html, const QuizSection &section)
 {
-    html += u"<section class=\"q\" id=\"q"_s + QString::number(section.number) + u"\">\n"_s;
-    // The caption as the quiz writes it, beside the header line.
-    const QuizLine *header = section.lines.empty() ? nullptr : &section.lines.front();
-    openRow(html, u"h2", u"", header ? header->number : 0);
-    html += u"Question #"_s + QString::number(section.number) + u"</h2>\n"_s;
-    if (header)
-        appendFindings(html, header->findings);
-
-    // The text as the learner reads it above the answers, every text line in order, with the dropped lines where
-    // they fell out.
     // Blank lines at the text's end (those between questions, mostly) show on screen as the quiz shows them, and
     // take no room on paper.
     qint64 lastWritten = 0;
@@ -116,30 +138,34 @@ void appendQuestion(QString &html, const QuizSection &section)
         if (line.role == LineRole::Text && !isBlank(line.text))
             lastWritten = line.number;
     }
-    bool textOpen = false;
+    bool open = false;
     for (const QuizLine &line : section.lines) {
         if (line.role != LineRole::Text && line.role != LineRole::Dropped)
             continue;
-        if (!textOpen) {
-            html += u"<div class=\"t\">\n"_s;
-            textOpen = true;
+        if (!open) {
+            html += "<div class=\"t\">\n";
+            open = true;
         }
         if (line.role == LineRole::Dropped) {
             appendUnseen(html, line, reason(line, section));
             continue;
         }
-        openRow(html, u"p", line.number > lastWritten ? u"tb" : u"", line.number);
+        openRow(html, "p", line.number > lastWritten ? "tb" : "", line.number);
         appendFileText(html, line.text, line.length);
-        html += u"</p>\n"_s;
+        html += "</p>\n";
         appendFindings(html, line.findings);
     }
-    if (textOpen)
-        html += u"</div>\n"_s;
+    if (open)
+        html += "</div>\n";
+}
 
-    // The buttons 1..N, labelled as the quiz labels them; then the answer lines no button shows.
+// The buttons 1..N, labelled as the quiz labels them, the right one marked; then the answer lines no button shows.
+void appendAnswers(QByteArray &html, const QuizSection &section)
+{
     const int shown = section.shownAnswers();
-    if (shown > 0)
-        html += u"<div class=\"a\">\n"_s;
+    if (shown == 0)
+        return;
+    html += "<div class=\"a\">\n";
     for (int answer = 1; answer <= shown; ++answer) {
         const QuizLine *source = nullptr;
         for (const QuizLine &line : section.lines) {
@@ -147,17 +173,20 @@ void appendQuestion(QString &html, const QuizSection &section)
                 source = &line;
         }
         const bool right = answer == section.rightAnswer;
-        openRow(html, u"p", right ? u"o r" : u"o", source ? source->number : 0);
+        openRow(html, "p", right ? "o r" : "o", source ? source->number : 0);
         if (right) {
-            html += u"<span class=\"m\" aria-hidden=\"true\">\u2714</span><span class=\"sr\">"_s
-                  + Messages::tr("right answer:") + u" </span>"_s;
+            html += "<span class=\"m\" aria-hidden=\"true\">\xE2\x9C\x94</span><span class=\"sr\">";
+            appendWords(html, Messages::tr("right answer:"));
+            html += " </span>";
         }
         const QString &label = section.answers[size_t(answer - 1)];
         appendFileText(html, label, label.size());
-        if (label.isEmpty())
-            html += u"<span class=\"hint\">"_s
-                  + Messages::tr("an empty button: the file has no answer %1").arg(answerLetter(answer)) + u"</span>"_s;
-        html += u"</p>\n"_s;
+        if (label.isEmpty()) {
+            html += "<span class=\"hint\">";
+            appendWords(html, Messages::tr("an empty button: the file has no answer %1").arg(answerLetter(answer)));
+            html += "</span>";
+        }
+        html += "</p>\n";
         if (source)
             appendFindings(html, source->findings);
     }
@@ -165,45 +194,56 @@ void appendQuestion(QString &html, const QuizSection &section)
         if (line.role == LineRole::ReplacedAnswer || line.role == LineRole::HiddenAnswer)
             appendUnseen(html, line, reason(line, section));
     }
-    if (shown > 0)
-        html += u"</div>\n"_s;
+    html += "</div>\n";
 }
 
-void appendLinesAround(QString &html, const QuizSection &section)
+void appendQuestion(QByteArray &html, const QuizSection &section)
+{
+    html += "<section class=\"q\" id=\"q" + QByteArray::number(section.number) + "\">\n";
+    // The caption as the quiz writes it, beside the header line.
+    const QuizLine *header = section.lines.empty() ? nullptr : &section.lines.front();
+    openRow(html, "h2", "", header ? header->number : 0);
+    html += "Question #" + QByteArray::number(section.number) + "</h2>\n";
+    if (header)
+        appendFindings(html, header->findings);
+    appendText(html, section);
+    appendAnswers(html, section);
+}
+
+void appendLinesAround(QByteArray &html, const QuizSection &section)
 {
     const bool before = section.kind == SectionKind::BeforeFirstQuestion;
-    html += before ? u"<section class=\"pre\">\n"_s : u"<section class=\"nl\">\n"_s;
-    html += u"<h2>"_s
-          + (before ? Messages::tr("Before the first question header: never shown")
-                    : Messages::tr("Question #%1 and all that follows: not loaded, Tavrelo loads the first %2 "
-                                   "questions only")
-                          .arg(section.number)
-                          .arg(section.number - 1))
-          + u"</h2>\n"_s;
+    html += before ? "<section class=\"pre\">\n<h2>" : "<section class=\"nl\">\n<h2>";
+    appendWords(html, before ? Messages::tr("Before the first question header: never shown")
+                             : Messages::tr("Question #%1 and all that follows: not loaded, Tavrelo loads the "
+                                            "first %2 questions only")
+                                   .arg(section.number)
+                                   .arg(section.number - 1));
+    html += "</h2>\n";
     for (const QuizLine &line : section.lines)
         appendUnseen(html, line, {});
 }
 
 } // namespace
 
-void appendSectionHtml(QString &html, const QuizSection &section)
+void appendSectionHtml(QByteArray &html, const QuizSection &section)
 {
     if (section.kind == SectionKind::Question)
         appendQuestion(html, section);
     else
         appendLinesAround(html, section);
     if (section.linesLeftOut > 0) {
-        html += u"<p class=\"cut\">"_s
-              + Messages::tr("… %n more line(s) of this part of the file are not shown here", nullptr,
-                             clampedCount(section.linesLeftOut))
-              + u"</p>\n"_s;
+        html += "<p class=\"cut\">";
+        appendWords(html, Messages::tr("… %n more line(s) of this part of the file are not shown here", nullptr,
+                                       clampedCount(section.linesLeftOut)));
+        html += "</p>\n";
     }
     appendFindings(html, section.findings);
     if (section.findingsLeftOut > 0) {
-        html += u"<p class=\"f n\">"_s
-              + Messages::tr("… %n more finding(s) here are not shown; the report lists them all", nullptr,
-                             clampedCount(section.findingsLeftOut))
-              + u"</p>\n"_s;
+        html += "<p class=\"f n\">";
+        appendWords(html, Messages::tr("… %n more finding(s) here are not shown; the report lists them all", nullptr,
+                                       clampedCount(section.findingsLeftOut)));
+        html += "</p>\n";
     }
-    html += u"</section>\n"_s;
+    html += "</section>\n";
 }
