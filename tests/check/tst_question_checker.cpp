@@ -7,6 +7,7 @@
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/windows1251.h"
 
 #include <QTest>
@@ -109,6 +110,20 @@ void TestQuestionChecker::findings_data()
                                   << QStringList{u"2: note: line holds a NUL byte at column 4: \"A)a␀*\""_s,
                                                  u"3: note: line holds the byte 0x98"_s,
                                                  u"3: note: text after the answers"_s};
+    // Decoding puts U+FFFD for bytes that are no text; one that the file holds, and a C1 control, are characters.
+    QTest::newRow("UTF-8 characters and bytes")
+        << "\xEF\xBB\xBF" + (H + u"\r\nA)a*\r\n"_s).toUtf8() + "\xFFx\xEF\xBF\xBD\r\nx\xEF\xBF\xBD\r\n\xC2\x98"
+        << QStringList{u"3: note: line holds bytes that are not text in the file's encoding, shown as \"\uFFFD\", at "
+                       u"column 1"_s,
+                       u"3: note: text after the answers"_s,
+                       u"4: note: line holds the character \"\uFFFD\" (U+FFFD), which stands for text lost when the "
+                       u"file was converted before, at column 2"_s,
+                       u"5: note: line holds the control character U+0098 at column 1"_s};
+    QTest::newRow("UTF-16 unpaired surrogate")
+        << support::encodeText(H + u"\r\nA)a*\r\nx"_s, platform::TextEncoding::Utf16LE) + QByteArray("\x00\xD8y\0", 4)
+        << QStringList{u"3: note: line holds bytes that are not text in the file's encoding, shown as \"\uFFFD\", at "
+                       u"column 2"_s,
+                       u"3: note: text after the answers"_s};
 }
 
 void TestQuestionChecker::findings()
