@@ -511,6 +511,11 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
                                                     << windows;
     QTest::newRow("the report by its short name") << QStringList{u"-o"_s, u"SHORT"_s, u"длинное имя.txt"_s}
                                                   << QStringList{u"длинное имя.txt"_s} << true;
+    QTest::newRow("a new page") << QStringList{u"--html"_s, u"data.html"_s, u"data.txt"_s} << quiz << false;
+    QTest::newRow("the page as the file checked") << QStringList{u"--html"_s, u"data.txt"_s, u"data.txt"_s} << quiz
+                                                  << true;
+    QTest::newRow("the page over a file it did not make") << QStringList{u"--html"_s, u"data.html"_s, u"data.txt"_s}
+                                                          << QStringList{u"data.txt"_s, u"data.html"_s} << true;
     // clang-format on
 }
 
