@@ -131,8 +131,8 @@ void appendUnseen(QByteArray &html, const QuizLine &line, const QString &why)
 // fell out.
 void appendText(QByteArray &html, const QuizSection &section)
 {
-    // Blank lines at the text's end (those between questions, mostly) show on screen as the quiz shows them, and
-    // take no room on paper.
+    // Blank lines at the text's end (those between questions, mostly) show nothing to the learner: they stand on the
+    // page only for a finding of their own, and take no room on paper.
     qint64 lastWritten = 0;
     for (const QuizLine &line : section.lines) {
         if (line.role == LineRole::Text && !isBlank(line.text))
@@ -150,7 +150,10 @@ void appendText(QByteArray &html, const QuizSection &section)
             appendUnseen(html, line, reason(line, section));
             continue;
         }
-        openRow(html, "p", line.number > lastWritten ? "tb" : "", line.number);
+        const bool trailing = line.number > lastWritten;
+        if (trailing && line.findings.empty())
+            continue;
+        openRow(html, "p", trailing ? "tb" : "", line.number);
         appendFileText(html, line.text, line.length);
         html += "</p>\n";
         appendFindings(html, line.findings);

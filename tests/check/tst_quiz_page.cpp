@@ -101,8 +101,8 @@ void TestQuizPage::holds_data()
     row("a replaced answer keeps its mark", u"Q\nA) a*\nA) b\n"_s,
         {u"<span class=\"sr\">right answer: </span><bdi>A) b</bdi>"_s,
          u"<p class=\"x\" data-n=\"3\"><bdi>A) a*</bdi><em>replaced by a later answer A"_s});
-    row("a blank line at the text's end", u"Q\n\nA) a*\n"_s,
-        {u"<p data-n=\"2\"><bdi>Q</bdi>"_s, u"<p class=\"tb\" data-n=\"3\">"_s});
+    row("blank lines at the text's end", u"Q\n\n\t\rA) a*\n"_s, // line 4 ends in CR alone: a note
+        {u"<p data-n=\"2\"><bdi>Q</bdi></p>\n<p class=\"tb\" data-n=\"4\">"_s});
     row("a line too long to read", u"я"_s.repeated(25000) + u"\nA) a*\n"_s,
         {u"я"_s.repeated(20000) + u"</bdi> <span class=\"cut\">… 5000 more characters"_s});
     row("question 1001", (u"A) a*\nВес вопроса: 1\n"_s).repeated(1000),
