@@ -15,8 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 QString encodingNote(platform::TextEncoding encoding)
 {
     switch (encoding) {
@@ -32,6 +30,8 @@ QString encodingNote(platform::TextEncoding encoding)
     return Messages::tr("the file is read as Windows-1251 (Cyrillic), since it is not UTF-8 throughout and has no "
                         "byte-order mark");
 }
+
+namespace {
 
 QString runTimeError(const platform::RuntimeError &error)
 {

@@ -55,5 +55,8 @@ inline ExitStatus checkFile(const QString &path, const PrintLine &print)
     return checkFile(path, print, {}).status;
 }
 
+// "the file is read as UTF-8", as the report's first note says.
+QString encodingNote(platform::TextEncoding encoding);
+
 // "2 questions loaded, 5 answers, 1 question with a marked answer; 2 errors, 4 warnings", as the report ends.
 QString summaryLine(const FileSummary &summary);

@@ -26,6 +26,7 @@ else
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick
     fonts-dejavu-core
+    chromium poppler-utils
   )
 fi
 

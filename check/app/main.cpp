@@ -7,6 +7,7 @@
 #include "check/console.h"
 #include "check/explorer_console.h"
 #include "check/messages.h"
+#include "check/page/quiz_pages.h"
 #include "check/report_file.h"
 #include "check/to_cp1251.h"
 #include "check/user_language.h"
@@ -68,6 +69,15 @@ int run()
                      "reads it."),
         Messages::tr("report"));
     parser.addOption(output);
+    const QCommandLineOption html(
+        u"html"_s,
+        Messages::tr("Write the quiz of FILE to the page <page> as well, as the learner will meet it, with the "
+                     "findings at their lines, to read in a browser and print. With several FILEs, or when <page> "
+                     "is a folder, each page goes into the folder <page>, named after its file (data.txt gives "
+                     "data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the "
+                     "checker writes a page beside each file and opens it."),
+        Messages::tr("page"));
+    parser.addOption(html);
     parser.addPositionalArgument(Messages::tr("FILE"), Messages::tr("Question files to check; data.txt by default."),
                                  Messages::tr("[FILE...]"));
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -98,9 +108,14 @@ int run()
         plan.writes(parser.value(toCp1251), Messages::tr("the Windows-1251 copy", "cannot write ... to"));
     if (parser.isSet(output))
         plan.writes(parser.value(output), Messages::tr("the report", "cannot write ... to"));
-    if (const QString clash = plan.clash(); !clash.isEmpty()) {
-        complain(clash);
-        return int(ExitStatus::Unreadable);
+    QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files);
+    pages.plan(plan);
+    for (const QString &refusal : {plan.clash(), pages.refusal()}) {
+        if (!refusal.isEmpty()) {
+            complain(refusal);
+            return int(ExitStatus::Unreadable);
+        }
     }
 
     std::optional<ReportFile> report;
@@ -131,7 +146,7 @@ int run()
         }
     }
     for (const QString &file : files)
-        status = qMax(status, int(checkFile(file, print)));
+        status = qMax(status, int(pages.check(file, print)));
 
     if (report && !report->commit()) {
         complain(Messages::tr("%1 cannot be written: %2").arg(parser.value(output), report->errorString()));

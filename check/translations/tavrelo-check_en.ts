@@ -38,5 +38,40 @@
             <numerusform>%n warnings</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>… %n more character(s) of this line are not shown here</source>
+        <translation>
+            <numerusform>… %n more character of this line is not shown here</numerusform>
+            <numerusform>… %n more characters of this line are not shown here</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>no button shows it: the question has only %n answer button(s)</source>
+        <translation>
+            <numerusform>no button shows it: the question has only %n answer button</numerusform>
+            <numerusform>no button shows it: the question has only %n answer buttons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n more line(s) of this part of the file are not shown here</source>
+        <translation>
+            <numerusform>… %n more line of this part of the file is not shown here</numerusform>
+            <numerusform>… %n more lines of this part of the file are not shown here</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n more finding(s) here are not shown; the report lists them all</source>
+        <translation>
+            <numerusform>… %n more finding here is not shown; the report lists them all</numerusform>
+            <numerusform>… %n more findings here are not shown; the report lists them all</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s)</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

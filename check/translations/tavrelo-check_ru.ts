@@ -372,6 +372,148 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <comment>cannot write ... to</comment>
         <translation>отчёт</translation>
     </message>
+    <message numerus="yes">
+        <source>… %n more character(s) of this line are not shown here</source>
+        <translation>
+            <numerusform>… ещё %n знак этой строки здесь не показан</numerusform>
+            <numerusform>… ещё %n знака этой строки здесь не показаны</numerusform>
+            <numerusform>… ещё %n знаков этой строки здесь не показаны</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1, error:</source>
+        <translation>строка %1, ошибка:</translation>
+    </message>
+    <message>
+        <source>line %1, warning:</source>
+        <translation>строка %1, предупреждение:</translation>
+    </message>
+    <message>
+        <source>line %1, note:</source>
+        <translation>строка %1, замечание:</translation>
+    </message>
+    <message>
+        <source>dropped: begins with &quot;Ве&quot; and is no question header</source>
+        <translation>пропущена: начинается с «Ве», но это не заголовок вопроса</translation>
+    </message>
+    <message>
+        <source>replaced by a later answer %1 of this question</source>
+        <translation>заменён следующим ответом %1 этого вопроса</translation>
+    </message>
+    <message numerus="yes">
+        <source>no button shows it: the question has only %n answer button(s)</source>
+        <translation>
+            <numerusform>его не показывает ни одна кнопка: у вопроса всего %n кнопка ответа</numerusform>
+            <numerusform>его не показывает ни одна кнопка: у вопроса всего %n кнопки ответа</numerusform>
+            <numerusform>его не показывает ни одна кнопка: у вопроса всего %n кнопок ответа</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>right answer:</source>
+        <translation>правильный ответ:</translation>
+    </message>
+    <message>
+        <source>an empty button: the file has no answer %1</source>
+        <translation>пустая кнопка: в файле нет ответа %1</translation>
+    </message>
+    <message>
+        <source>Before the first question header: never shown</source>
+        <translation>До первого заголовка вопроса: не показывается никогда</translation>
+    </message>
+    <message>
+        <source>Question #%1 and all that follows: not loaded, Tavrelo loads the first %2 questions only</source>
+        <translation>Question #%1 и всё, что дальше, не загружается: Tavrelo загружает только первые %2 вопросов</translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n more line(s) of this part of the file are not shown here</source>
+        <translation>
+            <numerusform>… ещё %n строка этой части файла здесь не показана</numerusform>
+            <numerusform>… ещё %n строки этой части файла здесь не показаны</numerusform>
+            <numerusform>… ещё %n строк этой части файла здесь не показаны</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n more finding(s) here are not shown; the report lists them all</source>
+        <translation>
+            <numerusform>… ещё %n сообщение проверки здесь не показано; в отчёте есть все</numerusform>
+            <numerusform>… ещё %n сообщения проверки здесь не показаны; в отчёте есть все</numerusform>
+            <numerusform>… ещё %n сообщений проверки здесь не показаны; в отчёте есть все</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s)</source>
+        <translation>
+            <numerusform>%n замечание</numerusform>
+            <numerusform>%n замечания</numerusform>
+            <numerusform>%n замечаний</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the page&apos;s language, as HTML names it</comment>
+        <translation>ru</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>Answer key, with ✔</source>
+        <translation>Ключ ответов, с ✔</translation>
+    </message>
+    <message>
+        <source>Copy for learners, no marks</source>
+        <translation>Для учеников, без ✔</translation>
+    </message>
+    <message>
+        <source>Print it with Ctrl+P on A4: each question stays on one page, and the findings and the lines the learner never sees are left out.</source>
+        <translation>Печать — Ctrl+P, на A4: каждый вопрос остаётся на одной странице, а сообщения проверки и строки, которых ученик не увидит, не печатаются.</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Ключ ответов</translation>
+    </message>
+    <message>
+        <source>Made by tavrelo-check %1.%2.%3</source>
+        <translation>Сделано программой tavrelo-check %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>the page</source>
+        <comment>cannot write ... to</comment>
+        <translation>страницу</translation>
+    </message>
+    <message>
+        <source>cannot write the page to %1, a folder; nothing was written</source>
+        <translation>нельзя записать страницу в %1: это папка; ничего не записано</translation>
+    </message>
+    <message>
+        <source>%1 is no page that tavrelo-check made, so it is not written over: name another file for the page, or move that one away; nothing was written</source>
+        <translation>%1 — не страница, сделанная tavrelo-check, поэтому она не перезаписывается: назовите для страницы другой файл или уберите этот; ничего не записано</translation>
+    </message>
+    <message>
+        <source>the page cannot be written: %1</source>
+        <translation>страницу нельзя записать: %1</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>её папку нельзя создать</translation>
+    </message>
+    <message>
+        <source>page written to %1</source>
+        <translation>страница записана в %1</translation>
+    </message>
+    <message>
+        <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the checker writes a page beside each file and opens it.</source>
+        <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>страница</translation>
+    </message>
+    <message>
+        <source>%1 is a file, but the pages of several question files go into a folder of that name; nothing was written</source>
+        <translation>%1 — это файл, а страницы нескольких файлов с вопросами пишутся в папку с таким именем; ничего не записано</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

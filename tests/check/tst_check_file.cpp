@@ -368,6 +368,8 @@ void TestCheckFile::commandLine_data()
     QTest::newRow("dropped files") << QStringList{u"мой тест.txt"_s, u"ещё один тест.txt"_s} << c << 0
                                    << u"ещё один тест.txt: 1 question loaded"_s;
     QTest::newRow("Russian") << QStringList() << u"ru_RU.UTF-8"_s << 0 << u"data.txt: загружен 1 вопрос"_s;
+    QTest::newRow("a page") << QStringList{u"--html"_s, u"страница.html"_s, u"data.txt"_s} << c << 0
+                            << u"data.txt: page written to страница.html"_s;
     QTest::newRow("English for other languages")
         << QStringList() << u"de_DE.UTF-8"_s << 0 << u"data.txt: 1 question loaded"_s;
 }
@@ -511,6 +513,11 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
                                                     << windows;
     QTest::newRow("the report by its short name") << QStringList{u"-o"_s, u"SHORT"_s, u"длинное имя.txt"_s}
                                                   << QStringList{u"длинное имя.txt"_s} << true;
+    QTest::newRow("a new page") << QStringList{u"--html"_s, u"data.html"_s, u"data.txt"_s} << quiz << false;
+    QTest::newRow("the page as the report, neither there yet")
+        << QStringList{u"--html"_s, u"out.html"_s, u"-o"_s, u"out.html"_s, u"data.txt"_s} << quiz << true;
+    QTest::newRow("the page over a file it did not make") << QStringList{u"--html"_s, u"data.html"_s, u"data.txt"_s}
+                                                          << QStringList{u"data.txt"_s, u"data.html"_s} << true;
     // clang-format on
 }
 

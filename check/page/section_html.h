@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "check/quiz_model.h"
+
+#include <QByteArray>
+
+// One section of the quiz as the page shows it, in UTF-8. A question as Tavrelo shows it: its caption, its text
+// line by line, its answer buttons in order with the right one marked; beside each, the line of the file it came
+// from and the checker's findings on that line. The lines the learner never meets stand greyed in their places with
+// the reason. A line far longer than anyone reads is cut, with a note of what follows, so that a page stays a few
+// times its file's size however the file is made.
+void appendSectionHtml(QByteArray &html, const QuizSection &section);
+
+// At most this many characters of one line of the file go on the page.
+inline constexpr qsizetype MaxCharactersShown = 20000;
