@@ -36,7 +36,7 @@ public:
                 m_question.answers.push_back(SourceAnswer{.text = line.sliced(3).trimmed(), .line = number});
             } else {
                 // Text after answers begins the next question: this one never got its ANSWER line.
-                if (!m_question.answers.empty())
+                if (m_open && !m_question.answers.empty())
                     abandon();
                 open(number);
                 m_question.text.push_back(SourceLine{line, number});

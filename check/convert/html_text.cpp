@@ -144,9 +144,9 @@ public:
     void add(char32_t ch)
     {
         const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && m_collapse);
-        if (space) {
+        if (space && m_collapse) {
             m_lastWasCr = false;
-            if (!m_collapse || (!m_line.isEmpty() && !m_line.endsWith(u' ')))
+            if (!m_line.isEmpty() && !m_line.endsWith(u' '))
                 m_line += u' ';
             return;
         }
