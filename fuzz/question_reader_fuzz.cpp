@@ -10,6 +10,7 @@
 #include "bank/question_reader.h"
 #include "check/check_file.h"
 #include "check/finding_log.h"
+#include "check/quiz_builder.h"
 #include "platform/core/text_file.h"
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"
@@ -156,10 +157,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 && cut == (headerLines > QuestionBank::QuestionCapacity),
             "every header up to the bank's capacity is filed, and none beyond it");
 
-    // The checker classifies lines by the reader's own rule, reading them whole: it must count what was filed.
+    // The checker classifies lines by the reader's own rule, reading them whole: it must count what was filed, and
+    // the quiz it gathers for pages and conversions must hold what the bank holds, every line and finding in place.
     support::BufferStream checked(bytes, chunkSize);
-    FindingLog log([](const Finding &) {});
-    const CheckCounts counts = checkStream(checked.stream(), log);
+    qint16 sections = 0;
+    qint64 nextLine = 1;
+    qint64 made = 0, placed = 0;
+    QuizBuilder builder([&](const QuizSection &section) {
+        const int slot = section.kind == SectionKind::BeforeFirstQuestion ? 0 : section.number;
+        require(section.kind != SectionKind::NotLoaded || (cut && slot == questionCount + 1),
+                "only question 1001 is not loaded");
+        require(slot == 0 || section.kind == SectionKind::NotLoaded || slot == ++sections, "questions in order");
+        if (section.kind != SectionKind::NotLoaded) {
+            require(section.text == bank.Field(slot, 0), "the model's text is the bank's");
+            for (int answer = 1; answer <= 4; ++answer)
+                require(section.answers[answer - 1] == bank.Field(slot, answer), "the model's answers are the bank's");
+            require(QString(section.rightAnswer ? QString::number(section.rightAnswer) : QString())
+                        == bank.Field(slot, 5),
+                    "the model's right answer is the bank's");
+        }
+        for (const QuizLine &line : section.lines) {
+            require(line.number == nextLine++, "every line once, in order");
+            require(reference.value(line.number - 1).startsWith(line.text)
+                        && line.length == reference.value(line.number - 1).size(),
+                    "a line as read");
+            for (const Finding &finding : line.findings)
+                require(finding.line == line.number, "a finding beside its line");
+            placed += qint64(line.findings.size());
+        }
+        nextLine += section.linesLeftOut;
+        placed += qint64(section.findings.size()) + section.findingsLeftOut;
+    });
+    FindingLog log([&](const Finding &finding) {
+        ++made;
+        builder.takeFinding(finding);
+    });
+    const CheckCounts counts = checkStream(checked.stream(), log, &builder);
+    require(cut || nextLine == reference.size() + 1, "every line in a section");
+    require(placed == made, "every finding in a section");
     const support::LoadedCounts loaded = support::countLoaded(bank, questionCount);
     require(counts.questions == questionCount && counts.answers == loaded.answers
                 && counts.markedQuestions == loaded.marked,

@@ -48,13 +48,13 @@ void complain(const QString &text)
 int run()
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Messages::tr(
-        "Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
-        "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
-        "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
-        "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.\n\nThe checker never "
-        "writes over a file it reads, nor two files to one name, however the names are spelt: such a run "
-        "stops with status 2 before anything is written."));
+    parser.setApplicationDescription(
+        Messages::tr("Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner "
+                     "will meet.\n\nA file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says "
+                     "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
+                     "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."
+                     "\n\nThe checker never writes over a file it reads, nor two files to one name, however the "
+                     "names are spelt: such a run stops with status 2 before anything is written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toCp1251(

@@ -111,20 +111,20 @@ QStringView TextStream::take(qsizetype end, qsizetype next, bool endsLine)
     // Neither encoding makes more characters than it has bytes.
     if (qsizetype(m_piece.size()) < bytes.size())
         m_piece.resize(size_t(qMax(bytes.size(), 2 * qsizetype(m_piece.size()))));
-    if (m_lineEnded) { // the piece begins a line
-        m_lineLength = 0;
-        m_illFormedAt = -1;
-    }
     qsizetype length = bytes.size();
     if (utf8Buffer()) {
+        if (m_lineEnded) { // the piece begins a line
+            m_lineLength = 0;
+            m_illFormedAt = -1;
+        }
         qsizetype illFormed = -1;
         length = decodeUtf8(bytes, m_piece.data(), &illFormed);
         if (illFormed >= 0 && m_illFormedAt < 0)
             m_illFormedAt = m_lineLength + illFormed;
+        m_lineLength += length;
     } else {
-        decodeWindows1251(bytes, m_piece.data());
+        decodeWindows1251(bytes, m_piece.data()); // every byte is a character: nothing is ill-formed
     }
-    m_lineLength += length;
     m_pos = next;
     m_scan = std::max(m_scan, next); // a piece leaves the bytes after it scanned
     m_lineEnded = endsLine;

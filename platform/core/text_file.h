@@ -93,7 +93,7 @@ private:
     qsizetype m_scan = 0;          // bytes before this one hold no terminator of the current line
     bool m_deviceAtEnd = false;
     bool m_lineEnded = true;
-    qsizetype m_lineLength = 0; // characters of the current line returned so far
+    qsizetype m_lineLength = 0; // characters of the current line returned so far, in UTF-8 and UTF-16
     qsizetype m_illFormedAt = -1;
 };
 

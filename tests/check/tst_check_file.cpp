@@ -24,6 +24,10 @@
 
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 using namespace Qt::StringLiterals;
 using support::encodeText;
 using support::filledFields;
@@ -115,6 +119,8 @@ private slots:
     void inRussian_data();
     void inRussian();
     void reportFile();
+    void writesNothingOverWhatItHas_data();
+    void writesNothingOverWhatItHas();
     void waitBeforeClosing_data();
     void waitBeforeClosing();
 
@@ -301,6 +307,10 @@ void TestCheckFile::conversionRefused_data()
         << QStringList{u"in.txt:2:9: error: \"😀\" (U+1F600) has no Windows-1251 form"_s,
                        u"in.txt:3:4: error: \"✓\" (U+2713) has no Windows-1251 form"_s,
                        u"out.txt: nothing was written"_s};
+    QTest::newRow("a mark without a form") << u"Вес вопроса: 1\nЗвук з\u0301?\n"_s.toUtf8() << false << 1
+                                           << QStringList{u"in.txt:2:7: error: \"з\u0301\" holds U+0301, which has "
+                                                          u"no Windows-1251 form"_s,
+                                                          u"out.txt: nothing was written"_s};
     QTest::newRow("not UTF-8") << toWindows1251(Quiz) << false << 1
                                << QStringList{u"in.txt: error: is neither UTF-8 nor UTF-16, so there is nothing to "
                                               u"convert"_s,
@@ -467,8 +477,7 @@ void TestCheckFile::inRussian()
     }
 }
 
-// --output writes what the console would show, in UTF-8 with a byte-order mark and the system's line ends; it
-// never overwrites a file it reads.
+// --output writes what the console would show, in UTF-8 with a byte-order mark and the system's line ends.
 void TestCheckFile::reportFile()
 {
     write(u"data.txt"_s, toWindows1251(u"Title\r\nВес вопроса: 1\r\nA)a"_s));
@@ -482,10 +491,71 @@ void TestCheckFile::reportFile()
     expected.replace("\n", "\r\n");
 #endif
     QCOMPARE(contents(m_folder->filePath(u"отчёт.txt"_s)), expected);
+}
 
-    const QByteArray quiz = contents(m_folder->filePath(u"data.txt"_s));
-    QCOMPARE(runChecker(m_folder->path(), {u"--output"_s, u"data.txt"_s, u"data.txt"_s}).status, 2);
-    QCOMPARE(contents(m_folder->filePath(u"data.txt"_s)), quiz);
+void TestCheckFile::writesNothingOverWhatItHas_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "SHORT" stands for the 8.3 name of "длинное имя.txt"
+    QTest::addColumn<QStringList>("present");   // files there before the run
+    QTest::addColumn<bool>("clash");
+
+#ifdef Q_OS_WIN
+    const bool windows = true;
+#else
+    const bool windows = false;
+#endif
+    const QStringList quiz{u"data.txt"_s};
+    // clang-format off
+    QTest::newRow("a new report") << QStringList{u"-o"_s, u"report.txt"_s, u"data.txt"_s} << quiz << false;
+    QTest::newRow("the report as the file checked") << QStringList{u"--output"_s, u"data.txt"_s, u"data.txt"_s}
+                                                    << quiz << true;
+    QTest::newRow("the report as a data.txt not there yet") << QStringList{u"-o"_s, u"data.txt"_s} << QStringList()
+                                                            << true;
+    QTest::newRow("the copy as the report, neither there yet")
+        << QStringList{u"--to-cp1251"_s, u"out.txt"_s, u"-o"_s, u"out.txt"_s, u"data.txt"_s} << quiz << true;
+    QTest::newRow("the report in another case") << QStringList{u"-o"_s, u"DATA.TXT"_s, u"data.txt"_s} << quiz
+                                                << windows;
+    QTest::newRow("the copy in another case") << QStringList{u"--to-cp1251"_s, u"Data.txt"_s, u"data.txt"_s} << quiz
+                                              << windows;
+    QTest::newRow("the report with a trailing dot") << QStringList{u"-o"_s, u"data.txt."_s, u"data.txt"_s} << quiz
+                                                    << windows;
+    QTest::newRow("the report by its short name") << QStringList{u"-o"_s, u"SHORT"_s, u"длинное имя.txt"_s}
+                                                  << QStringList{u"длинное имя.txt"_s} << true;
+    // clang-format on
+}
+
+// Every file a run writes is compared with every file it reads and every other file it writes, before anything is
+// written, however the names are spelt: a clash ends the run with status 2 and leaves every file as it was.
+void TestCheckFile::writesNothingOverWhatItHas()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, present);
+    QFETCH(bool, clash);
+    for (const QString &name : present)
+        write(name, Quiz.toUtf8());
+    if (const qsizetype at = arguments.indexOf(u"SHORT"_s); at >= 0) {
+#ifdef Q_OS_WIN
+        wchar_t shortPath[MAX_PATH];
+        const QString longPath = QDir::toNativeSeparators(m_folder->filePath(present.first()));
+        const DWORD length = GetShortPathNameW(reinterpret_cast<const wchar_t *>(longPath.utf16()), shortPath,
+                                               MAX_PATH);
+        QVERIFY(length > 0 && length < MAX_PATH);
+        arguments[at] = QFileInfo(QString::fromWCharArray(shortPath, int(length))).fileName();
+        QVERIFY(arguments[at] != present.first());
+#else
+        QSKIP("only Windows gives files a second, short name");
+#endif
+    }
+    const QStringList before = QDir(m_folder->path()).entryList(QDir::Files);
+    const CheckerRun run = runChecker(m_folder->path(), arguments);
+    if (!clash) {
+        QVERIFY(run.status == 0 || run.status == 1);
+        return;
+    }
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), before);
+    for (const QString &name : present)
+        QCOMPARE(contents(m_folder->filePath(name)), Quiz.toUtf8());
 }
 
 void TestCheckFile::waitBeforeClosing_data()

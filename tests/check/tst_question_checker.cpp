@@ -4,9 +4,11 @@
 #include "bank/question_reader.h"
 #include "check/check_file.h"
 #include "check/finding_log.h"
+#include "check/quiz_builder.h"
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/windows1251.h"
 
 #include <QTest>
@@ -52,6 +54,8 @@ private slots:
     void controlNotesEnd();
     void moreThan1000Questions();
     void countsAgreeWithTheProgram();
+    void sections_data();
+    void sections();
 };
 
 void TestQuestionChecker::findings_data()
@@ -109,6 +113,20 @@ void TestQuestionChecker::findings_data()
                                   << QStringList{u"2: note: line holds a NUL byte at column 4: \"A)a␀*\""_s,
                                                  u"3: note: line holds the byte 0x98"_s,
                                                  u"3: note: text after the answers"_s};
+    // Decoding puts U+FFFD for bytes that are no text; one that the file holds, and a C1 control, are characters.
+    QTest::newRow("UTF-8 characters and bytes")
+        << "\xEF\xBB\xBF" + (H + u"\r\nA)a*\r\n"_s).toUtf8() + "\xFFx\xEF\xBF\xBD\r\nx\xEF\xBF\xBD\r\n\xC2\x98"
+        << QStringList{u"3: note: line holds bytes that are not text in the file's encoding, shown as \"\uFFFD\", at "
+                       u"column 1"_s,
+                       u"3: note: text after the answers"_s,
+                       u"4: note: line holds the character \"\uFFFD\" (U+FFFD), which stands for text lost when the "
+                       u"file was converted before, at column 2"_s,
+                       u"5: note: line holds the control character U+0098 at column 1"_s};
+    QTest::newRow("UTF-16 unpaired surrogate")
+        << support::encodeText(H + u"\r\nA)a*\r\nx"_s, platform::TextEncoding::Utf16LE) + QByteArray("\x00\xD8y\0", 4)
+        << QStringList{u"3: note: line holds bytes that are not text in the file's encoding, shown as \"\uFFFD\", at "
+                       u"column 2"_s,
+                       u"3: note: text after the answers"_s};
 }
 
 void TestQuestionChecker::findings()
@@ -170,6 +188,57 @@ void TestQuestionChecker::countsAgreeWithTheProgram()
         QCOMPARE(counts.answers, loaded.answers);
         QCOMPARE(counts.markedQuestions, loaded.marked);
     }
+}
+
+void TestQuestionChecker::sections_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // Each section as "number: " and a letter for each line kept: Header, Text, Answer, Replaced, hidden (X),
+    // Dropped, Unshown, Not loaded, then "!" for each finding on it; "+N" for lines left out, "+N!" for findings
+    // held by the section itself.
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("every role") << file({u"title"_s, H, u"Q"_s, u"A)a*"_s, u"A)b"_s, u"Верно"_s, u"C)c"_s, u"more"_s})
+                                << QStringList{u"0: U!"_s, u"1: H T R A! D! X! T!"_s};
+    QTest::newRow("an empty file") << QByteArray() << QStringList{u"0: +1!"_s};
+    QTest::newRow("a header's own note") << toWindows1251(H + u"\nA)a*\r\n"_s + H + u"\r\nA)b*"_s)
+                                         << QStringList{u"1: H! A"_s, u"2: H A"_s};
+    QStringList many{H};
+    for (int i = 0; i < QuizSection::MaxLinesKept + 2; ++i)
+        many << u"A)a*"_s;
+    QTest::newRow("lines past those kept")
+        << file(many) << QStringList{u"1: H R"_s + u" R!"_s.repeated(QuizSection::MaxLinesKept - 2) + u" +3 +3!"_s};
+    QStringList past1000;
+    for (int n = 1; n <= 1001; ++n)
+        past1000 << H << u"A)a*"_s;
+    QStringList sections;
+    for (int n = 1; n <= 1000; ++n)
+        sections << u"%1: H A"_s.arg(n);
+    sections << u"1001: N!"_s;
+    QTest::newRow("question 1001") << file(past1000) << sections;
+}
+
+// The quiz gathered for pages and conversions: what became of each line, and the findings beside their lines.
+void TestQuestionChecker::sections()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QStringList sections;
+    QuizBuilder builder([&](const QuizSection &section) {
+        static const QString roles = u"HTARXDUN"_s;
+        QStringList lines;
+        for (const QuizLine &line : section.lines)
+            lines << roles[int(line.role)] + u"!"_s.repeated(qsizetype(line.findings.size()));
+        if (section.linesLeftOut > 0)
+            lines << u"+%1"_s.arg(section.linesLeftOut);
+        if (const qint64 held = qint64(section.findings.size()) + section.findingsLeftOut; held > 0)
+            lines << u"+%1"_s.arg(held) + u"!"_s;
+        sections << QString::number(section.number) + u": "_s + lines.join(u' ');
+    });
+    support::BufferStream source(bytes);
+    FindingLog log([&](const Finding &finding) { builder.takeFinding(finding); });
+    checkStream(source.stream(), log, &builder);
+    QCOMPARE(sections, expected);
 }
 
 QTEST_APPLESS_MAIN(TestQuestionChecker)
