@@ -6,6 +6,7 @@
 #include "check/user_language.h"
 
 #include "tests/support/buffer_stream.h"
+#include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
 
 #include <QBuffer>
@@ -88,6 +89,8 @@ private slots:
     void intoTavrelo();
     void outOfTavrelo_data();
     void outOfTavrelo();
+    void encodings_data();
+    void encodings();
     void roundTrip_data();
     void roundTrip();
     void nothingWritten();
@@ -249,6 +252,23 @@ void TestConvert::outOfTavrelo()
     QCOMPARE(converted.notes.size(), notes.size());
     for (qsizetype i = 0; i < notes.size(); ++i)
         QVERIFY2(converted.notes[i].startsWith(notes[i]), qPrintable(converted.notes[i]));
+}
+
+void TestConvert::encodings_data()
+{
+    QTest::addColumn<platform::TextEncoding>("encoding");
+    for (const auto &[name, encoding] : support::encodingNames())
+        QTest::newRow(name) << encoding;
+}
+
+// GIFT, Aiken and lettered files are read in every encoding Tavrelo reads.
+void TestConvert::encodings()
+{
+    QFETCH(platform::TextEncoding, encoding);
+    const QString expected = u"Вес вопроса: 1\nЁж?\nA) да*\nB) нет\n"_s;
+    for (const QString &source :
+         {u"Ёж?{=да ~нет}"_s, u"Ёж?\nA. да\nB. нет\nANSWER: A"_s, u"Вес вопроса: 1\nЁж?\nа) да*\nб) нет"_s})
+        QCOMPARE(convert(support::encodeText(source, encoding), QuizFormat::Tavrelo).output, written(expected));
 }
 
 void TestConvert::roundTrip_data()
