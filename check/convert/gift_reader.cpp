@@ -4,7 +4,6 @@
 
 #include "check/convert/html_text.h"
 #include "check/messages.h"
-#include "check/quote.h"
 
 #include <algorithm>
 #include <optional>

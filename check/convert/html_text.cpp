@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QString>
 
-#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +76,26 @@ std::pair<char32_t, qsizetype> entityAt(QStringView text)
     if (found == namedEntities().constEnd())
         return {0, 0};
     return {char32_t(*found), end + 1};
+}
+
+// The superscript or subscript form of a character, as a formula's "m/s<sup>2</sup>" or "H<sub>2</sub>O" shows
+// it in plain text, or the character itself where Unicode has none.
+char32_t raised(char32_t ch, bool superscript)
+{
+    static constexpr char32_t sup[] = {U'⁰', U'¹', U'²', U'³', U'⁴', U'⁵', U'⁶', U'⁷', U'⁸', U'⁹'};
+    static constexpr char32_t sub[] = {U'₀', U'₁', U'₂', U'₃', U'₄', U'₅', U'₆', U'₇', U'₈', U'₉'};
+    if (ch >= U'0' && ch <= U'9')
+        return (superscript ? sup : sub)[ch - U'0'];
+    switch (ch) {
+    case U'+': return superscript ? U'⁺' : U'₊';
+    case U'-':
+    case U'−': return superscript ? U'⁻' : U'₋';
+    case U'=': return superscript ? U'⁼' : U'₌';
+    case U'(': return superscript ? U'⁽' : U'₍';
+    case U')': return superscript ? U'⁾' : U'₎';
+    case U'n': return superscript ? U'ⁿ' : ch;
+    default: return ch;
+    }
 }
 
 bool isTagStart(QStringView text)
@@ -203,7 +222,8 @@ PlainText plainText(QStringView text, TextFormat format)
     const bool markup = format == TextFormat::Moodle || format == TextFormat::Html;
     LineBuilder builder(format == TextFormat::Html);
     PlainText plain;
-    QString skipUntil; // the closing tag of a script or a style
+    QString skipUntil;   // the closing tag of a script or a style
+    int superscript = 0; // inside <sup> (1) or <sub> (-1)
     for (qsizetype i = 0; i < text.size();) {
         const QStringView rest = text.sliced(i);
         if (markup && isTagStart(rest)) {
@@ -228,6 +248,8 @@ PlainText plainText(QStringView text, TextFormat format)
                     builder.breakBlock();
                 } else if (name == u"td" || name == u"th") {
                     builder.add(U' ');
+                } else if (name == u"sup" || name == u"sub") {
+                    superscript = closing ? 0 : name == u"sup" ? 1 : -1;
                 } else if (isMediaTag(name)) {
                     plain.media = true;
                 }
@@ -240,7 +262,7 @@ PlainText plainText(QStringView text, TextFormat format)
         }
         if (markup && rest.front() == u'&') {
             if (const auto [ch, length] = entityAt(rest); length > 0) {
-                builder.add(ch);
+                builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
                 i += length;
                 continue;
             }
@@ -251,7 +273,7 @@ PlainText plainText(QStringView text, TextFormat format)
             ch = QChar::surrogateToUcs4(rest[0], rest[1]);
             length = 2;
         }
-        builder.add(ch);
+        builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
         i += length;
     }
     plain.lines = builder.finish();

@@ -19,5 +19,6 @@ struct PlainText {
 };
 
 // A text as the learner reads it, line by line: tags give way to line breaks (a paragraph, a list item, <br>),
-// entities are decoded, scripts and styles are left out.
+// entities are decoded, digits and signs in <sup> and <sub> become superscripts and subscripts, scripts and styles
+// are left out.
 PlainText plainText(QStringView text, TextFormat format);

@@ -5,7 +5,6 @@
 #include "bank/line_class.h"
 #include "check/line_rules.h"
 #include "check/messages.h"
-#include "check/quote.h"
 
 #include <algorithm>
 #include <optional>

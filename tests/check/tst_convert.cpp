@@ -117,8 +117,9 @@ void TestConvert::intoTavrelo_data()
         << u"a \\= b \\{c\\} \\~ \\# \\: \\\\ d\\nnext{=x ~y}"_s
         << q + u"a = b {c} ~ # : \\ d\nnext\nA) x*\nB) y\n"_s << QStringList();
     QTest::newRow("GIFT: HTML to lines, entities, a format tag per answer")
-        << u"[html]<p>One &amp; two&nbsp;three</p>\n<p>Four<br>five &#x3C0;</p>{=<b>x</b> ~[plain]<b>y</b>}"_s
-        << q + u"One & two\u00A0three\nFour\nfive π\nA) x*\nB) <b>y</b>\n"_s << QStringList();
+        << u"[html]<p>One &amp; two&nbsp;three</p>\n<p>Four<br>five &#x3C0; m<sup>-2</sup>H<sub>2</sub></p>{=<b>x</b> "
+           u"~[plain]<b>y</b>}"_s
+        << q + u"One & two\u00A0three\nFour\nfive π m⁻²H₂\nA) x*\nB) <b>y</b>\n"_s << QStringList();
     QTest::newRow("GIFT: a question over lines, answers in a sentence")
         << u"::Q::Line one\n  line two {\n  ~a\n  =b\n} and so on.\n\nNext{=c ~d}"_s
         << q + u"Line one\nline two _____ and so on.\nA) a\nB) b*\n\n"_s + q + u"Next\nA) c*\nB) d\n"_s
