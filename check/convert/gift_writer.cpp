@@ -23,11 +23,11 @@ QString escaped(const QString &text)
     return out;
 }
 
-// Whether Moodle's own format would show the line otherwise than written: tags, entities.
-bool changesAsMoodleText(const QString &line)
+// Whether Moodle's own format would show the lines otherwise than written: tags (which may span lines), entities.
+bool changesAsMoodleText(const QStringList &lines)
 {
-    const PlainText plain = plainText(line, TextFormat::Moodle);
-    return plain.media || plain.lines != (line.isEmpty() ? QStringList() : QStringList{line});
+    const PlainText plain = plainText(lines.join(u'\n'), TextFormat::Moodle);
+    return plain.media || plain.lines != lines;
 }
 
 // A tag before a text that begins like a tag, a weight or a comment, so that nothing else is taken for one.
@@ -44,8 +44,10 @@ QString writeGift(const std::vector<PlayedQuestion> &questions, std::vector<Find
     for (const PlayedQuestion &question : questions) {
         if (!gift.isEmpty())
             gift += u'\n';
-        const bool plain = std::any_of(question.text.begin(), question.text.end(), changesAsMoodleText)
-                        || std::any_of(question.answers.begin(), question.answers.end(), changesAsMoodleText);
+        const bool plain = changesAsMoodleText(question.text)
+                        || std::any_of(question.answers.begin(), question.answers.end(), [](const QString &answer) {
+                               return changesAsMoodleText(answer.isEmpty() ? QStringList() : QStringList{answer});
+                           });
         const QString tag = plain ? u"[plain]"_s : u"[moodle]"_s;
 
         // A physical line never begins with "//" nor stays empty: such a text line follows the one before after "\n".

@@ -215,10 +215,12 @@ void TestConvert::outOfTavrelo_data()
     QTest::newRow("GIFT: lines, an empty one, escapes, \"//\"")
         << u"Title\n"_s + q + u"\n  One: {a} = ~b #c \\d  \n\nTwo\n// three\nA) x\nB) y*\n\n"_s << QuizFormat::Gift
         << u"One\\: \\{a\\} \\= \\~b \\#c \\\\d\\n\nTwo\\n// three {\n\t~x\n\t=y\n}\n"_s << QStringList();
-    QTest::newRow("GIFT: HTML kept as written, a tag before a text like a tag")
-        << q + u"<b>bold</b> &amp;\nA) [html]x*\n"_s + q + u"[plain]\nA) %5% a*\nB) b\n"_s << QuizFormat::Gift
-        << u"[plain]<b>bold</b> &amp; {\n\t~%100%[plain][html]x\n}\n\n[moodle][plain] {\n\t=[moodle]%5% a\n\t~b\n}\n"_s
-        << QStringList{u"1: warning: question 1 has one answer alone"_s};
+    QTest::newRow("GIFT: HTML kept as written, even a tag across lines; a tag before a text like a tag")
+        << q + u"<b>bold</b> &amp;\nA) [html]x*\n"_s + q + u"[plain]\nA) %5% a*\nB) b\n"_s + q + u"a <b\nc> d\nA) x*\n"_s
+        << QuizFormat::Gift
+        << u"[plain]<b>bold</b> &amp; {\n\t~%100%[plain][html]x\n}\n\n[moodle][plain] {\n\t=[moodle]%5% a\n\t~b\n}\n\n"
+           u"[plain]a <b\nc> d {\n\t~%100%x\n}\n"_s
+        << QStringList{u"1: warning: question 1 has one answer alone"_s, u"8: warning: question 3 has one answer alone"_s};
     QTest::newRow("GIFT: what has no right answer to take")
         << q + u"No mark\nA) a\n"_s + q + u"Hidden\nA) a\nC) c\nD) d*\n"_s + q + u"Gap\nA) a*\nC) c\nB)\n"_s
         << QuizFormat::Gift << u"Gap {\n\t=a\n\t~\n\t~c\n}\n"_s
