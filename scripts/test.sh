@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
 # Installs what is missing, checks the sources' format, then builds and runs every test: a normal build, a build under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader and of the
-# checker.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader, of the
+# checker and of the GIFT reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -35,14 +35,17 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --no-tests=error -j"$jobs" | tee build-asan/ctest.log
 
-echo "== Fuzzing the question file reader and the checker for ${fuzz_seconds}s in all"
+echo "== Fuzzing the question file reader, the checker and the GIFT reader for ${fuzz_seconds}s in all"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF \
   -DTAVRELO_BENCHMARKS=OFF
-cmake --build build-fuzz -j"$jobs" --target question_reader_fuzz question_checker_fuzz
-for fuzzer in question_reader_fuzz question_checker_fuzz; do
+fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz)
+cmake --build build-fuzz -j"$jobs" --target "${fuzzers[@]}"
+for fuzzer in "${fuzzers[@]}"; do
+  seeds=fuzz/corpus
+  [ "$fuzzer" = gift_reader_fuzz ] && seeds=fuzz/gift_corpus
   mkdir -p "build-fuzz/corpus/$fuzzer"
-  "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + 1) / 2 ))" -max_len=65536 -rss_limit_mb=4096 \
-    "build-fuzz/corpus/$fuzzer" fuzz/corpus
+  "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + ${#fuzzers[@]} - 1) / ${#fuzzers[@]} ))" \
+    -max_len=65536 -rss_limit_mb=4096 "build-fuzz/corpus/$fuzzer" "$seeds"
 done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }

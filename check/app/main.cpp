@@ -5,6 +5,7 @@
 // learner will meet.
 #include "check/check_file.h"
 #include "check/console.h"
+#include "check/convert/convert_file.h"
 #include "check/explorer_console.h"
 #include "check/messages.h"
 #include "check/page/quiz_pages.h"
@@ -78,6 +79,20 @@ int run()
                      "checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
+    const QCommandLineOption convert(
+        u"convert"_s,
+        Messages::tr("Convert FILE into <out>: Tavrelo's question file, GIFT or Aiken, as --format says or else as "
+                     "<out>'s name does (.gift is GIFT, any other Tavrelo's). FILE's format is told by its content: "
+                     "Tavrelo's when a line begins with \"Вес вопроса:\" (answers lettered A) to D), or а) to г) in "
+                     "Russian order, or with Cyrillic look-alikes), Aiken when an \"ANSWER: X\" line follows its "
+                     "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only "
+                     "questions with one right answer among at most four are converted; every other question, and "
+                     "every change, is noted at its line. Nothing is written when no question could be converted."),
+        Messages::tr("out"));
+    parser.addOption(convert);
+    const QCommandLineOption format(u"format"_s, Messages::tr("The format --convert writes: tavrelo, gift or aiken."),
+                                    Messages::tr("format"));
+    parser.addOption(format);
     parser.addPositionalArgument(Messages::tr("FILE"), Messages::tr("Question files to check; data.txt by default."),
                                  Messages::tr("[FILE...]"));
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -101,6 +116,15 @@ int run()
         complain(Messages::tr("--to-cp1251 converts one file at a time"));
         return int(ExitStatus::Unreadable);
     }
+    if (parser.isSet(convert) && (files.size() != 1 || parser.isSet(toCp1251) || parser.isSet(html))) {
+        complain(Messages::tr("--convert converts one file at a time, and not with --to-cp1251 or --html"));
+        return int(ExitStatus::Unreadable);
+    }
+    const std::optional<QuizFormat> convertTo = outputFormat(parser.value(format), parser.value(convert));
+    if ((parser.isSet(format) && !parser.isSet(convert)) || !convertTo) {
+        complain(Messages::tr("--format goes with --convert and names tavrelo, gift or aiken"));
+        return int(ExitStatus::Unreadable);
+    }
     WritePlan plan;
     for (const QString &file : files)
         plan.reads(file);
@@ -108,6 +132,8 @@ int run()
         plan.writes(parser.value(toCp1251), Messages::tr("the Windows-1251 copy", "cannot write ... to"));
     if (parser.isSet(output))
         plan.writes(parser.value(output), Messages::tr("the report", "cannot write ... to"));
+    if (parser.isSet(convert))
+        plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
     QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
                     parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files);
     pages.plan(plan);
@@ -135,7 +161,10 @@ int run()
     };
 
     int status = int(ExitStatus::Clean);
-    if (parser.isSet(toCp1251)) {
+    if (parser.isSet(convert)) {
+        status = int(convertFile(files.first(), parser.value(convert), *convertTo, print));
+        files.clear();
+    } else if (parser.isSet(toCp1251)) {
         const QString copy = parser.value(toCp1251);
         status = int(convertToCp1251(files.first(), copy, print));
         if (status == int(ExitStatus::Clean)) {

@@ -73,5 +73,40 @@
             <numerusform>%n notes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the %n lines of question %1&apos;s text are joined into one, since Aiken holds a question on one line</source>
+        <translation>
+            <numerusform>the %n line of question %1&apos;s text is joined into one, since Aiken holds a question on one line</numerusform>
+            <numerusform>the %n lines of question %1&apos;s text are joined into one, since Aiken holds a question on one line</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>feedback is left out, here and in %n more question(s): Tavrelo shows none</source>
+        <translation>
+            <numerusform>feedback is left out, here and in %n more question: Tavrelo shows none</numerusform>
+            <numerusform>feedback is left out, here and in %n more questions: Tavrelo shows none</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>negative marks for wrong answers are left out, here and in %n more question(s): Tavrelo counts a wrong answer as wrong, no more</source>
+        <translation>
+            <numerusform>negative marks for wrong answers are left out, here and in %n more question: Tavrelo counts a wrong answer as wrong, no more</numerusform>
+            <numerusform>negative marks for wrong answers are left out, here and in %n more questions: Tavrelo counts a wrong answer as wrong, no more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) converted into %1</source>
+        <translation>
+            <numerusform>%n question converted into %1</numerusform>
+            <numerusform>%n questions converted into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n left out</numerusform>
+            <numerusform>%n left out</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

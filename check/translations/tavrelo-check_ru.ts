@@ -514,6 +514,263 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>%1 is a file, but the pages of several question files go into a folder of that name; nothing was written</source>
         <translation>%1 — это файл, а страницы нескольких файлов с вопросами пишутся в папку с таким именем; ничего не записано</translation>
     </message>
+    <message>
+        <source>a true/false question</source>
+        <translation>это вопрос «верно/неверно»</translation>
+    </message>
+    <message>
+        <source>a short-answer question</source>
+        <translation>это вопрос с коротким ответом</translation>
+    </message>
+    <message>
+        <source>a matching question</source>
+        <translation>это вопрос на соответствие</translation>
+    </message>
+    <message>
+        <source>a numerical question</source>
+        <translation>это числовой вопрос</translation>
+    </message>
+    <message>
+        <source>an essay</source>
+        <translation>это эссе</translation>
+    </message>
+    <message>
+        <source>a description, which asks nothing</source>
+        <translation>это описание, в котором нет вопроса</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: %2, and Tavrelo asks only multiple choice with one right answer</source>
+        <translation>вопрос %1 не перенесён: %2, а Tavrelo задаёт только вопросы с выбором одного правильного ответа</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has no answers</source>
+        <translation>вопрос %1 не перенесён: в нём нет ответов</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has %2 answers, and Tavrelo shows at most four</source>
+        <translation>вопрос %1 не перенесён: ответов в нём %2, а Tavrelo показывает не больше четырёх</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it gives part marks for some answers, and Tavrelo counts one answer right and the others wrong</source>
+        <translation>вопрос %1 не перенесён: за некоторые ответы в нём даётся часть балла, а Tavrelo считает один ответ правильным, остальные неверными</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: %2 of its answers are right, and Tavrelo counts only one</source>
+        <translation>вопрос %1 не перенесён: в нём правильных ответов %2, а Tavrelo засчитывает только один</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: none of its answers is right</source>
+        <translation>вопрос %1 не перенесён: ни один из его ответов не правильный</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its title has no closing &quot;::&quot;</source>
+        <translation>вопрос %1 не перенесён: у его названия нет закрывающего &quot;::&quot;</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its answers, opened with &quot;{&quot;, are never closed with &quot;}&quot;</source>
+        <translation>вопрос %1 не перенесён: его ответы открыты скобкой &quot;{&quot;, но не закрыты скобкой &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: a second &quot;{&quot; follows its answers; a blank line must part two questions</source>
+        <translation>вопрос %1 не перенесён: после его ответов снова стоит &quot;{&quot;; вопросы должна разделять пустая строка</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: one of its answers is an image or other media alone, which Tavrelo cannot show</source>
+        <translation>вопрос %1 не перенесён: один из его ответов — только картинка или другой медиафайл, а Tavrelo их не показывает</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: no &quot;ANSWER:&quot; line names its right answer</source>
+        <translation>вопрос %1 не перенесён: нет строки &quot;ANSWER:&quot; с его правильным ответом</translation>
+    </message>
+    <message>
+        <source>&quot;ANSWER:&quot; line without answers above it is left out</source>
+        <translation>строка &quot;ANSWER:&quot; без ответов над ней пропущена</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its &quot;ANSWER:&quot; line names no answer it has</source>
+        <translation>вопрос %1 не перенесён: в строке &quot;ANSWER:&quot; указан ответ, которого в нём нет</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has answers but no text</source>
+        <translation>вопрос %1 не перенесён: у него есть ответы, но нет текста</translation>
+    </message>
+    <message>
+        <source>taken as the header of question %1, though it has %2</source>
+        <translation>считается заголовком вопроса %1, хотя в нём %2</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its answers are lettered %2, not one after another from A) or from а)</source>
+        <translation>вопрос %1 не перенесён: его ответы обозначены %2, а не по порядку от A) или от а)</translation>
+    </message>
+    <message>
+        <source>the answers of question %1, lettered %2, are written with the Latin letters that Tavrelo takes</source>
+        <translation>ответы вопроса %1, обозначенные %2, записаны латинскими буквами, которые понимает Tavrelo</translation>
+    </message>
+    <message>
+        <source>the answers of question %1 are written without the spaces before their letters</source>
+        <translation>ответы вопроса %1 записаны без пробелов перед буквами</translation>
+    </message>
+    <message>
+        <source>the &quot;*&quot; followed by spaces in question %1 is taken as the mark of its right answer</source>
+        <translation>&quot;*&quot; с пробелами после неё в вопросе %1 считается отметкой правильного ответа</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+    <message>
+        <source>Aiken</source>
+        <translation>Aiken</translation>
+    </message>
+    <message>
+        <source>Tavrelo&apos;s question file</source>
+        <translation>файл с вопросами Tavrelo</translation>
+    </message>
+    <message>
+        <source>the text line %1 would be taken for answer %2: it is written with a space before it</source>
+        <translation>Tavrelo прочтёт строку текста %1 как ответ %2, поэтому перед ней записан пробел</translation>
+    </message>
+    <message>
+        <source>the text line %1 begins with &quot;Ве&quot;, so Tavrelo would drop it or take it for a header: it is written with a space before it</source>
+        <translation>строка текста %1 начинается с &quot;Ве&quot;: Tavrelo пропустит её или примет за заголовок, поэтому перед ней записан пробел</translation>
+    </message>
+    <message>
+        <source>question %1 and those after it are left out: Tavrelo loads only the first %2 questions of a file</source>
+        <translation>вопрос %1 и следующие за ним не перенесены: Tavrelo загружает только первые %2 вопросов файла</translation>
+    </message>
+    <message>
+        <source>the wrong answer %1 ends in &quot;*&quot;, which would mark it right: it is written with a space after it</source>
+        <translation>неверный ответ %1 заканчивается на &quot;*&quot;, и Tavrelo засчитает его как правильный, поэтому после него записан пробел</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: none of its answers is marked right</source>
+        <translation>вопрос %1 не перенесён: ни один его ответ не отмечен как правильный</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its marked answer %2 is never shown, since an answer above it is missing</source>
+        <translation>вопрос %1 не перенесён: его отмеченный ответ %2 не показывается, потому что одного из ответов выше него нет</translation>
+    </message>
+    <message>
+        <source>question %1 shows an empty button where answer %2 is missing: it is left out</source>
+        <translation>вопрос %1 показывает пустую кнопку на месте отсутствующего ответа %2: она не перенесена</translation>
+    </message>
+    <message>
+        <source>answer %1 of question %2 has no text after its letter, and Moodle leaves out an answer without text</source>
+        <translation>у ответа %1 вопроса %2 нет текста после буквы, а ответ без текста Moodle пропускает</translation>
+    </message>
+    <message>
+        <source>question %1 has one answer alone, and Moodle wants at least two in a multiple choice</source>
+        <translation>в вопросе %1 только один ответ, а Moodle требует в вопросе с выбором не меньше двух</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: Aiken wants a question text of two characters or more</source>
+        <translation>вопрос %1 не перенесён: в формате Aiken текст вопроса должен быть не короче двух знаков</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: in Aiken its text %2 would read as an answer</source>
+        <translation>вопрос %1 не перенесён: в формате Aiken его текст %2 читается как ответ</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: Aiken has no answer without text</source>
+        <translation>вопрос %1 не перенесён: в формате Aiken не бывает ответа без текста</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n lines of question %1&apos;s text are joined into one, since Aiken holds a question on one line</source>
+        <translation>
+            <numerusform>%n строка текста вопроса %1 соединена в одну: в формате Aiken вопрос занимает одну строку</numerusform>
+            <numerusform>%n строки текста вопроса %1 соединены в одну: в формате Aiken вопрос занимает одну строку</numerusform>
+            <numerusform>%n строк текста вопроса %1 соединены в одну: в формате Aiken вопрос занимает одну строку</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>question %1 shows an image or other media, which is left out: Tavrelo shows text alone</source>
+        <translation>в вопросе %1 есть картинка или другой медиафайл, и они не перенесены: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>feedback is left out: Tavrelo shows none</source>
+        <translation>отзывы (feedback) не перенесены: Tavrelo их не показывает</translation>
+    </message>
+    <message numerus="yes">
+        <source>feedback is left out, here and in %n more question(s): Tavrelo shows none</source>
+        <translation>
+            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросе: Tavrelo их не показывает</numerusform>
+            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
+            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a negative mark for a wrong answer is left out: Tavrelo counts a wrong answer as wrong, no more</source>
+        <translation>штраф за неверный ответ не перенесён: Tavrelo просто засчитывает неверный ответ как неверный</translation>
+    </message>
+    <message numerus="yes">
+        <source>negative marks for wrong answers are left out, here and in %n more question(s): Tavrelo counts a wrong answer as wrong, no more</source>
+        <translation>
+            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросе: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>question %1 is left out: Tavrelo would read it otherwise than it is written</source>
+        <translation>вопрос %1 не перенесён: Tavrelo прочтёт его не так, как он записан</translation>
+    </message>
+    <message>
+        <source>the checker says of this line in the copy: %1</source>
+        <translation>проверка сообщает об этой строке в копии: %1</translation>
+    </message>
+    <message>
+        <source>the questions from this line on are left out: Tavrelo loads only the first %1</source>
+        <translation>вопросы начиная с этой строки не перенесены: Tavrelo загружает только первые %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format: the file holds no question header &quot;Вес вопроса:&quot; of Tavrelo&apos;s, no answers in braces {...} of GIFT and no &quot;ANSWER:&quot; line of Aiken</source>
+        <translation>не удаётся определить формат: в файле нет ни заголовка вопроса &quot;Вес вопроса:&quot; (Tavrelo), ни ответов в фигурных скобках {...} (GIFT), ни строки &quot;ANSWER:&quot; (Aiken)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) converted into %1</source>
+        <translation>
+            <numerusform>%n вопрос переведён в %1</numerusform>
+            <numerusform>%n вопроса переведены в %1</numerusform>
+            <numerusform>%n вопросов переведено в %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n не перенесён</numerusform>
+            <numerusform>%n не перенесены</numerusform>
+            <numerusform>%n не перенесено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>written to %1</source>
+        <translation>записано в %1</translation>
+    </message>
+    <message>
+        <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
+        <translation>Перевести ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с &quot;Вес вопроса:&quot; (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка &quot;ANSWER: X&quot;; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Переносятся только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось перенести ни одного вопроса, ничего не записывается.</translation>
+    </message>
+    <message>
+        <source>The format --convert writes: tavrelo, gift or aiken.</source>
+        <translation>Формат, в который переводит --convert: tavrelo, gift или aiken.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>формат</translation>
+    </message>
+    <message>
+        <source>--convert converts one file at a time, and not with --to-cp1251 or --html</source>
+        <translation>--convert преобразует только один файл за раз и не вместе с --to-cp1251 или --html</translation>
+    </message>
+    <message>
+        <source>--format goes with --convert and names tavrelo, gift or aiken</source>
+        <translation>--format указывается вместе с --convert и принимает значения tavrelo, gift или aiken</translation>
+    </message>
+    <message>
+        <source>the converted file</source>
+        <comment>cannot write ... to</comment>
+        <translation>переведённый файл</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -364,6 +364,16 @@ void TestCheckFile::commandLine_data()
     // Not the console's code page: a pipe gets UTF-8 on every system.
     QTest::newRow("Cyrillic output in UTF-8")
         << QStringList{u"--to-cp1251"_s, u"копия.txt"_s, u"utf8.txt"_s} << c << 0 << u"копия.txt: 2 questions loaded"_s;
+    QTest::newRow("convert, GIFT by the name")
+        << QStringList{u"--convert"_s, u"quiz.gift"_s, u"utf8.txt"_s} << c << 0
+        << u"utf8.txt: 2 questions converted into GIFT, 0 left out; written to quiz.gift"_s;
+    QTest::newRow("convert, Aiken by --format")
+        << QStringList{u"--convert"_s, u"quiz.txt"_s, u"--format"_s, u"AIKEN"_s, u"utf8.txt"_s} << c << 0
+        << u"utf8.txt: 2 questions converted into Aiken"_s;
+    QTest::newRow("convert, an unknown format")
+        << QStringList{u"--convert"_s, u"q.txt"_s, u"--format"_s, u"xml"_s} << c << 2 << QString();
+    QTest::newRow("convert into its input")
+        << QStringList{u"--convert"_s, u"utf8.txt"_s, u"utf8.txt"_s} << c << 2 << QString();
     // As Explorer passes files dropped on the program: several, named with spaces and Cyrillic letters.
     QTest::newRow("dropped files") << QStringList{u"мой тест.txt"_s, u"ещё один тест.txt"_s} << c << 0
                                    << u"ещё один тест.txt: 1 question loaded"_s;

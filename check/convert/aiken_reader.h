@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "check/convert/source_question.h"
+
+#include <QStringList>
+
+// Reads Moodle's Aiken format: the question's text, then its answers, each on a line of its own beginning with a
+// capital letter and "." or ")", then "ANSWER: " and the right one's letter. lines[i] is line i + 1 of the file.
+SourceQuiz readAiken(const QStringList &lines);
+
+// Whether a line, trimmed, is one of Aiken's answers: what Moodle takes for one, and so what a question's text must
+// never look like.
+bool isAikenAnswer(QStringView trimmed);
+bool isAikenAnswerLine(QStringView trimmed); // "ANSWER: X"

@@ -1,0 +1,282 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/convert/convert_file.h"
+
+#include "check/convert/aiken_reader.h"
+#include "check/convert/aiken_writer.h"
+#include "check/convert/copy_check.h"
+#include "check/convert/gift_reader.h"
+#include "check/convert/gift_writer.h"
+#include "check/convert/lettered_reader.h"
+#include "check/convert/playable.h"
+#include "check/finding_log.h"
+#include "check/messages.h"
+#include "check/quiz_builder.h"
+#include "platform/core/file_names.h"
+#include "platform/core/runtime_error.h"
+#include "platform/core/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the learner met in the source and will not in the copy, said once for the whole file.
+void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
+{
+    std::vector<qint64> feedback;
+    std::vector<qint64> penalties;
+    for (const TavreloCopy::Question &written : copy.questions) {
+        const SourceQuestion &source = *written.source;
+        if (source.feedbackLine > 0)
+            feedback.push_back(source.feedbackLine);
+        if (source.penaltyLine > 0)
+            penalties.push_back(source.penaltyLine);
+        if (source.imageLine > 0) {
+            notes.push_back(Finding{source.imageLine, Severity::Warning,
+                                    Messages::tr("question %1 shows an image or other media, which is left out: "
+                                                 "Tavrelo shows text alone")
+                                        .arg(questionName(source))});
+        }
+    }
+    const int moreFeedback = int(feedback.size()) - 1;
+    if (!feedback.empty()) {
+        notes.push_back(Finding{feedback.front(), Severity::Note,
+                                moreFeedback == 0
+                                    ? Messages::tr("feedback is left out: Tavrelo shows none")
+                                    : Messages::tr("feedback is left out, here and in %n more question(s): Tavrelo "
+                                                   "shows none",
+                                                   nullptr, moreFeedback)});
+    }
+    const int morePenalties = int(penalties.size()) - 1;
+    if (!penalties.empty()) {
+        notes.push_back(Finding{penalties.front(), Severity::Note,
+                                morePenalties == 0
+                                    ? Messages::tr("a negative mark for a wrong answer is left out: Tavrelo counts "
+                                                   "a wrong answer as wrong, no more")
+                                    : Messages::tr("negative marks for wrong answers are left out, here and in %n "
+                                                   "more question(s): Tavrelo counts a wrong answer as wrong, no more",
+                                                   nullptr, morePenalties)});
+    }
+}
+
+SourceQuiz readSource(QuizFormat format, const QStringList &lines)
+{
+    switch (format) {
+    case QuizFormat::Tavrelo: break;
+    case QuizFormat::Gift: return readGift(lines);
+    case QuizFormat::Aiken: return readAiken(lines);
+    }
+    return readLettered(lines);
+}
+
+// The questions Tavrelo can play, written as its question file and read back by its reader; a question that
+// reads back otherwise than written is left out, and the copy written again without it.
+struct IntoTavrelo {
+    TavreloCopy copy;
+    CopyCheck check;
+    int leftOut = 0;
+};
+
+IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
+{
+    IntoTavrelo into;
+    into.leftOut = quiz.unreadable;
+    notes.insert(notes.end(), quiz.notes.begin(), quiz.notes.end());
+    std::vector<const SourceQuestion *> kept;
+    for (const SourceQuestion &question : quiz.questions) {
+        if (const std::optional<Finding> note = leftOutNote(question)) {
+            notes.push_back(*note);
+            ++into.leftOut;
+        } else {
+            kept.push_back(&question);
+        }
+    }
+    for (;;) {
+        into.copy = writeTavrelo(quiz.preamble, kept);
+        into.check = checkCopy(into.copy);
+        if (!into.check.firstMisread)
+            break;
+        const SourceQuestion *misread = kept[*into.check.firstMisread];
+        notes.push_back(Finding{misread->line, Severity::Error,
+                                Messages::tr("question %1 is left out: Tavrelo would read it otherwise than it is "
+                                             "written")
+                                    .arg(questionName(*misread))});
+        kept.erase(kept.begin() + qsizetype(*into.check.firstMisread));
+        ++into.leftOut;
+    }
+    into.leftOut += int(kept.size() - into.copy.questions.size()); // past the bank's 1000
+    notes.insert(notes.end(), into.copy.notes.begin(), into.copy.notes.end());
+    noteLosses(into.copy, notes);
+    // What the checker says of a line that was not mended on purpose, at the line of the source it came from.
+    for (const Finding &finding : into.check.findings) {
+        const size_t at = size_t(finding.line - 1);
+        if (at < into.copy.sourceLines.size() && !into.copy.mended[at] && into.copy.sourceLines[at] > 0) {
+            notes.push_back(Finding{into.copy.sourceLines[at], Severity::Note,
+                                    Messages::tr("the checker says of this line in the copy: %1").arg(finding.text)});
+        }
+    }
+    return into;
+}
+
+// The questions of Tavrelo's quiz that another format can hold.
+std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, std::vector<Finding> &notes,
+                                            int &leftOut)
+{
+    std::vector<PlayedQuestion> played;
+    for (const QuizSection &section : sections) {
+        if (section.kind == SectionKind::NotLoaded) {
+            notes.push_back(Finding{section.lines.empty() ? 0 : section.lines.front().number, Severity::Warning,
+                                    Messages::tr("the questions from this line on are left out: Tavrelo loads only "
+                                                 "the first %1")
+                                        .arg(section.number - 1)});
+            continue;
+        }
+        if (std::optional<PlayedQuestion> question = playedQuestion(section, notes))
+            played.push_back(std::move(*question));
+        else
+            ++leftOut;
+    }
+    return played;
+}
+
+std::vector<QuizSection> readModel(QIODevice &input)
+{
+    std::vector<QuizSection> sections;
+    platform::TextStream stream(input);
+    QuizBuilder builder([&](const QuizSection &section) {
+        if (section.kind != SectionKind::BeforeFirstQuestion)
+            sections.push_back(section);
+    });
+    FindingLog log([&](const Finding &finding) { builder.takeFinding(finding); });
+    checkStream(stream, log, &builder);
+    return sections;
+}
+
+// Writes GIFT or Aiken; returns how many questions it wrote.
+int writeOther(QuizFormat to, const std::vector<PlayedQuestion> &played, QString &text, std::vector<Finding> &notes)
+{
+    if (to == QuizFormat::Gift) {
+        text = writeGift(played, notes);
+        return int(played.size());
+    }
+    return int(writeAiken(played, text, notes));
+}
+
+QByteArray withBom(const QString &text)
+{
+    return "\xEF\xBB\xBF" + QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+}
+
+} // namespace
+
+Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print)
+{
+    Conversion conversion;
+    QStringList lines;
+    std::optional<QuizFormat> from;
+    std::vector<QuizSection> model;
+    try {
+        platform::TextStream stream(input);
+        while (!stream.AtEndOfStream())
+            lines << stream.ReadLine();
+        from = detectFormat(lines);
+        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && input.seek(0))
+            model = readModel(input);
+    } catch (const platform::RuntimeError &) {
+        print(inputName + u": error: "_s + Messages::tr("cannot be read: %1").arg(input.errorString()));
+        return conversion;
+    }
+    if (!from) {
+        print(inputName + u": error: "_s
+              + Messages::tr("cannot tell the format: the file holds no question header \"Вес вопроса:\" of "
+                             "Tavrelo's, no answers in braces {...} of GIFT and no \"ANSWER:\" line of Aiken"));
+        conversion.status = ExitStatus::Slips;
+        return conversion;
+    }
+    conversion.read = true;
+
+    std::vector<Finding> notes;
+    QString text;
+    if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
+        const std::vector<PlayedQuestion> played = playedQuestions(model, notes, conversion.leftOut);
+        conversion.converted = writeOther(to, played, text, notes);
+        conversion.leftOut += int(played.size()) - conversion.converted;
+    } else {
+        const IntoTavrelo into = intoTavrelo(readSource(*from, lines), notes);
+        conversion.leftOut = into.leftOut;
+        conversion.converted = int(into.copy.questions.size());
+        if (to == QuizFormat::Tavrelo) {
+            if (conversion.converted > 0)
+                conversion.output = tavreloBytes(into.copy);
+        } else {
+            // On through Tavrelo's quiz, with the source's lines and numbers for the notes.
+            const auto sourceLine = [&](qint64 line) {
+                return line > 0 && size_t(line) <= into.copy.sourceLines.size()
+                         ? into.copy.sourceLines[size_t(line - 1)]
+                         : 0;
+            };
+            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, notes, conversion.leftOut);
+            for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
+                PlayedQuestion &question = played[i];
+                question.number = into.copy.questions[i].source->number;
+                question.line = into.copy.questions[i].source->line;
+                for (qint64 &line : question.answerLines)
+                    line = sourceLine(line);
+            }
+            const int written = writeOther(to, played, text, notes);
+            conversion.leftOut += conversion.converted - written;
+            conversion.converted = written;
+        }
+    }
+    if (to != QuizFormat::Tavrelo && conversion.converted > 0)
+        conversion.output = withBom(text);
+
+    std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    bool slips = conversion.converted == 0;
+    for (const Finding &note : notes) {
+        print(formatFinding(inputName, note));
+        slips = slips || note.severity != Severity::Note;
+    }
+    conversion.status = slips ? ExitStatus::Slips : ExitStatus::Clean;
+    return conversion;
+}
+
+ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print)
+{
+    const auto fail = [&](const QString &path, const QString &text) {
+        print(path + u": error: "_s + text);
+        return ExitStatus::Unreadable;
+    };
+    if (!platform::FileExists(inputPath))
+        return fail(inputPath, Messages::tr("no such file"));
+    if (platform::sameFile(inputPath, outputPath))
+        return fail(outputPath, Messages::tr("is the file being converted; name a new file for the copy"));
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(inputPath, Messages::tr("cannot be read: %1").arg(input.errorString()));
+
+    const Conversion conversion = convertQuiz(input, inputPath, to, print);
+    if (!conversion.read) {
+        print(outputPath + u": "_s + Messages::tr("nothing was written"));
+        return conversion.status;
+    }
+    QString summary =
+        inputPath + u": "_s
+        + Messages::tr("%n question(s) converted into %1", nullptr, conversion.converted).arg(formatName(to)) + u", "_s
+        + Messages::tr("%n left out", nullptr, conversion.leftOut) + u"; "_s;
+    if (conversion.output.isEmpty()) {
+        print(summary + Messages::tr("nothing was written"));
+        return conversion.status;
+    }
+    QSaveFile output(outputPath); // written beside the target and put in place only at commit
+    if (!output.open(QIODevice::WriteOnly) || output.write(conversion.output) != conversion.output.size()
+        || !output.commit())
+        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
+    print(summary + Messages::tr("written to %1").arg(outputPath));
+    return conversion.status;
+}

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "check/check_file.h"
+#include "check/convert/formats.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+struct Conversion {
+    ExitStatus status = ExitStatus::Unreadable;
+    bool read = false; // whether the input was read and its format told
+    QByteArray output; // the converted file, UTF-8 with a byte-order mark and CR LF; empty when nothing converted
+    int converted = 0;
+    int leftOut = 0;
+};
+
+// Converts a quiz read as Tavrelo reads text (UTF-8, UTF-16 or Windows-1251) from the format its content shows into
+// another: into Tavrelo's question file from GIFT, Aiken or a lettered file of Tavrelo's layout, checked by Tavrelo's
+// reader before it is handed back; out of Tavrelo's question file into GIFT or Aiken as Tavrelo plays it; from GIFT
+// or Aiken into either through Tavrelo's. Prints a note on every question left out and on every change, as
+// "NAME:LINE: level: text" at the input's lines, in line order.
+Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print);
+
+// The same from a file into a new one, written whole or not at all, never over the input; ends with a line that
+// counts the questions and names what was written.
+ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print);

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/convert/copy_check.h"
+
+#include "check/check_file.h"
+#include "check/finding_log.h"
+#include "check/quiz_builder.h"
+#include "platform/core/text_file.h"
+
+#include <QBuffer>
+
+namespace {
+
+bool readsAsWritten(const QuizSection &section, const TavreloCopy::Question &written)
+{
+    return section.textLines() == written.textLines && section.answers == written.answers
+        && section.rightAnswer == written.rightAnswer;
+}
+
+} // namespace
+
+CopyCheck checkCopy(const TavreloCopy &copy)
+{
+    CopyCheck check;
+    QBuffer buffer;
+    buffer.setData(tavreloBytes(copy));
+    buffer.open(QIODevice::ReadOnly);
+    platform::TextStream stream(buffer);
+    QuizBuilder builder([&](const QuizSection &section) {
+        if (section.kind != SectionKind::BeforeFirstQuestion)
+            check.questions.push_back(section);
+    });
+    FindingLog log([&](const Finding &finding) {
+        builder.takeFinding(finding);
+        if (finding.severity != Severity::Note)
+            check.findings.push_back(finding);
+    });
+    checkStream(stream, log, &builder);
+
+    const size_t written = copy.questions.size();
+    for (size_t i = 0; i < written; ++i) {
+        if (i >= check.questions.size() || check.questions[i].kind != SectionKind::Question
+            || !readsAsWritten(check.questions[i], copy.questions[i])) {
+            check.firstMisread = i;
+            break;
+        }
+    }
+    if (!check.firstMisread && written > 0 && check.questions.size() > written)
+        check.firstMisread = written - 1; // a header hid in the last question's lines
+    return check;
+}

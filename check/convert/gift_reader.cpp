@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#include "check/convert/gift_reader.h"
+
+#include "check/convert/html_text.h"
+#include "check/messages.h"
+
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isEscapable(QChar ch)
+{
+    return ch == u'\\' || ch == u'~' || ch == u'=' || ch == u'#' || ch == u'{' || ch == u'}' || ch == u':'
+        || ch == u'n';
+}
+
+// Where the text first holds what, not escaped by a backslash, from a position on; -1 for nowhere.
+qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from = 0)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size() && isEscapable(text[i + 1])) {
+            ++i;
+            continue;
+        }
+        if (text.sliced(i).startsWith(what))
+            return i;
+    }
+    return -1;
+}
+
+QString unescape(QStringView text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size() && isEscapable(text[i + 1])) {
+            ++i;
+            plain += text[i] == u'n' ? QChar(u'\n') : text[i];
+        } else {
+            plain += text[i];
+        }
+    }
+    return plain;
+}
+
+qsizetype skipSpaces(QStringView text, qsizetype from)
+{
+    while (from < text.size() && text[from].isSpace())
+        ++from;
+    return from;
+}
+
+// A weight at the start of an answer, "%50%" or "%-33.3%", and how long it is.
+std::optional<std::pair<double, qsizetype>> weightAt(QStringView answer)
+{
+    if (!answer.startsWith(u'%'))
+        return std::nullopt;
+    const qsizetype end = answer.indexOf(u'%', 1);
+    if (end < 0)
+        return std::nullopt;
+    const QStringView number = answer.sliced(1, end - 1);
+    const qsizetype digitsFrom = number.startsWith(u'-') ? 1 : 0;
+    const qsizetype point = number.indexOf(u'.');
+    const auto digits = [](QStringView part) {
+        return !part.isEmpty()
+            && std::all_of(part.begin(), part.end(), [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
+    };
+    const bool wellFormed = point < 0 ? digits(number.sliced(digitsFrom))
+                                      : digits(number.sliced(digitsFrom, point - digitsFrom))
+                                            && digits(number.sliced(point + 1));
+    if (!wellFormed)
+        return std::nullopt;
+    return std::pair{number.toDouble(), end + 1};
+}
+
+// A format tag at the start of a text, and the text after it.
+std::optional<TextFormat> takeFormatTag(QStringView &text)
+{
+    static const std::pair<QStringView, TextFormat> tags[] = {{u"[html]", TextFormat::Html},
+                                                              {u"[moodle]", TextFormat::Moodle},
+                                                              {u"[plain]", TextFormat::Plain},
+                                                              {u"[markdown]", TextFormat::Markdown}};
+    for (const auto &[tag, format] : tags) {
+        if (text.startsWith(tag)) {
+            text = text.sliced(tag.size());
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+// A block of the file, its lines joined by LF with their numbers kept, so that a place in it names its line.
+class Block final {
+public:
+    void add(qint64 number, const QString &line)
+    {
+        if (!m_starts.empty())
+            m_text += u'\n';
+        m_starts.push_back(m_text.size());
+        m_numbers.push_back(number);
+        m_text += line;
+    }
+    bool isEmpty() const { return m_starts.empty(); }
+    const QString &text() const { return m_text; }
+    qint64 lineAt(qsizetype position) const
+    {
+        const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), position);
+        return m_numbers[size_t(std::max<std::ptrdiff_t>(after - m_starts.begin() - 1, 0))];
+    }
+    qint64 firstLine() const { return m_numbers.front(); }
+    // The block without its first line.
+    Block rest() const
+    {
+        Block block;
+        for (size_t i = 1; i < m_starts.size(); ++i) {
+            const qsizetype end = i + 1 < m_starts.size() ? m_starts[i + 1] - 1 : m_text.size();
+            block.add(m_numbers[i], m_text.sliced(m_starts[i], end - m_starts[i]));
+        }
+        return block;
+    }
+
+private:
+    QString m_text;
+    std::vector<qsizetype> m_starts;
+    std::vector<qint64> m_numbers;
+};
+
+class GiftReader final {
+public:
+    SourceQuiz read(const QStringList &lines)
+    {
+        Block block;
+        for (qsizetype i = 0; i <= lines.size(); ++i) {
+            const QString trimmed = i < lines.size() ? lines[i].trimmed() : QString();
+            if (trimmed.startsWith(u"//"))
+                continue; // a comment neither ends a question nor belongs to it
+            if (!trimmed.isEmpty()) {
+                block.add(i + 1, lines[i]);
+                continue;
+            }
+            if (!block.isEmpty())
+                readBlock(block);
+            block = Block();
+        }
+        return std::move(m_quiz);
+    }
+
+private:
+    void readBlock(const Block &block)
+    {
+        if (block.text().trimmed().startsWith(u"$CATEGORY:")) {
+            // Moodle takes the whole block as the category's name; a question typed right below it is kept.
+            const Block rest = block.rest();
+            if (!rest.isEmpty() && !rest.text().trimmed().isEmpty())
+                readBlock(rest);
+            return;
+        }
+        SourceQuestion question;
+        question.number = ++m_number;
+        question.line = block.firstLine();
+        if (readQuestion(block, question))
+            m_quiz.questions.push_back(std::move(question));
+        else
+            ++m_quiz.unreadable;
+    }
+
+    void warn(qint64 line, const QString &text) { m_quiz.notes.push_back(Finding{line, Severity::Warning, text}); }
+
+    bool readQuestion(const Block &block, SourceQuestion &question)
+    {
+        const QStringView text = block.text();
+        qsizetype pos = skipSpaces(text, 0);
+        if (text.sliced(pos).startsWith(u"::")) {
+            const qsizetype end = findUnescaped(text, u"::", pos + 2);
+            if (end < 0) {
+                warn(question.line,
+                     Messages::tr("question %1 is left out: its title has no closing \"::\"").arg(question.number));
+                return false;
+            }
+            question.title = unescape(text.sliced(pos + 2, end - pos - 2)).trimmed();
+            pos = skipSpaces(text, end + 2);
+        }
+        QStringView body = text.sliced(pos);
+        const TextFormat format = takeFormatTag(body).value_or(TextFormat::Moodle);
+        pos = text.size() - body.size();
+
+        const qsizetype open = findUnescaped(text, u"{", pos);
+        if (open < 0) {
+            question.kind = QuestionKind::Description;
+            setText(question, text.sliced(pos), format);
+            return true;
+        }
+        const qsizetype close = findUnescaped(text, u"}", open + 1);
+        if (close < 0) {
+            warn(block.lineAt(open), Messages::tr("question %1 is left out: its answers, opened with \"{\", are never "
+                                                  "closed with \"}\"")
+                                         .arg(questionName(question)));
+            return false;
+        }
+        const QStringView after = text.sliced(close + 1);
+        if (const qsizetype second = findUnescaped(after, u"{"); second >= 0) {
+            warn(block.lineAt(close + 1 + second),
+                 Messages::tr("question %1 is left out: a second \"{\" follows its answers; a blank line must part "
+                              "two questions")
+                     .arg(questionName(question)));
+            return false;
+        }
+        // Text after the answers makes a sentence with a gap where they stand.
+        const QString before = text.sliced(pos, open - pos).toString();
+        setText(question, after.trimmed().isEmpty() ? before : before + u"_____"_s + after.toString(), format);
+        readAnswers(block, open + 1, close, format, question);
+        return !m_answerWithoutText;
+    }
+
+    void setText(SourceQuestion &question, QStringView text, TextFormat format)
+    {
+        const PlainText plain = plainText(unescape(text), format);
+        for (const QString &line : plain.lines)
+            question.text.push_back(SourceLine{line, question.line});
+        if (plain.media)
+            question.imageLine = question.line;
+    }
+
+    void readAnswers(const Block &block, qsizetype from, qsizetype to, TextFormat format, SourceQuestion &question)
+    {
+        m_answerWithoutText = false;
+        QStringView answers = QStringView(block.text()).sliced(from, to - from);
+        if (const qsizetype general = findUnescaped(answers, u"####"); general >= 0) {
+            if (!answers.sliced(general + 4).trimmed().isEmpty())
+                question.feedbackLine = block.lineAt(from + general);
+            answers = answers.first(general);
+        }
+        const QStringView trimmed = answers.trimmed();
+        if (trimmed.isEmpty()) {
+            question.kind = QuestionKind::Essay;
+            return;
+        }
+        if (trimmed.front() == u'#') {
+            question.kind = QuestionKind::Numerical;
+            return;
+        }
+        if (findUnescaped(trimmed, u"~") < 0) {
+            if (findUnescaped(trimmed, u"=") >= 0 && trimmed.contains(u"->")) {
+                question.kind = QuestionKind::Matching;
+                return;
+            }
+            const qsizetype feedback = findUnescaped(trimmed, u"#");
+            const QStringView truth = (feedback < 0 ? trimmed : trimmed.first(feedback)).trimmed();
+            const bool trueFalse = truth == u"T" || truth == u"TRUE" || truth == u"F" || truth == u"FALSE";
+            question.kind = trueFalse ? QuestionKind::TrueFalse : QuestionKind::ShortAnswer;
+            return;
+        }
+        // Multiple choice: each answer begins at a "~" or a "=" that no backslash escapes.
+        std::vector<qsizetype> starts;
+        for (qsizetype i = 0; i < answers.size(); ++i) {
+            if (answers[i] == u'\\' && i + 1 < answers.size() && isEscapable(answers[i + 1]))
+                ++i;
+            else if (answers[i] == u'~' || answers[i] == u'=')
+                starts.push_back(i);
+        }
+        // Moodle takes text before the first answer as a wrong answer.
+        if (!answers.first(starts.front()).trimmed().isEmpty())
+            readAnswer(block, from, answers.first(starts.front()), u'~', format, question);
+        for (size_t k = 0; k < starts.size(); ++k) {
+            const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : answers.size();
+            readAnswer(block, from + starts[k] + 1, answers.sliced(starts[k] + 1, end - starts[k] - 1),
+                       answers[starts[k]], format, question);
+        }
+    }
+
+    void readAnswer(const Block &block, qsizetype at, QStringView body, QChar marker, TextFormat format,
+                    SourceQuestion &question)
+    {
+        SourceAnswer answer{.line = block.lineAt(at)};
+        body = body.trimmed();
+        std::optional<double> weight;
+        if (const std::optional<std::pair<double, qsizetype>> found = weightAt(body)) {
+            weight = found->first;
+            body = body.sliced(found->second).trimmed();
+        }
+        if (const qsizetype feedback = findUnescaped(body, u"#"); feedback >= 0) {
+            if (!body.sliced(feedback + 1).trimmed().isEmpty())
+                question.feedbackLine = question.feedbackLine > 0 ? question.feedbackLine : answer.line;
+            body = body.first(feedback).trimmed();
+        }
+        const TextFormat answerFormat = takeFormatTag(body).value_or(format);
+        const PlainText plain = plainText(unescape(body), answerFormat);
+        answer.text = plain.lines.join(u' ');
+        if (plain.media) {
+            if (answer.text.isEmpty()) {
+                warn(answer.line, Messages::tr("question %1 is left out: one of its answers is an image or other "
+                                               "media alone, which Tavrelo cannot show")
+                                      .arg(questionName(question)));
+                m_answerWithoutText = true;
+            }
+            question.imageLine = question.imageLine > 0 ? question.imageLine : answer.line;
+        }
+        const double full = weight.value_or(marker == u'=' ? 100 : 0);
+        answer.right = full == 100;
+        answer.partial = full > 0 && full != 100;
+        if (full < 0)
+            question.penaltyLine = question.penaltyLine > 0 ? question.penaltyLine : answer.line;
+        question.answers.push_back(std::move(answer));
+    }
+
+    SourceQuiz m_quiz;
+    int m_number = 0;
+    bool m_answerWithoutText = false;
+};
+
+} // namespace
+
+SourceQuiz readGift(const QStringList &lines)
+{
+    return GiftReader().read(lines);
+}

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Tavrelo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+// How Moodle shows a text, as GIFT's [html], [moodle], [plain] and [markdown] tags say.
+enum class TextFormat : quint8 {
+    Moodle,   // HTML allowed, and each line break of the source shows
+    Html,     // HTML: line breaks come from the tags alone, runs of white space show as one space
+    Plain,    // shown as written
+    Markdown, // shown as written: Tavrelo has no markup
+};
+
+struct PlainText {
+    QStringList lines;  // each trimmed; none empty at the start or the end
+    bool media = false; // an image, a video or the like, which plain text cannot show
+};
+
+// A text as the learner reads it, line by line: tags give way to line breaks (a paragraph, a list item, <br>),
+// entities are decoded, digits and signs in <sup> and <sub> become superscripts and subscripts, scripts and styles
+// are left out.
+PlainText plainText(QStringView text, TextFormat format);
