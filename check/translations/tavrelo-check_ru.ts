@@ -760,7 +760,7 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     </message>
     <message>
         <source>--convert converts one file at a time, and not with --to-cp1251 or --html</source>
-        <translation>--convert преобразует только один файл за раз и не вместе с --to-cp1251 или --html</translation>
+        <translation>--convert переводит только один файл за раз и не вместе с --to-cp1251 или --html</translation>
     </message>
     <message>
         <source>--format goes with --convert and names tavrelo, gift or aiken</source>
