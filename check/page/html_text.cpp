@@ -119,11 +119,10 @@ inline __attribute__((always_inline)) char *putEightSimple(char *out, const char
     __m128i bad = _mm_or_si128(_mm_cmplt_epi16(v, _mm_set1_epi16(0x20)),
                                _mm_and_si128(_mm_cmpgt_epi16(v, _mm_set1_epi16(0x7E)),
                                              _mm_cmplt_epi16(v, _mm_set1_epi16(0xA0))));
-    bad = _mm_or_si128(bad,
-                       _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16('&')), _mm_cmpeq_epi16(v, _mm_set1_epi16('<'))));
-    bad = _mm_or_si128(bad,
-                       _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16('>')), _mm_cmpeq_epi16(v, _mm_set1_epi16('"'))));
-    bad = _mm_or_si128(bad, _mm_cmpeq_epi16(v, _mm_set1_epi16('\'')));
+    // The five to escape in three comparisons: & and ' differ in the last bit, < and > in the second.
+    bad = _mm_or_si128(bad, _mm_cmpeq_epi16(_mm_or_si128(v, _mm_set1_epi16(1)), _mm_set1_epi16('\'')));
+    bad = _mm_or_si128(bad, _mm_cmpeq_epi16(_mm_or_si128(v, _mm_set1_epi16(2)), _mm_set1_epi16('>')));
+    bad = _mm_or_si128(bad, _mm_cmpeq_epi16(v, _mm_set1_epi16('"')));
     if (_mm_movemask_epi8(_mm_andnot_si128(bad, below800)) != 0xFFFF)
         return nullptr;
     const __m128i ascii = _mm_cmplt_epi16(v, _mm_set1_epi16(0x80));
@@ -136,11 +135,13 @@ inline __attribute__((always_inline)) char *putEightSimple(char *out, const char
                                       _mm_and_si128(ascii, v));
     const __m128i trail = _mm_or_si128(_mm_and_si128(v, _mm_set1_epi16(0x3F)), _mm_set1_epi16(0x80));
     alignas(16) quint16 pairs[8];
+    alignas(16) quint16 steps[8]; // 1 for ASCII, 2 for the rest
     _mm_store_si128(reinterpret_cast<__m128i *>(pairs), _mm_or_si128(lead, _mm_slli_epi16(trail, 8)));
-    const unsigned two = unsigned(_mm_movemask_epi8(_mm_packs_epi16(ascii, ascii))) & 0xFF; // 1 for ASCII
+    _mm_store_si128(reinterpret_cast<__m128i *>(steps), _mm_add_epi16(_mm_set1_epi16(2), ascii));
+#pragma GCC unroll 8
     for (int i = 0; i < 8; ++i) {
         std::memcpy(out, &pairs[i], 2);
-        out += 2 - ((two >> i) & 1);
+        out += steps[i];
     }
     return out;
 }
@@ -173,20 +174,20 @@ template<bool Markup> char *putUnit(char *out, const char16_t *&from, const char
 // the last unit written.
 template<bool Markup> char *putPiece(char *out, const char16_t *&from, const char16_t *to, const char16_t *end)
 {
-    while (from < to) {
-        const char16_t *const blockEnd = from + qMin<qsizetype>(to - from, 8);
 #ifdef __SSE2__
-        if (blockEnd - from == 8) {
-            if (char *const next = putEightSimple(out, from)) {
-                out = next;
-                from = blockEnd;
-                continue;
-            }
+    while (to - from >= 8) {
+        if (char *const next = putEightSimple(out, from)) {
+            out = next;
+            from += 8;
+            continue;
         }
-#endif
+        const char16_t *const blockEnd = from + 8;
         while (from < blockEnd)
             out = putUnit<Markup>(out, from, end);
     }
+#endif
+    while (from < to)
+        out = putUnit<Markup>(out, from, end);
     return out;
 }
 
