@@ -11,9 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// What an author types as a space: a space, a tab or a no-break space (Windows-1251 byte A0).
 bool isBlankChar(QChar ch)
 {
     return ch == u' ' || ch == u'\t' || ch == u'\u00A0';
@@ -26,6 +23,8 @@ qsizetype leadingBlanks(QStringView line)
         ++i;
     return i;
 }
+
+namespace {
 
 // The small Cyrillic letter that a Latin letter (in small form) passes for in the header's words, or 0.
 char16_t cyrillicLookAlike(char16_t latin)

@@ -10,6 +10,11 @@
 // What a line looks like to its author, as opposed to what the reader makes of it. Each rule returns the
 // finding's text without the quoted line, or an empty string when the line is not that kind of slip.
 
+// What an author types as a space: a space, a tab or a no-break space (Windows-1251 byte A0).
+bool isBlankChar(QChar ch);
+// How many such characters the line begins with.
+qsizetype leadingBlanks(QStringView line);
+
 // A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)".
 QString looksLikeAnswer(QStringView line);
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/to_cp1251.h"
 
+#include "check/conversion_input.h"
 #include "check/messages.h"
-#include "platform/core/file_names.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
@@ -115,13 +115,9 @@ ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, 
         print(path + u": error: "_s + text);
         return ExitStatus::Unreadable;
     };
-    if (!platform::FileExists(inputPath))
-        return fail(inputPath, Messages::tr("no such file"));
-    if (platform::sameFile(inputPath, outputPath))
-        return fail(outputPath, Messages::tr("is the file being converted; name a new file for the copy"));
     QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly))
-        return fail(inputPath, Messages::tr("cannot be read: %1").arg(input.errorString()));
+    if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
+        return *failed;
     QSaveFile output(outputPath); // written beside the target and put in place only at commit
     if (!output.open(QIODevice::WriteOnly))
         return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));

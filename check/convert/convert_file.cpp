@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
 
+#include "check/conversion_input.h"
 #include "check/convert/aiken_reader.h"
 #include "check/convert/aiken_writer.h"
 #include "check/convert/copy_check.h"
@@ -12,7 +13,6 @@
 #include "check/finding_log.h"
 #include "check/messages.h"
 #include "check/quiz_builder.h"
-#include "platform/core/file_names.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 
@@ -252,13 +252,9 @@ ExitStatus convertFile(const QString &inputPath, const QString &outputPath, Quiz
         print(path + u": error: "_s + text);
         return ExitStatus::Unreadable;
     };
-    if (!platform::FileExists(inputPath))
-        return fail(inputPath, Messages::tr("no such file"));
-    if (platform::sameFile(inputPath, outputPath))
-        return fail(outputPath, Messages::tr("is the file being converted; name a new file for the copy"));
     QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly))
-        return fail(inputPath, Messages::tr("cannot be read: %1").arg(input.errorString()));
+    if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
+        return *failed;
 
     const Conversion conversion = convertQuiz(input, inputPath, to, print);
     if (!conversion.read) {

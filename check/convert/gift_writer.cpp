@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/gift_writer.h"
 
-#include "check/convert/html_text.h"
+#include "check/convert/plain_text.h"
 #include "check/messages.h"
 
 #include <algorithm>

@@ -13,19 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isBlankChar(QChar ch)
-{
-    return ch == u' ' || ch == u'\t' || ch == u'\u00A0';
-}
-
-qsizetype leadingBlanks(QStringView line)
-{
-    qsizetype i = 0;
-    while (i < line.size() && isBlankChar(line[i]))
-        ++i;
-    return i;
-}
-
 // The place of a letter among the answers in Russian order, а to г, or 0.
 int russianPlace(QChar letter)
 {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/convert/html_text.h"
+#include "check/convert/plain_text.h"
 
 #include <QHash>
 #include <QString>
