@@ -15,7 +15,8 @@ QuizBuilder::QuizBuilder(OnSection onSection) : m_onSection(std::move(onSection)
 void QuizBuilder::startSection(SectionKind kind, qint16 number)
 {
     endSection();
-    m_section = QuizSection{.kind = kind, .number = number};
+    m_section.kind = kind;
+    m_section.number = number;
     m_open = true;
     m_charactersKept = 0;
     m_answerLines = {};
@@ -43,7 +44,25 @@ void QuizBuilder::endSection()
     }
     if (m_onSection)
         m_onSection(m_section);
-    m_section = QuizSection();
+    clearSection();
+}
+
+// Empties the section for the next one but keeps the room its strings took, and its lines for reuse: a quiz of a
+// thousand questions then costs no allocation a line.
+void QuizBuilder::clearSection()
+{
+    for (QuizLine &line : m_section.lines) {
+        line.findings.clear();
+        m_spareLines.push_back(std::move(line));
+    }
+    m_section.lines.clear();
+    m_section.text.resize(0);
+    for (QString &answer : m_section.answers)
+        answer.resize(0);
+    m_section.rightAnswer = 0;
+    m_section.linesLeftOut = 0;
+    m_section.findings.clear();
+    m_section.findingsLeftOut = 0;
 }
 
 void QuizBuilder::takeLine(qint64 number, QStringView text, LineClass lineClass)
@@ -65,7 +84,9 @@ void QuizBuilder::takeLine(qint64 number, QStringView text, LineClass lineClass)
     case LineKind::Answer: {
         const int answer = lineClass.answer;
         const bool marked = isMarkedAnswer(text);
-        m_section.answers[answer - 1] = (marked ? text.chopped(1) : text).toString();
+        QString &field = m_section.answers[answer - 1];
+        field.resize(0);
+        field.append(marked ? text.chopped(1) : text);
         if (marked)
             m_section.rightAnswer = answer;
         m_answerLines[answer - 1] = number;
@@ -97,12 +118,18 @@ void QuizBuilder::keepLine(qint64 number, QStringView text, LineRole role, int a
     if (kept > 0 && kept < text.size() && text[kept - 1].isHighSurrogate())
         --kept; // never half a character
     m_charactersKept += kept;
-    QuizLine &line = m_section.lines.emplace_back(QuizLine{.number = number,
-                                                           .role = role,
-                                                           .answer = qint8(answer),
-                                                           .marked = marked,
-                                                           .text = text.first(kept).toString(),
-                                                           .length = text.size()});
+    QuizLine &line = m_section.lines.emplace_back();
+    if (!m_spareLines.empty()) {
+        line = std::move(m_spareLines.back());
+        m_spareLines.pop_back();
+    }
+    line.number = number;
+    line.role = role;
+    line.answer = qint8(answer);
+    line.marked = marked;
+    line.text.resize(0);
+    line.text.append(text.first(kept));
+    line.length = text.size();
     for (auto it = from; it != to; ++it)
         line.findings.push_back(std::move(it->second));
     m_early.erase(from, to);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 // Gathers the sections of a file from the lines the checker reads and the findings it makes, and hands each
 // section over whole once nothing later in the file can change it. The checker gives it each line after judging
@@ -31,11 +32,13 @@ public:
 private:
     void startSection(SectionKind kind, qint16 number);
     void endSection();
+    void clearSection();
     void keepLine(qint64 number, QStringView text, LineRole role, int answer, bool marked);
     void keepFinding(std::vector<Finding> &into, const Finding &finding);
 
     OnSection m_onSection;
     QuizSection m_section;
+    std::vector<QuizLine> m_spareLines; // lines of sections handed over, for their strings' room
     bool m_open = false;
     qint16 m_questions = 0;
     qsizetype m_charactersKept = 0;

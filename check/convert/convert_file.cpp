@@ -82,6 +82,8 @@ struct IntoTavrelo {
     int leftOut = 0;
 };
 
+// The copy points into the quiz, which must outlive it: never a temporary.
+IntoTavrelo intoTavrelo(const SourceQuiz &&quiz, std::vector<Finding> &notes) = delete;
 IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
 {
     IntoTavrelo into;
@@ -207,7 +209,8 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
         conversion.converted = writeOther(to, played, text, notes);
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
-        const IntoTavrelo into = intoTavrelo(readSource(*from, lines), notes);
+        const SourceQuiz source = readSource(*from, lines);
+        const IntoTavrelo into = intoTavrelo(source, notes);
         conversion.leftOut = into.leftOut;
         conversion.converted = int(into.copy.questions.size());
         if (to == QuizFormat::Tavrelo) {
