@@ -5,15 +5,19 @@
 // way: into Tavrelo's question file, back out of it as Tavrelo plays the quiz, into GIFT and Aiken, and back in.
 // Aborts when the reader gives a line break inside a line or a line the file does not have, when Tavrelo would read
 // the copy otherwise than the source meant (a mend missing), or when GIFT or Aiken written from the quiz reads back
-// as another quiz.
+// as another quiz; then converts the bytes into each format by the converter's whole way, reading them as whatever
+// format they show.
 #include "check/convert/aiken_reader.h"
 #include "check/convert/aiken_writer.h"
+#include "check/convert/convert_file.h"
 #include "check/convert/copy_check.h"
 #include "check/convert/gift_reader.h"
 #include "check/convert/gift_writer.h"
 #include "check/convert/playable.h"
 #include "check/convert/tavrelo_writer.h"
 #include "tests/support/buffer_stream.h"
+
+#include <QBuffer>
 
 #include <cstdint>
 #include <cstdio>
@@ -98,5 +102,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const SourceQuiz aikenBack = readAiken(aiken.split(u'\n'));
     require(qsizetype(aikenBack.questions.size()) == written && aikenBack.unreadable == 0,
             "Aiken reads back question for question");
+
+    // The whole conversion, whatever format the bytes turn out to be in, into each format.
+    for (const QuizFormat to : {QuizFormat::Tavrelo, QuizFormat::Gift, QuizFormat::Aiken}) {
+        QBuffer input;
+        input.setData(reinterpret_cast<const char *>(data), qsizetype(size));
+        input.open(QIODevice::ReadOnly);
+        const Conversion conversion = convertQuiz(input, QString(), to, [](const QString &line) {
+            require(oneLine(line), "a note is one line");
+        });
+        require(conversion.output.isEmpty() || conversion.output.startsWith("\xEF\xBB\xBF"), "output in UTF-8");
+    }
     return 0;
 }
