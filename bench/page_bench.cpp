@@ -4,8 +4,8 @@
 // Windows-1251 and in UTF-8, and one line of 50 MB. The goals: the page at most 3 times the file's size and written
 // in at most 1.5 times the plain check's time (BM_CheckWithPage less BM_PlainCheck, against BM_PlainCheck); for the
 // 50 MB line, a page of at most 5 MB. BM_CheckHandingOverSections tells the quiz model's share of the page's time.
-#include "check/check_file.h"
 #include "check/page/quiz_pages.h"
+#include "check/rules/check_file.h"
 #include "tests/support/encoded_text.h"
 #include "tests/support/question_file.h"
 

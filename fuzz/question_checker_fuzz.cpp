@@ -4,9 +4,9 @@
 // Feeds arbitrary bytes to the question file checker and to its Windows-1251 conversion, and aborts when a finding
 // names a line the file does not have or spans more than one line, or when a conversion that succeeds loses or
 // adds a line. The question reader's fuzz target checks that the checker counts what the program loads.
-#include "check/check_file.h"
-#include "check/finding_log.h"
-#include "check/to_cp1251.h"
+#include "check/convert/to_cp1251.h"
+#include "check/rules/check_file.h"
+#include "check/rules/finding_log.h"
 #include "platform/core/text_file.h"
 #include "tests/support/buffer_stream.h"
 #include "tests/support/reference_text.h"

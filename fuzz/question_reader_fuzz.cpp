@@ -8,9 +8,9 @@
 // the bank's capacity is filed.
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "check/check_file.h"
-#include "check/finding_log.h"
-#include "check/quiz_builder.h"
+#include "check/rules/check_file.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/quiz_builder.h"
 #include "platform/core/text_file.h"
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"

@@ -3,16 +3,16 @@
 //
 // tavrelo-check: reads question files exactly as Tavrelo does and tells their authors, line by line, what the
 // learner will meet.
-#include "check/check_file.h"
-#include "check/console.h"
+#include "check/app/console.h"
+#include "check/app/explorer_console.h"
 #include "check/convert/convert_file.h"
-#include "check/explorer_console.h"
-#include "check/messages.h"
+#include "check/convert/to_cp1251.h"
+#include "check/output/report_file.h"
+#include "check/output/write_plan.h"
 #include "check/page/quiz_pages.h"
-#include "check/report_file.h"
-#include "check/to_cp1251.h"
-#include "check/user_language.h"
-#include "check/write_plan.h"
+#include "check/rules/check_file.h"
+#include "check/rules/messages.h"
+#include "check/rules/user_language.h"
 #include "platform/core/app_info.h"
 
 #include <QCommandLineParser>

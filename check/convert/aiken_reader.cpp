@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/aiken_reader.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 using namespace Qt::StringLiterals;
 

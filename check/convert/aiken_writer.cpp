@@ -3,8 +3,8 @@
 #include "check/convert/aiken_writer.h"
 
 #include "check/convert/aiken_reader.h"
-#include "check/messages.h"
-#include "check/quote.h"
+#include "check/rules/messages.h"
+#include "check/rules/quote.h"
 
 #include <algorithm>
 

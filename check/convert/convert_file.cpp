@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
 
-#include "check/conversion_input.h"
 #include "check/convert/aiken_reader.h"
 #include "check/convert/aiken_writer.h"
+#include "check/convert/conversion_input.h"
 #include "check/convert/copy_check.h"
 #include "check/convert/gift_reader.h"
 #include "check/convert/gift_writer.h"
 #include "check/convert/lettered_reader.h"
 #include "check/convert/playable.h"
-#include "check/finding_log.h"
-#include "check/messages.h"
-#include "check/quiz_builder.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/messages.h"
+#include "check/rules/quiz_builder.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 

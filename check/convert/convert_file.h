@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/check_file.h"
 #include "check/convert/formats.h"
+#include "check/rules/check_file.h"
 
 #include <QByteArray>
 #include <QString>

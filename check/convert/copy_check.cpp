@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/copy_check.h"
 
-#include "check/check_file.h"
-#include "check/finding_log.h"
-#include "check/quiz_builder.h"
+#include "check/rules/check_file.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/quiz_builder.h"
 #include "platform/core/text_file.h"
 
 #include <QBuffer>

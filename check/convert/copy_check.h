@@ -3,7 +3,7 @@
 #pragma once
 
 #include "check/convert/tavrelo_writer.h"
-#include "check/quiz_model.h"
+#include "check/rules/quiz_model.h"
 
 #include <optional>
 #include <vector>

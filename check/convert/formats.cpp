@@ -4,8 +4,8 @@
 
 #include "bank/line_class.h"
 #include "check/convert/aiken_reader.h"
-#include "check/line_rules.h"
-#include "check/messages.h"
+#include "check/rules/line_rules.h"
+#include "check/rules/messages.h"
 
 #include <QFileInfo>
 

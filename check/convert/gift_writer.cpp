@@ -3,7 +3,7 @@
 #include "check/convert/gift_writer.h"
 
 #include "check/convert/plain_text.h"
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 #include <algorithm>
 

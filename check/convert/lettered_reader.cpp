@@ -3,8 +3,8 @@
 #include "check/convert/lettered_reader.h"
 
 #include "bank/line_class.h"
-#include "check/line_rules.h"
-#include "check/messages.h"
+#include "check/rules/line_rules.h"
+#include "check/rules/messages.h"
 
 #include <algorithm>
 #include <optional>

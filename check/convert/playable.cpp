@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/playable.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/played_question.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 std::optional<PlayedQuestion> playedQuestion(const QuizSection &section, std::vector<Finding> &notes)
 {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/finding.h"
-#include "check/quiz_model.h"
+#include "check/rules/finding.h"
+#include "check/rules/quiz_model.h"
 
 #include <QStringList>
 

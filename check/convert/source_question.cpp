@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/source_question.h"
 
-#include "check/quote.h"
+#include "check/rules/quote.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/finding.h"
+#include "check/rules/finding.h"
 
 #include <QString>
 #include <QStringList>

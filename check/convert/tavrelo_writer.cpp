@@ -4,8 +4,8 @@
 
 #include "bank/line_class.h"
 #include "bank/question_bank.h"
-#include "check/messages.h"
-#include "check/quote.h"
+#include "check/rules/messages.h"
+#include "check/rules/quote.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "check/page/quiz_page.h"
 
-#include "check/messages.h"
 #include "check/page/html_text.h"
 #include "check/page/page_style.h"
 #include "check/page/section_html.h"
+#include "check/rules/messages.h"
 #include "platform/core/app_info.h"
 
 #include <QFile>

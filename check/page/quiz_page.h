@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/check_file.h"
-#include "check/quiz_model.h"
+#include "check/rules/check_file.h"
+#include "check/rules/quiz_model.h"
 
 #include <QSaveFile>
 #include <QString>

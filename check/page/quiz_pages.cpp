@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "check/page/quiz_pages.h"
 
-#include "check/messages.h"
+#include "check/output/write_plan.h"
 #include "check/page/open_in_browser.h"
 #include "check/page/quiz_page.h"
-#include "check/write_plan.h"
+#include "check/rules/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/check_file.h"
+#include "check/rules/check_file.h"
 
 #include <QHash>
 #include <QString>

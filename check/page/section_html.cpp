@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "check/page/section_html.h"
 
-#include "check/line_rules.h"
-#include "check/messages.h"
 #include "check/page/html_text.h"
+#include "check/rules/line_rules.h"
+#include "check/rules/messages.h"
 
 #include <cstring>
 #include <limits>

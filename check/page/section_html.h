@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/quiz_model.h"
+#include "check/rules/quiz_model.h"
 
 #include <QByteArray>
 

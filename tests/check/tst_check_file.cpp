@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "check/check_file.h"
-#include "check/explorer_console.h"
-#include "check/to_cp1251.h"
-#include "check/user_language.h"
+#include "check/app/explorer_console.h"
+#include "check/convert/to_cp1251.h"
+#include "check/rules/check_file.h"
+#include "check/rules/user_language.h"
 #include "platform/core/text_file.h"
 
 #include "tests/support/bank_contents.h"

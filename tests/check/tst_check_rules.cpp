@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/answer_gap.h"
-#include "check/line_rules.h"
-#include "check/quote.h"
+#include "check/rules/answer_gap.h"
+#include "check/rules/line_rules.h"
+#include "check/rules/quote.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
-#include "check/finding_log.h"
-#include "check/quiz_builder.h"
-#include "check/user_language.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/quiz_builder.h"
+#include "check/rules/user_language.h"
 
 #include "tests/support/buffer_stream.h"
 #include "tests/support/encoded_text.h"

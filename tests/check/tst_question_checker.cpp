@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "bank/question_bank.h"
 #include "bank/question_reader.h"
-#include "check/check_file.h"
-#include "check/finding_log.h"
-#include "check/quiz_builder.h"
+#include "check/rules/check_file.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/quiz_builder.h"
 
 #include "tests/support/bank_contents.h"
 #include "tests/support/buffer_stream.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "check/page/quiz_pages.h"
-#include "check/user_language.h"
+#include "check/rules/user_language.h"
 
 #include "tests/support/process.h"
 #include "tests/support/question_file.h"

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/check_file.h"
+#include "check/rules/check_file.h"
 
-#include "check/finding_log.h"
-#include "check/messages.h"
-#include "check/question_checker.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/messages.h"
+#include "check/rules/question_checker.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 

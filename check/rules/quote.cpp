@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/quote.h"
+#include "check/rules/quote.h"
 
 namespace {
 

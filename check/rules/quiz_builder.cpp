@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/quiz_builder.h"
+#include "check/rules/quiz_builder.h"
 
 #include "bank/question_bank.h"
 

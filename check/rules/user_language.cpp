@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/user_language.h"
+#include "check/rules/user_language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bank/line_class.h"
-#include "check/quiz_model.h"
+#include "check/rules/quiz_model.h"
 
 #include <QStringView>
 

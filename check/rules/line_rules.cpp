@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/line_rules.h"
+#include "check/rules/line_rules.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 #include <QStringList>
 

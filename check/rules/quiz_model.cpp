@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/quiz_model.h"
+#include "check/rules/quiz_model.h"
 
 #include <algorithm>
 

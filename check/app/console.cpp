@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/console.h"
+#include "check/app/console.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/to_cp1251.h"
+#include "check/convert/to_cp1251.h"
 
-#include "check/conversion_input.h"
-#include "check/messages.h"
+#include "check/convert/conversion_input.h"
+#include "check/rules/messages.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"

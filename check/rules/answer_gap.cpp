@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/answer_gap.h"
+#include "check/rules/answer_gap.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 
 #include <QStringList>
 

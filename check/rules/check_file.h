@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "check/quiz_builder.h"
+#include "check/rules/quiz_builder.h"
 #include "platform/core/text_encoding.h"
 
 #include <QString>

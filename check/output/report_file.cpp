@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/report_file.h"
+#include "check/output/report_file.h"
 
 namespace {
 

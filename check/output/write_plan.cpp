@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/write_plan.h"
+#include "check/output/write_plan.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 #include "platform/core/file_names.h"
 
 void WritePlan::reads(const QString &path)

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/explorer_console.h"
+#include "check/app/explorer_console.h"
 
-#include "check/console.h"
-#include "check/messages.h"
+#include "check/app/console.h"
+#include "check/rules/messages.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bank/line_class.h"
-#include "check/finding.h"
+#include "check/rules/finding.h"
 #include "platform/core/text_encoding.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/finding.h"
+#include "check/rules/finding.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/conversion_input.h"
+#include "check/convert/conversion_input.h"
 
-#include "check/messages.h"
+#include "check/rules/messages.h"
 #include "platform/core/file_names.h"
 #include "platform/core/text_file.h"
 

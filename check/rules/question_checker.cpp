@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/question_checker.h"
+#include "check/rules/question_checker.h"
 
 #include "bank/question_bank.h"
-#include "check/answer_gap.h"
-#include "check/finding_log.h"
-#include "check/line_rules.h"
-#include "check/messages.h"
-#include "check/quiz_builder.h"
-#include "check/quote.h"
+#include "check/rules/answer_gap.h"
+#include "check/rules/finding_log.h"
+#include "check/rules/line_rules.h"
+#include "check/rules/messages.h"
+#include "check/rules/quiz_builder.h"
+#include "check/rules/quote.h"
 #include "platform/core/text_file.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
-#include "check/finding_log.h"
+#include "check/rules/finding_log.h"
 
 #include <algorithm>
 
