@@ -116,5 +116,5 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
 
 QByteArray tavreloBytes(const TavreloCopy &copy)
 {
-    return "\xEF\xBB\xBF" + copy.text.toUtf8();
+    return copy.text.toUtf8();
 }

@@ -8,8 +8,8 @@
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -109,26 +109,24 @@ ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &i
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 
-ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print, Replace replace)
 {
-    const auto fail = [&](const QString &path, const QString &text) {
-        print(path + u": error: "_s + text);
-        return ExitStatus::Unreadable;
-    };
     QFile input(inputPath);
     if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
         return *failed;
-    QSaveFile output(outputPath); // written beside the target and put in place only at commit
-    if (!output.open(QIODevice::WriteOnly))
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
-
-    const ExitStatus status = convertToCp1251(input, output, inputPath, print);
+    OutputFile output(outputPath, OutputFormat::TavreloCp1251, replace);
+    if (!output.open())
+        return cannotWrite(output, print);
+    // Held until the whole file is known to have a Windows-1251 form: then written at once.
+    QBuffer copy;
+    copy.open(QIODevice::WriteOnly);
+    const ExitStatus status = convertToCp1251(input, copy, inputPath, print);
     if (status != ExitStatus::Clean) {
-        output.cancelWriting();
+        output.cancel();
         print(outputPath + u": "_s + Messages::tr("nothing was written"));
         return status;
     }
-    if (!output.commit())
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
+    if (!output.write(copy.data()) || !output.commit())
+        return cannotWrite(output, print);
     return ExitStatus::Clean;
 }

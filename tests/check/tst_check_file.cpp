@@ -280,7 +280,7 @@ void TestCheckFile::conversion_data()
 }
 
 // A UTF-8 or UTF-16 quiz, converted and then read by the program, gives the same questions as its Windows-1251
-// original.
+// original, after the checker's mark, which stands before them.
 void TestCheckFile::conversion()
 {
     QFETCH(QByteArray, input);
@@ -288,10 +288,12 @@ void TestCheckFile::conversion()
     const QString output = m_folder->filePath(u"cp1251.txt"_s);
     QCOMPARE(convertToCp1251(in, output, [](const QString &line) { QFAIL(qPrintable(line)); }), ExitStatus::Clean);
     const QString original = write(u"original.txt"_s, toWindows1251(Quiz));
-    QCOMPARE(loadedFields(output), loadedFields(original));
+    QCOMPARE(loadedFields(output).mid(1), loadedFields(original).mid(1)); // slot 0, never shown, holds the mark
     QFile converted(output);
     QVERIFY(converted.open(QIODevice::ReadOnly));
-    QCOMPARE(converted.readAll(), toWindows1251(Quiz));
+    const QByteArray written = converted.readAll();
+    QVERIFY2(written.startsWith("tavrelo-check "), written.left(40).constData());
+    QCOMPARE(written.mid(written.indexOf("\r\n") + 2), toWindows1251(Quiz));
     QCOMPARE(check(output), ExitStatus::Clean);
 }
 
@@ -337,8 +339,10 @@ void TestCheckFile::conversionRefused()
     const QString in = write(u"in.txt"_s, input);
     const QString out = intoInput ? in : write(u"out.txt"_s, "kept");
     QStringList printed;
-    QCOMPARE(int(convertToCp1251(in, out,
-                                 [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); })),
+    // Replacing allowed, so that what keeps the file as it was is the failed conversion.
+    QCOMPARE(int(convertToCp1251(
+                 in, out, [&](const QString &line) { printed << line.mid(m_folder->path().size() + 1); },
+                 Replace::Any)),
              status);
     QCOMPARE(printed, messages);
     QFile kept(out);
@@ -479,7 +483,8 @@ void TestCheckFile::inRussian()
     }
 }
 
-// --output writes what the console would show, in UTF-8 with a byte-order mark and the system's line ends.
+// --output writes what the console would show, in UTF-8 with a byte-order mark and the system's line ends, after
+// the checker's mark.
 void TestCheckFile::reportFile()
 {
     write(u"data.txt"_s, toWindows1251(u"Title\r\nВес вопроса: 1\r\nA)a"_s));
@@ -488,11 +493,14 @@ void TestCheckFile::reportFile()
     const CheckerRun toFile = runChecker(m_folder->path(), {u"-o"_s, u"отчёт.txt"_s, u"data.txt"_s}, u"ru_RU.UTF-8"_s);
     QCOMPARE(toFile.status, 1);
     QCOMPARE(toFile.output, QByteArray());
-    QByteArray expected = "\xEF\xBB\xBF" + QByteArray(console.output).replace("\r\n", "\n");
+    QByteArray expected = QByteArray(console.output).replace("\r\n", "\n");
 #ifdef Q_OS_WIN
     expected.replace("\n", "\r\n");
 #endif
-    QCOMPARE(contents(m_folder->filePath(u"отчёт.txt"_s)), expected);
+    const QByteArray written = contents(m_folder->filePath(u"отчёт.txt"_s));
+    const QByteArray mark = "\xEF\xBB\xBFtavrelo-check ";
+    QVERIFY2(written.startsWith(mark), written.left(60).constData());
+    QCOMPARE(written.mid(written.indexOf('\n') + 1), expected);
 }
 
 void TestCheckFile::writesNothingOverWhatItHas_data()
