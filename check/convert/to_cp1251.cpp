@@ -60,7 +60,8 @@ public:
             i = end;
         }
         bytes += "\r\n";
-        if (m_errors == 0)
+        // A copy of the checker's own file: its mark goes, for the copy's own.
+        if (m_errors == 0 && !(m_lineNumber == 1 && isCheckerMark(line)))
             m_output.write(bytes);
     }
 

@@ -78,6 +78,12 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace)
                         "file, or add --replace to replace it");
 }
 
+bool isCheckerMark(QStringView line)
+{
+    static const QRegularExpression mark(uR"(^(?:// )?tavrelo-check \d+\.\d+\.\d+ #[0-9a-f]{16}$)"_s);
+    return line.startsWith(u"tavrelo-check "_s) && mark.match(line).hasMatch();
+}
+
 bool isMadeByChecker(const QString &path)
 {
     QFile file(path);

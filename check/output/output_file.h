@@ -38,6 +38,10 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace);
 // Whether the file at the real name path is one the checker made and nobody has changed since.
 bool isMadeByChecker(const QString &path);
 
+// Whether a line of text is the checker's mark, which a file it converts again or copies has no need to keep: the new
+// file gets its own.
+bool isCheckerMark(QStringView line);
+
 // Every file the checker writes is written through this: the target found as the system will find it, links
 // followed; refused, without being opened, when outputRefusal says so; written into a new file beside it, which is
 // renamed over it at commit, so that it is put in place whole or not at all. Writes the byte-order mark and the
