@@ -283,6 +283,7 @@ void TestCheckFile::conversion_data()
     QTest::newRow("decomposed") << Quiz.normalized(QString::NormalizationForm_D).toUtf8();
     QTest::newRow("UTF-16LE") << encodeText(Quiz, platform::TextEncoding::Utf16LE);
     QTest::newRow("UTF-16BE") << encodeText(Quiz, platform::TextEncoding::Utf16BE);
+    QTest::newRow("a file the checker made") << "\xEF\xBB\xBFtavrelo-check 1.0.0 #0123456789abcdef\r\n" + utf8;
 }
 
 // A UTF-8 or UTF-16 quiz, converted and then read by the program, gives the same questions as its Windows-1251
