@@ -7,6 +7,7 @@
 #include "platform/core/file_names.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -63,7 +64,10 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace)
     if (!target.error.isEmpty())
         return target.error;
     switch (target.kind) {
-    case Kind::Missing: return {};
+    case Kind::Missing: {
+        const QFileInfo folder(QFileInfo(target.path).path());
+        return folder.exists() && !folder.isWritable() ? Messages::tr("its folder may not be written") : QString();
+    }
     case Kind::File: break;
     case Kind::Folder: return Messages::tr("it is a folder");
     case Kind::Device: return Messages::tr("it is a device");
@@ -72,6 +76,9 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace)
     case Kind::DeviceName: return Messages::tr("Windows keeps that name for a device");
     case Kind::Unknown: return Messages::tr("it is no regular file");
     }
+    // What would stop the writing half-way is said before anything is written.
+    if (!QFileInfo(target.path).isWritable())
+        return Messages::tr("it may not be written");
     if (replace == Replace::Any || isMadeByChecker(target.path))
         return {};
     return Messages::tr("that file is there, and tavrelo-check did not make it or it was changed since: name another "

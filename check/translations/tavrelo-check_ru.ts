@@ -799,6 +799,14 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>Replace a file that is there already with what is written, even one that tavrelo-check did not make or that was changed since, such as an Aiken file, which has no room for the mark by which tavrelo-check knows its own files. Without it, only the checker&apos;s own unchanged files are replaced.</source>
         <translation>Заменять уже существующий файл записываемым, даже если его сделала не tavrelo-check или его с тех пор изменили, например файл Aiken, в котором нет места для метки, по которой tavrelo-check узнаёт свои файлы. Без этого ключа заменяются только неизменённые файлы самой проверки.</translation>
     </message>
+    <message>
+        <source>its folder may not be written</source>
+        <translation>в его папку писать нельзя</translation>
+    </message>
+    <message>
+        <source>it may not be written</source>
+        <translation>его нельзя изменять</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

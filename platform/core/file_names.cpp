@@ -230,9 +230,14 @@ FileTarget findTarget(const QString &path)
     QByteArray name = QFile::encodeName(path);
     if (!name.startsWith('/'))
         name = QFile::encodeName(QDir::currentPath()) + '/' + name;
+    // A name that ends in a slash is a folder's: no file is made under it.
+    const bool folder = name.size() > 1 && name.endsWith('/');
     while (name.size() > 1 && name.endsWith('/'))
         name.chop(1);
-    return find(name, 0);
+    FileTarget target = find(name, 0);
+    if (folder && target.kind == Kind::Missing)
+        return failed(qt_error_string(EISDIR));
+    return target;
 #endif
 }
 
