@@ -9,6 +9,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+
+#include <string>
 #else
 #include <cerrno>
 #include <climits>
@@ -23,9 +25,6 @@ namespace platform {
 namespace {
 
 using Kind = FileTarget::Kind;
-
-// As many links in a row as Linux follows; a longer chain is refused as the system refuses it.
-constexpr int MaxLinks = 40;
 
 FileTarget failed(const QString &error)
 {
@@ -114,6 +113,9 @@ FileTarget find(const QString &path, int depth)
 }
 
 #else
+
+// As many links in a row as Linux follows; a longer chain is refused as the system refuses it.
+constexpr int MaxLinks = 40;
 
 QByteArray parentOf(const QByteArray &path)
 {

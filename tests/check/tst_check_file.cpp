@@ -627,7 +627,8 @@ QStringList folderState(const QString &folder)
 // Makes what the row names, or says why it cannot be made here.
 QString make(const QString &folder, const QString &entry)
 {
-    const QString path = folder + u'/' + entry.section(u' ', 0, 0);
+    const qsizetype link = qMax(entry.indexOf(u" -> "_s), entry.indexOf(u" => "_s));
+    const QString path = folder + u'/' + (link > 0 ? entry.left(link) : entry);
     if (const qsizetype arrow = entry.indexOf(u" -> "_s); arrow > 0) {
 #ifdef Q_OS_WIN
         return u"Windows makes no symbolic link without a privilege"_s;
