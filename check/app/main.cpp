@@ -77,8 +77,8 @@ int run()
         Messages::tr("Write the quiz of FILE to the page <page> as well, as the learner will meet it, with the "
                      "findings at their lines, to read in a browser and print. With several FILEs, or when <page> "
                      "is a folder, each page goes into the folder <page>, named after its file (data.txt gives "
-                     "data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the "
-                     "checker writes a page beside each file and opens it."),
+                     "data.html). Only a page that tavrelo-check made is written over, unless --replace is given. "
+                     "Started from Explorer, the checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
     const QCommandLineOption convert(
