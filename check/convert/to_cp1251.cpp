@@ -8,20 +8,23 @@
 #include "platform/core/text_file.h"
 #include "platform/core/windows1251.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Where the encoded lines go: a device, or the file being written.
+using LineSink = std::function<void(const QByteArray &)>;
+
 // Writes lines in Windows-1251, each with CR LF, until a character has no Windows-1251 form; from then on only
 // reports such characters.
 class LineEncoder final {
 public:
-    LineEncoder(QIODevice &output, const QString &inputName, const PrintLine &print)
+    LineEncoder(const LineSink &output, const QString &inputName, const PrintLine &print)
         : m_output(output), m_inputName(inputName), m_print(print)
     {
     }
@@ -62,7 +65,7 @@ public:
         bytes += "\r\n";
         // A copy of the checker's own file: its mark goes, for the copy's own.
         if (m_errors == 0 && !(m_lineNumber == 1 && isCheckerMark(line)))
-            m_output.write(bytes);
+            m_output(bytes);
     }
 
     qint64 errors() const { return m_errors; }
@@ -81,16 +84,14 @@ private:
                 + text);
     }
 
-    QIODevice &m_output;
+    const LineSink &m_output;
     const QString &m_inputName;
     const PrintLine &m_print;
     qint64 m_lineNumber = 0;
     qint64 m_errors = 0;
 };
 
-} // namespace
-
-ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
+ExitStatus encode(QIODevice &input, const LineSink &output, const QString &inputName, const PrintLine &print)
 {
     const auto fail = [&](const QString &text, ExitStatus status) {
         print(inputName + u": error: "_s + text);
@@ -110,6 +111,14 @@ ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &i
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 
+} // namespace
+
+ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
+{
+    return encode(
+        input, [&](const QByteArray &bytes) { output.write(bytes); }, inputName, print);
+}
+
 ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print, Replace replace)
 {
     QFile input(inputPath);
@@ -118,16 +127,15 @@ ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, 
     OutputFile output(outputPath, OutputFormat::TavreloCp1251, replace);
     if (!output.open())
         return cannotWrite(output, print);
-    // Held until the whole file is known to have a Windows-1251 form: then written at once.
-    QBuffer copy;
-    copy.open(QIODevice::WriteOnly);
-    const ExitStatus status = convertToCp1251(input, copy, inputPath, print);
+    // Put in place only when the whole file has a Windows-1251 form.
+    const ExitStatus status = encode(
+        input, [&](const QByteArray &bytes) { output.write(bytes); }, inputPath, print);
     if (status != ExitStatus::Clean) {
         output.cancel();
         print(outputPath + u": "_s + Messages::tr("nothing was written"));
         return status;
     }
-    if (!output.write(copy.data()) || !output.commit())
+    if (!output.commit())
         return cannotWrite(output, print);
     return ExitStatus::Clean;
 }
