@@ -65,8 +65,12 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace)
         return target.error;
     switch (target.kind) {
     case Kind::Missing: {
+#ifdef Q_OS_WIN
+        return {}; // a folder's read-only attribute there only marks it as customised
+#else
         const QFileInfo folder(QFileInfo(target.path).path());
         return folder.exists() && !folder.isWritable() ? Messages::tr("its folder may not be written") : QString();
+#endif
     }
     case Kind::File: break;
     case Kind::Folder: return Messages::tr("it is a folder");
