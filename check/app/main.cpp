@@ -14,10 +14,12 @@
 #include "check/rules/messages.h"
 #include "check/rules/user_language.h"
 #include "platform/core/app_info.h"
+#include "platform/core/file_names.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -45,6 +47,22 @@ void complain(const QString &text)
 {
     writeLine(stderr, u"tavrelo-check: "_s + text);
 }
+
+// The files in the order given, each once however its name is spelt: a file named twice is checked once.
+QStringList distinctFiles(const QStringList &files)
+{
+    QStringList distinct;
+    for (const QString &file : files) {
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [&](const QString &earlier) { return platform::sameFile(file, earlier); }))
+            distinct << file;
+    }
+    return distinct;
+}
+
+// --variants N: how many variants for a class the page holds.
+constexpr int FewestVariants = 2;
+constexpr int MostVariants = 10;
 
 int run()
 {
@@ -79,6 +97,15 @@ int run()
                      "checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
+    const QCommandLineOption variants(
+        u"variants"_s,
+        Messages::tr("With --html, put <n> variants of the quiz for a class on the page (2 to 10), each on new sheets "
+                     "with its own answer key: every question once, the questions and their answers in an order "
+                     "drawn from the file's content, so the same file always gives the same variants; the answers "
+                     "lettered A) to D) anew, an answer that speaks of the others (\"все ответы верны\", \"A и B\") "
+                     "kept in its place. The findings then stay in the report."),
+        Messages::tr("n"));
+    parser.addOption(variants);
     const QCommandLineOption convert(
         u"convert"_s,
         Messages::tr("Convert FILE into <out>: Tavrelo's question file, GIFT or Aiken, as --format says or else as "
@@ -109,9 +136,24 @@ int run()
         return int(ExitStatus::Clean);
     }
 
-    QStringList files = parser.positionalArguments();
+    QStringList files = distinctFiles(parser.positionalArguments());
     if (files.isEmpty())
         files << u"data.txt"_s;
+    if (parser.isSet(html) && parser.value(html).isEmpty()) {
+        complain(Messages::tr("--html needs the name of the page, or of a folder for the pages; nothing was written"));
+        return int(ExitStatus::Unreadable);
+    }
+    int variantCount = 0;
+    if (parser.isSet(variants)) {
+        bool number = false;
+        variantCount = parser.value(variants).toInt(&number);
+        if (!number || variantCount < FewestVariants || variantCount > MostVariants || !parser.isSet(html)) {
+            complain(Messages::tr("--variants goes with --html and takes a number from %1 to %2")
+                         .arg(FewestVariants)
+                         .arg(MostVariants));
+            return int(ExitStatus::Unreadable);
+        }
+    }
     if (parser.isSet(toCp1251) && files.size() != 1) {
         complain(Messages::tr("--to-cp1251 converts one file at a time"));
         return int(ExitStatus::Unreadable);
@@ -135,7 +177,7 @@ int run()
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
     QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files);
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files, variantCount);
     pages.plan(plan);
     for (const QString &refusal : {plan.clash(), pages.refusal()}) {
         if (!refusal.isEmpty()) {
