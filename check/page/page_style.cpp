@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -105,13 +107,16 @@ QByteArrayView pageStyle()
 
 namespace {
 
-// A CSS string of any text: every character but a letter, a digit or a space is written as an escape, so that
-// nothing in it can end the string or the style; controls and the like become U+FFFD.
+// A CSS string of any text: every character but a letter, a digit, a space or a sign of a title's punctuation is
+// written as an escape, so that nothing in it can end the string or the style; controls and the like become U+FFFD.
 QByteArray cssString(QStringView text)
 {
+    static constexpr char16_t Punctuation[] = u" .,:;!?()-\u2013\u2014\u00AB\u00BB\u00B7\u2026\u2116";
     QByteArray css = "\"";
     for (const char32_t ch : text.toUcs4()) {
-        const bool plain = ch == U' ' || (QChar::isLetterOrNumber(ch) && QChar::category(ch) != QChar::Other_Control);
+        const bool plain = QChar::isLetterOrNumber(ch)
+                        || (ch < 0x10000
+                            && std::u16string_view(Punctuation).find(char16_t(ch)) != std::u16string_view::npos);
         if (plain) {
             css += QString::fromUcs4(&ch, 1).toUtf8();
             continue;
