@@ -380,6 +380,11 @@ void TestCheckFile::commandLine_data()
     QTest::newRow("Russian") << QStringList() << u"ru_RU.UTF-8"_s << 0 << u"data.txt: загружен 1 вопрос"_s;
     QTest::newRow("a page") << QStringList{u"--html"_s, u"страница.html"_s, u"data.txt"_s} << c << 0
                             << u"data.txt: page written to страница.html"_s;
+    QTest::newRow("variants") << QStringList{u"--variants"_s, u"2"_s, u"--html"_s, u"p.html"_s, u"data.txt"_s} << c
+                              << 0 << u"data.txt: page written to p.html"_s;
+    QTest::newRow("too many variants") << QStringList{u"--variants"_s, u"11"_s, u"--html"_s, u"p.html"_s} << c << 2
+                                       << QString();
+    QTest::newRow("variants without a page") << QStringList{u"--variants"_s, u"2"_s} << c << 2 << QString();
     QTest::newRow("English for other languages")
         << QStringList() << u"de_DE.UTF-8"_s << 0 << u"data.txt: 1 question loaded"_s;
 }
@@ -528,6 +533,15 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
         << QStringList{u"--html"_s, u"out.html"_s, u"-o"_s, u"out.html"_s, u"data.txt"_s} << quiz << true;
     QTest::newRow("the page over a file it did not make") << QStringList{u"--html"_s, u"data.html"_s, u"data.txt"_s}
                                                           << QStringList{u"data.txt"_s, u"data.html"_s} << true;
+    QTest::newRow("two files of one name into one folder") << QStringList{u"--html"_s, u"pages"_s, u"data.txt"_s,
+                                                                         u"sub/data.txt"_s}
+                                                           << QStringList{u"data.txt"_s, u"sub/data.txt"_s} << false;
+    QTest::newRow("a file named twice") << QStringList{u"--html"_s, u"pages"_s, u"data.txt"_s, u"./data.txt"_s}
+                                        << quiz << false;
+    QTest::newRow("several files and a page's name")
+        << QStringList{u"--html"_s, u"out.html"_s, u"data.txt"_s, u"other.txt"_s}
+        << QStringList{u"data.txt"_s, u"other.txt"_s} << true;
+    QTest::newRow("an empty page name") << QStringList{u"--html"_s, QString(), u"data.txt"_s} << quiz << true;
     // clang-format on
 }
 
@@ -538,8 +552,10 @@ void TestCheckFile::writesNothingOverWhatItHas()
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, present);
     QFETCH(bool, clash);
-    for (const QString &name : present)
+    for (const QString &name : present) {
+        QDir(m_folder->path()).mkpath(QFileInfo(name).path());
         write(name, Quiz.toUtf8());
+    }
     if (const qsizetype at = arguments.indexOf(u"SHORT"_s); at >= 0) {
 #ifdef Q_OS_WIN
         wchar_t shortPath[MAX_PATH];
