@@ -214,6 +214,22 @@ void appendHtmlText(QByteArray &html, QStringView text)
     appendText<true>(html, text);
 }
 
+void appendQuotedHtmlText(QByteArray &html, QStringView text)
+{
+    const auto picturing = [](char16_t ch) { return (ch >= 0x2400 && ch < 0x2420) || ch == 0x2421; };
+    qsizetype from = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t ch = text[at].unicode();
+        if (!picturing(ch))
+            continue;
+        appendText<true>(html, text.sliced(from, at - from));
+        char mark[MaxBytesPerUnit];
+        html.append(mark, putMark<true>(mark, ch == 0x2421 ? char16_t(0x7F) : char16_t(ch - 0x2400)) - mark);
+        from = at + 1;
+    }
+    appendText<true>(html, text.sliced(from));
+}
+
 void appendPlainHtmlText(QByteArray &html, QStringView text)
 {
     appendText<false>(html, text);

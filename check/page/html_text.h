@@ -15,5 +15,9 @@
 // (NUL, ESC, U+0085, RLO) in plain letters, which every font has.
 void appendHtmlText(QByteArray &html, QStringView text);
 
+// For the checker's findings, whose quotes of a line show control characters as Control Pictures (U+2400..): those
+// are drawn as the same boxes, since few fonts have the pictures.
+void appendQuotedHtmlText(QByteArray &html, QStringView text);
+
 // For the page's title, which holds no markup: each mark is U+FFFD.
 void appendPlainHtmlText(QByteArray &html, QStringView text);

@@ -108,7 +108,7 @@ void appendFindings(QByteArray &html, const std::vector<Finding> &findings)
         html += "<b>";
         appendWords(html, levelLabel(finding));
         html += "</b> <bdi>";
-        appendHtmlText(html, finding.text); // the finding quotes the line
+        appendQuotedHtmlText(html, finding.text); // the finding quotes the line
         html += "</bdi></p>\n";
     }
 }

@@ -380,8 +380,8 @@ void TestCheckFile::commandLine_data()
     QTest::newRow("Russian") << QStringList() << u"ru_RU.UTF-8"_s << 0 << u"data.txt: загружен 1 вопрос"_s;
     QTest::newRow("a page") << QStringList{u"--html"_s, u"страница.html"_s, u"data.txt"_s} << c << 0
                             << u"data.txt: page written to страница.html"_s;
-    QTest::newRow("variants") << QStringList{u"--variants"_s, u"2"_s, u"--html"_s, u"p.html"_s, u"data.txt"_s} << c
-                              << 0 << u"data.txt: page written to p.html"_s;
+    QTest::newRow("variants") << QStringList{u"--variants"_s, u"2"_s, u"--html"_s, u"p.html"_s, u"data.txt"_s} << c << 0
+                              << u"data.txt: page written to p.html"_s;
     QTest::newRow("too many variants") << QStringList{u"--variants"_s, u"11"_s, u"--html"_s, u"p.html"_s} << c << 2
                                        << QString();
     QTest::newRow("variants without a page") << QStringList{u"--variants"_s, u"2"_s} << c << 2 << QString();

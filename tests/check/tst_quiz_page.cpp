@@ -172,7 +172,8 @@ void TestQuizPage::onlyText_data()
     QTest::newRow("file name") << u"&'\u202E.txt"_s << u"q"_s << u"q"_s;
 }
 
-// Whatever the file or its name holds shows as text, inside an isolate, and changes nothing of the page around it.
+// Whatever the file or its name holds shows as text, inside an isolate, and changes nothing of the page around it;
+// a control character shows by its name, in the findings' quotes too, never as a picture few fonts have.
 void TestQuizPage::onlyText()
 {
     QFETCH(QString, name);
@@ -190,7 +191,7 @@ void TestQuizPage::onlyText()
         QVERIFY2(known.contains(match.captured(1)), qPrintable(match.captured()));
     QCOMPARE(page.count(u"</style>"_s), 1);
     static const QRegularExpression acting(
-        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"_s);
+        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
     QVERIFY(!page.contains(acting));
 }
 
