@@ -64,6 +64,7 @@ white-space:nowrap}
 .sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
 .k ol{display:grid;grid-template-columns:repeat(auto-fill,minmax(4.8rem,1fr));gap:.1rem .8rem;margin:.3rem 0 0;
 padding:0;list-style:none;font-variant-numeric:tabular-nums}
+.k li{font-weight:700}
 .k b{display:inline-block;min-width:2.4em;text-align:right;font-weight:normal;color:#4b5563}
 .by{color:#8a919b;font-size:.75rem;text-align:center;margin-top:1.5rem}
 .kl{display:inline-block;margin:0 0 .35rem;padding:0 .5rem;border:1.5px solid #1d4e89;border-radius:.25rem;
