@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "check/page/quiz_pages.h"
+#include "check/page/variant_order.h"
 #include "check/rules/user_language.h"
 
 #include "tests/support/process.h"
@@ -47,6 +48,8 @@ private slots:
     void writesOverItsOwnPageOnly_data();
     void writesOverItsOwnPageOnly();
     void variants();
+    void answersThatStay_data();
+    void answersThatStay();
     void staysSmall();
     void printsInBrowser();
 
@@ -328,6 +331,34 @@ void TestQuizPage::variants()
     QVERIFY(orders[0] != orders[1] && orders[1] != orders[2]);
     // The order is the file's for good: a reprint after an upgrade still matches the key marked with.
     QCOMPARE(orders[0] + u"; "_s + keys[0], u"2 4 9 8 11 10 6 3 7 5 1 12; BCCDBBBDABDD"_s);
+}
+
+void TestQuizPage::answersThatStay_data()
+{
+    QTest::addColumn<QString>("answer"); // after its letter
+    QTest::addColumn<int>("stays");      // 0 moves, 1 keeps its place, 2 keeps its question's answers in place
+
+    QTest::newRow("все ответы верны") << u" все ответы верны"_s << 1;
+    QTest::newRow("всё перечисленное") << u" Всё перечисленное."_s << 1;
+    QTest::newRow("нет верного ответа") << u" нет верного ответа"_s << 1;
+    QTest::newRow("ни один из") << u" Ни один из перечисленных"_s << 1;
+    QTest::newRow("оба") << u" оба"_s << 1;
+    QTest::newRow("none of the above") << u" None of the above"_s << 1;
+    QTest::newRow("A и B") << u" A и B"_s << 2;
+    QTest::newRow("Cyrillic letters") << u" верны а и в"_s << 2;
+    QTest::newRow("a list of letters") << u" A, C"_s << 2;
+    QTest::newRow("a plain answer") << u" Волга"_s << 0;
+    QTest::newRow("all of something") << u" Все реки Европы"_s << 0;
+    QTest::newRow("two words joined") << u" Москва и Казань"_s << 0;
+    QTest::newRow("a year") << u" в 1147 году"_s << 0;
+}
+
+// Which answers keep their place in the variants, whatever the case and the letters they are typed in.
+void TestQuizPage::answersThatStay()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, stays);
+    QCOMPARE(namesOtherAnswers(answer) ? 2 : refersToOtherAnswers(answer) ? 1 : 0, stays);
 }
 
 // However long its lines, a page stays a few times its file's size.
