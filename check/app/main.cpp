@@ -14,12 +14,10 @@
 #include "check/rules/messages.h"
 #include "check/rules/user_language.h"
 #include "platform/core/app_info.h"
-#include "platform/core/file_names.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -48,18 +46,6 @@ void complain(const QString &text)
     writeLine(stderr, u"tavrelo-check: "_s + text);
 }
 
-// The files in the order given, each once however its name is spelt: a file named twice is checked once.
-QStringList distinctFiles(const QStringList &files)
-{
-    QStringList distinct;
-    for (const QString &file : files) {
-        if (std::none_of(distinct.begin(), distinct.end(),
-                         [&](const QString &earlier) { return platform::sameFile(file, earlier); }))
-            distinct << file;
-    }
-    return distinct;
-}
-
 // --variants N: how many variants for a class the page holds.
 constexpr int FewestVariants = 2;
 constexpr int MostVariants = 10;
@@ -73,7 +59,9 @@ int run()
                      "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
                      "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."
                      "\n\nThe checker never writes over a file it reads, nor two files to one name, however the "
-                     "names are spelt: such a run stops with status 2 before anything is written."));
+                     "names are spelt, nor to a folder, a device or a pipe; and it replaces a file that is there "
+                     "only when tavrelo-check made it and it is unchanged since, or with --replace. Otherwise the "
+                     "run stops with status 2 before anything is written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toCp1251(
@@ -93,8 +81,8 @@ int run()
         Messages::tr("Write the quiz of FILE to the page <page> as well, as the learner will meet it, with the "
                      "findings at their lines, to read in a browser and print. With several FILEs, or when <page> "
                      "is a folder, each page goes into the folder <page>, named after its file (data.txt gives "
-                     "data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the "
-                     "checker writes a page beside each file and opens it."),
+                     "data.html). Only a page that tavrelo-check made is written over, unless --replace is given. "
+                     "Started from Explorer, the checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
     const QCommandLineOption variants(
@@ -117,6 +105,13 @@ int run()
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
         Messages::tr("out"));
     parser.addOption(convert);
+    const QCommandLineOption replace(
+        u"replace"_s,
+        Messages::tr("Replace a file that is there already with what is written, even one that tavrelo-check did not "
+                     "make or that was changed since, such as an Aiken file, which has no room for the mark by which "
+                     "tavrelo-check knows its own files. Without it, only the checker's own unchanged files are "
+                     "replaced."));
+    parser.addOption(replace);
     const QCommandLineOption format(u"format"_s, Messages::tr("The format --convert writes: tavrelo, gift or aiken."),
                                     Messages::tr("format"));
     parser.addOption(format);
@@ -136,9 +131,10 @@ int run()
         return int(ExitStatus::Clean);
     }
 
-    QStringList files = distinctFiles(parser.positionalArguments());
-    if (files.isEmpty())
-        files << u"data.txt"_s;
+    QStringList given = parser.positionalArguments();
+    if (given.isEmpty())
+        given << u"data.txt"_s;
+    QStringList files = distinctFiles(given); // a file named twice is checked once
     if (parser.isSet(html) && parser.value(html).isEmpty()) {
         complain(Messages::tr("--html needs the name of the page, or of a folder for the pages; nothing was written"));
         return int(ExitStatus::Unreadable);
@@ -167,7 +163,8 @@ int run()
         complain(Messages::tr("--format goes with --convert and names tavrelo, gift or aiken"));
         return int(ExitStatus::Unreadable);
     }
-    WritePlan plan;
+    const Replace replacing = parser.isSet(replace) ? Replace::Any : Replace::OwnFiles;
+    WritePlan plan(replacing);
     for (const QString &file : files)
         plan.reads(file);
     if (parser.isSet(toCp1251))
@@ -177,9 +174,9 @@ int run()
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
     QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files, variantCount);
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : given, variantCount, replacing);
     pages.plan(plan);
-    for (const QString &refusal : {plan.clash(), pages.refusal()}) {
+    for (const QString &refusal : {pages.refusal(), plan.clash()}) {
         if (!refusal.isEmpty()) {
             complain(refusal);
             return int(ExitStatus::Unreadable);
@@ -189,7 +186,7 @@ int run()
     std::optional<ReportFile> report;
     if (parser.isSet(output)) {
         const QString path = parser.value(output);
-        report.emplace(path);
+        report.emplace(path, replacing);
         if (!report->open()) {
             complain(Messages::tr("%1 cannot be written: %2").arg(path, report->errorString()));
             return int(ExitStatus::Unreadable);
@@ -204,11 +201,11 @@ int run()
 
     int status = int(ExitStatus::Clean);
     if (parser.isSet(convert)) {
-        status = int(convertFile(files.first(), parser.value(convert), *convertTo, print));
+        status = int(convertFile(files.first(), parser.value(convert), *convertTo, print, replacing));
         files.clear();
     } else if (parser.isSet(toCp1251)) {
         const QString copy = parser.value(toCp1251);
-        status = int(convertToCp1251(files.first(), copy, print));
+        status = int(convertToCp1251(files.first(), copy, print, replacing));
         if (status == int(ExitStatus::Clean)) {
             print(files.first() + u": "_s + Messages::tr("Windows-1251 copy written to %1").arg(copy));
             files = {copy};

@@ -10,15 +10,10 @@
 #include "check/rules/messages.h"
 #include "platform/core/app_info.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char Marker[] = R"(<meta name="generator" content="tavrelo-check">)";
-// A page is known by its first bytes: only its language comes before the marker.
-constexpr qsizetype MarkerWithin = 160;
 // Room for the heading's encoding and counts, written last; a few hundred bytes in any language.
 constexpr qsizetype HeadingRoom = 2048;
 // Sections go to the file in batches of about this size: one system call each, not one per question.
@@ -79,19 +74,14 @@ QByteArray fieldsHtml()
 
 } // namespace
 
-QuizPage::QuizPage(const QString &path, int variants) : m_file(path), m_variantCount(variants)
+QuizPage::QuizPage(const QString &path, int variants, Replace replace)
+    : m_file(path, OutputFormat::Page, replace), m_variantCount(variants)
 {
     if (variants > 0)
         m_variants = std::make_unique<QuizVariants>();
 }
 
 QuizPage::~QuizPage() = default;
-
-bool QuizPage::isMadeHere(const QString &path)
-{
-    QFile page(path);
-    return page.open(QIODevice::ReadOnly) && page.read(MarkerWithin).contains(Marker);
-}
 
 void QuizPage::write(const QByteArray &html)
 {
@@ -101,7 +91,7 @@ void QuizPage::write(const QByteArray &html)
 bool QuizPage::open(const QString &fileName)
 {
     m_fileName = fileName;
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return m_file.open();
 }
 
 void QuizPage::writeHead(const QuizSection *before)
@@ -112,7 +102,7 @@ void QuizPage::writeHead(const QuizSection *before)
     if (!titled)
         title << m_fileName;
     QByteArray head = "<!DOCTYPE html>\n<html lang=\""
-                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + Marker
+                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + PageMark
                     + "\n<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
                       "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
                       "content=\"width=device-width, initial-scale=1\">\n<title>";
@@ -200,8 +190,8 @@ bool QuizPage::commit(const FileSummary &summary)
     if (top.size() > HeadingRoom)
         top.clear(); // never in practice: numbers and the translator's words
     const qint64 endAt = m_file.pos();
-    if (!m_file.seek(m_headingAt) || m_file.write(top) != top.size() || !m_file.seek(endAt)) {
-        m_file.cancelWriting();
+    if (!m_file.seek(m_headingAt) || !m_file.write(top) || !m_file.seek(endAt)) {
+        m_file.cancel();
         return false;
     }
     return m_file.commit();

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/output/output_file.h"
 #include "check/rules/check_file.h"
 #include "check/rules/quiz_model.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -22,7 +22,7 @@ class QuizVariants;
 class QuizPage final {
 public:
     // variants: how many variants for a class the page holds (2..10), or 0 for the quiz in the file's order.
-    explicit QuizPage(const QString &path, int variants = 0);
+    explicit QuizPage(const QString &path, int variants = 0, Replace replace = Replace::OwnFiles);
     ~QuizPage();
     Q_DISABLE_COPY_MOVE(QuizPage)
 
@@ -31,17 +31,14 @@ public:
     void add(const QuizSection &section);
     // Writes the heading's counts and the answer key, and puts the page in place.
     bool commit(const FileSummary &summary);
-    void cancel() { m_file.cancelWriting(); }
+    void cancel() { m_file.cancel(); }
     QString errorString() const { return m_file.errorString(); }
-
-    // Whether the file at path is a page this checker made, which it may write over; a page says so near its start.
-    static bool isMadeHere(const QString &path);
 
 private:
     void write(const QByteArray &html);
     void writeHead(const QuizSection *before);
 
-    QSaveFile m_file;
+    OutputFile m_file;
     QString m_fileName;
     int m_variantCount = 0;
     std::unique_ptr<QuizVariants> m_variants;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/output/output_file.h"
 #include "check/rules/check_file.h"
 
 #include <QHash>
@@ -17,13 +18,15 @@ class WritePlan;
 // Started from Explorer without --html, each file gets its page beside it, and every page opens in the browser.
 class QuizPages final {
 public:
-    // page: --html's PAGE, or empty for none; variants: how many variants for a class each page holds, or 0.
-    QuizPages(const QString &page, bool fromExplorer, const QStringList &files, int variants = 0);
+    // page: --html's PAGE, or empty for none; files: as given, a file named twice among them; variants: how many
+    // variants for a class each page holds, or 0.
+    QuizPages(const QString &page, bool fromExplorer, const QStringList &files, int variants = 0,
+              Replace replace = Replace::OwnFiles);
     Q_DISABLE_COPY_MOVE(QuizPages)
 
     void plan(WritePlan &plan) const;
-    // Why nothing may be written: a page's name held by a folder, or by a file that is no page of this checker;
-    // empty when every page may be written.
+    // Why nothing may be written beyond what the plan finds: a file where the pages' folder goes; empty when every
+    // page may be written.
     QString refusal() const;
     // Checks the file as checkFile does, writes its page, if it has one, and names the page in the report.
     ExitStatus check(const QString &file, const PrintLine &print);
@@ -38,4 +41,5 @@ private:
     int m_variants = 0;
     bool m_notAFolder = false; // several files, and PAGE names a page
     bool m_open = false;
+    Replace m_replace;
 };
