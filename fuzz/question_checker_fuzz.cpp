@@ -85,7 +85,7 @@ void checkPage(const QByteArray &bytes)
     for (int variant = 1; variant <= 2; ++variant) {
         html.truncate(0);
         variants.appendVariant(html, variant, "<h1>t</h1>", "<div class=\"fields\"></div>");
-        require(html.count("<section class=\"q\">") == questions, "a variant holds every question once");
+        require(html.count("<section class=\"q") == questions, "a variant holds every question once");
         require(html.count("<li>") == questions, "a variant's key has every question");
     }
 }

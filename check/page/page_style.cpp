@@ -14,7 +14,8 @@ namespace {
 // m the mark of the right one, r its row, tb a blank line at the text's end; x a line the learner never meets, f a
 // finding (e, w, n by level), c a control character drawn visibly, cut a note on text left out, k the key at the end;
 // kl the key's label at the top, sub the title's further lines, file the file's name, fields the learner's lines to
-// fill in; v a variant for a class (vs on the body of a page of variants), vh its heading, vn its number.
+// fill in; v a variant for a class (vs on the body of a page of variants), vh its heading, vn its number; tall a
+// question taller than a sheet, which print splits.
 constexpr char Style[] = R"css(
 *{box-sizing:border-box}
 html{background:#eef0f3}
@@ -94,6 +95,7 @@ nav,.tip,.enc,.sum,.file,.f,.x,.hint,.tb,.pre,.nl,.by,.vs #key>header{display:no
 section{box-shadow:none;border-radius:0;padding:0;margin:0 0 6mm}
 .v{margin:0;padding:0;border:0}
 .v+.v{break-before:page}
+.tall{break-inside:auto}
 .k{break-before:auto}
 .k ol{grid-template-columns:repeat(10,1fr);font-size:11pt}
 }

@@ -13,6 +13,7 @@ void QuizVariants::add(const QuizSection &section)
         return;
     Question question;
     appendPrintedText(question.text, section);
+    question.tall = isTallInPrint(section);
     AnswerPlaces places;
     places.buttons = section.shownAnswers();
     question.right = section.rightAnswer <= places.buttons ? section.rightAnswer : 0;
@@ -49,7 +50,8 @@ void QuizVariants::appendVariant(QByteArray &html, int variant, QByteArrayView t
         const size_t index = size_t(order.questions[place]);
         const Question &question = m_questions[index];
         const std::array<qint8, 4> &answers = order.answers[index];
-        html += "<section class=\"q\">\n<h2>Question #" + QByteArray::number(qsizetype(place) + 1) + "</h2>\n";
+        html += question.tall ? "<section class=\"q tall\">\n<h2>Question #" : "<section class=\"q\">\n<h2>Question #";
+        html += QByteArray::number(qsizetype(place) + 1) + "</h2>\n";
         html += question.text;
         quint8 right = 0;
         if (m_places[index].buttons > 0)

@@ -29,6 +29,7 @@ private:
         std::array<qint64, 4> lengths{};
         std::array<bool, 4> empty{}; // an empty button: the file leaves a gap there
         int right = 0;               // 1..4, or 0 when no button is marked
+        bool tall = false;           // taller than a sheet in print
     };
 
     std::vector<Question> m_questions;

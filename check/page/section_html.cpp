@@ -232,11 +232,8 @@ qint64 printedLines(const QuizSection &section)
 }
 
 // Print keeps a question whole on one sheet where it can; one taller than a sheet is split, and the author is told.
-void appendTallNote(QByteArray &html, const QuizSection &section)
+void appendTallNote(QByteArray &html, qint64 lines)
 {
-    const qint64 lines = printedLines(section);
-    if (lines <= PrintLinesPerSheet)
-        return;
     html += "<p class=\"f w\"><b>";
     appendWords(html, Messages::tr("in print:"));
     html += "</b> ";
@@ -249,14 +246,18 @@ void appendTallNote(QByteArray &html, const QuizSection &section)
 
 void appendQuestion(QByteArray &html, const QuizSection &section)
 {
-    html += "<section class=\"q\" id=\"q" + QByteArray::number(section.number) + "\">\n";
+    const qint64 lines = printedLines(section);
+    const bool tall = lines > PrintLinesPerSheet;
+    html += (tall ? "<section class=\"q tall\" id=\"q" : "<section class=\"q\" id=\"q")
+          + QByteArray::number(section.number) + "\">\n";
     // The caption as the quiz writes it, beside the header line.
     const QuizLine *header = section.lines.empty() ? nullptr : &section.lines.front();
     openRow(html, "h2", "", header ? header->number : 0);
     html += "Question #" + QByteArray::number(section.number) + "</h2>\n";
     if (header)
         appendFindings(html, header->findings);
-    appendTallNote(html, section);
+    if (tall)
+        appendTallNote(html, lines);
     appendText(html, section, true);
     appendAnswers(html, section);
 }
@@ -276,6 +277,11 @@ void appendLinesAround(QByteArray &html, const QuizSection &section)
 }
 
 } // namespace
+
+bool isTallInPrint(const QuizSection &section)
+{
+    return printedLines(section) > PrintLinesPerSheet;
+}
 
 void openAnswerButton(QByteArray &html, bool right, qint64 line)
 {

@@ -22,5 +22,8 @@ inline constexpr qsizetype MaxCharactersShown = 20000;
 void appendPrintedText(QByteArray &html, const QuizSection &section);
 // Text of the file, isolated from the page around it and cut past MaxCharactersShown; length is the whole line's.
 void appendShownText(QByteArray &html, QStringView text, qint64 length);
+// Whether the question takes more than one A4 sheet in print. Such a question is marked "tall" on the page: it starts
+// where it falls, rather than on a sheet of its own that it overflows anyway.
+bool isTallInPrint(const QuizSection &section);
 // The start of an answer button, <p class="o">, with the right one's mark; `line` the file's line, or 0.
 void openAnswerButton(QByteArray &html, bool right, qint64 line);

@@ -113,7 +113,8 @@ void TestQuizPage::holds_data()
     row("the file's name without a title", u"Q\nA) a*\n"_s,
         {u"<title>quiz.txt — Tavrelo</title>"_s, u"<h1><bdi>quiz.txt</bdi></h1>\n<p class=\"enc\">"_s});
     row("a question taller than a sheet", u"Q\n"_s.repeated(45) + u"A) a*\n"_s,
-        {u"<p class=\"f w\"><b>in print:</b> this question takes about 48 lines"_s, u"<div class=\"t\">"_s});
+        {u"<section class=\"q tall\" id=\"q1\">"_s,
+         u"<p class=\"f w\"><b>in print:</b> this question takes about 48 lines"_s, u"<div class=\"t\">"_s});
     row("a gap: an empty button, the answer past it greyed", u"Q\nA) a\nC) c*\n"_s,
         {u"<p class=\"o\" data-n=\"3\"><bdi>A) a</bdi>"_s,
          u"<p class=\"o\"><bdi></bdi><span class=\"hint\">an empty button: the file has no answer B</span>"_s,
