@@ -46,6 +46,10 @@ void complain(const QString &text)
     writeLine(stderr, u"tavrelo-check: "_s + text);
 }
 
+// --variants N: how many variants for a class the page holds.
+constexpr int FewestVariants = 2;
+constexpr int MostVariants = 10;
+
 int run()
 {
     QCommandLineParser parser;
@@ -81,6 +85,15 @@ int run()
                      "Started from Explorer, the checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
+    const QCommandLineOption variants(
+        u"variants"_s,
+        Messages::tr("With --html, put <n> variants of the quiz for a class on the page (2 to 10), each on new sheets "
+                     "with its own answer key: every question once, the questions and their answers in an order "
+                     "drawn from the file's content, so the same file always gives the same variants; the answers "
+                     "lettered A) to D) anew, an answer that speaks of the others (\"все ответы верны\", \"A и B\") "
+                     "kept in its place. The findings then stay in the report."),
+        Messages::tr("n"));
+    parser.addOption(variants);
     const QCommandLineOption convert(
         u"convert"_s,
         Messages::tr("Convert FILE into <out>: Tavrelo's question file, GIFT or Aiken, as --format says or else as "
@@ -118,9 +131,25 @@ int run()
         return int(ExitStatus::Clean);
     }
 
-    QStringList files = parser.positionalArguments();
-    if (files.isEmpty())
-        files << u"data.txt"_s;
+    QStringList given = parser.positionalArguments();
+    if (given.isEmpty())
+        given << u"data.txt"_s;
+    QStringList files = distinctFiles(given); // a file named twice is checked once
+    if (parser.isSet(html) && parser.value(html).isEmpty()) {
+        complain(Messages::tr("--html needs the name of the page, or of a folder for the pages; nothing was written"));
+        return int(ExitStatus::Unreadable);
+    }
+    int variantCount = 0;
+    if (parser.isSet(variants)) {
+        bool number = false;
+        variantCount = parser.value(variants).toInt(&number);
+        if (!number || variantCount < FewestVariants || variantCount > MostVariants || !parser.isSet(html)) {
+            complain(Messages::tr("--variants goes with --html and takes a number from %1 to %2")
+                         .arg(FewestVariants)
+                         .arg(MostVariants));
+            return int(ExitStatus::Unreadable);
+        }
+    }
     if (parser.isSet(toCp1251) && files.size() != 1) {
         complain(Messages::tr("--to-cp1251 converts one file at a time"));
         return int(ExitStatus::Unreadable);
@@ -145,7 +174,7 @@ int run()
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
     QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files, replacing);
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : given, variantCount, replacing);
     pages.plan(plan);
     for (const QString &refusal : {pages.refusal(), plan.clash()}) {
         if (!refusal.isEmpty()) {

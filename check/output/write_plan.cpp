@@ -5,6 +5,19 @@
 #include "check/rules/messages.h"
 #include "platform/core/file_names.h"
 
+#include <algorithm>
+
+QStringList distinctFiles(const QStringList &files)
+{
+    QStringList distinct;
+    for (const QString &file : files) {
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [&](const QString &earlier) { return platform::sameFile(file, earlier); }))
+            distinct << file;
+    }
+    return distinct;
+}
+
 void WritePlan::reads(const QString &path)
 {
     m_read << path;

@@ -9,6 +9,9 @@
 
 #include <vector>
 
+// The files in the order given, each once however its name is spelt (platform::sameFile).
+QStringList distinctFiles(const QStringList &files);
+
 // The files one run of the checker reads and writes, all named before anything is written, so that nothing is
 // written unless every file may be: each target found as the writing will find it (platform::findTarget), none a
 // file the run reads or one it writes something else to, however the names are spelt, and none a file of the

@@ -13,12 +13,15 @@ class WritePlan;
 
 // The pages one run of the checker writes, one per question file: where each goes, whether it may go there, and
 // the check that writes it. --html PAGE names the page of one file; with several files, or when PAGE is a folder,
-// each page is named after its file in the folder PAGE (data.txt gives data.html), which is made if missing.
+// each page is named after its file in the folder PAGE (data.txt gives data.html, and a second x.txt x-2.html), which
+// is made if missing; a PAGE ending in .html is no folder for them.
 // Started from Explorer without --html, each file gets its page beside it, and every page opens in the browser.
 class QuizPages final {
 public:
-    // page: --html's PAGE, or empty for none.
-    QuizPages(const QString &page, bool fromExplorer, const QStringList &files, Replace replace = Replace::OwnFiles);
+    // page: --html's PAGE, or empty for none; files: as given, a file named twice among them; variants: how many
+    // variants for a class each page holds, or 0.
+    QuizPages(const QString &page, bool fromExplorer, const QStringList &files, int variants = 0,
+              Replace replace = Replace::OwnFiles);
     Q_DISABLE_COPY_MOVE(QuizPages)
 
     void plan(WritePlan &plan) const;
@@ -35,6 +38,8 @@ private:
     QHash<QString, QString> m_pages;
     QStringList m_order; // the pages in the order of the files, for the plan
     QString m_folder;    // the folder that --html names, when it names one
+    int m_variants = 0;
+    bool m_notAFolder = false; // several files, and PAGE names a page
     bool m_open = false;
     Replace m_replace;
 };

@@ -744,6 +744,62 @@
         <translation>переведённый файл</translation>
     </message>
     <message>
+        <source>page %1 of %2</source>
+        <translation>стр. %1 из %2</translation>
+    </message>
+    <message>
+        <source>Variant %1</source>
+        <translation>Вариант %1</translation>
+    </message>
+    <message>
+        <source>in print:</source>
+        <translation>в печати:</translation>
+    </message>
+    <message>
+        <source>this question takes about %1 lines, more than one A4 sheet holds (about %2): it will be split across sheets</source>
+        <translation>вопрос занимает около %1 строк, больше, чем вмещает один лист A4 (около %2): в печати он будет разделён между листами</translation>
+    </message>
+    <message>
+        <source>Answer key, variant %1</source>
+        <translation>Ключ ответов, вариант %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Фамилия, имя:</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Класс:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Each variant starts on a new sheet, with its own answer key.</source>
+        <translation>Каждый вариант начинается с нового листа, у каждого свой ключ ответов.</translation>
+    </message>
+    <message>
+        <source>with several question files, --html names the folder their pages go into, but %1 is the name of a page: name a folder, such as pages, and each file&apos;s page goes into it named after the file; nothing was written</source>
+        <translation>для нескольких файлов с вопросами --html называет папку для их страниц, а %1 — имя страницы: назовите папку, например pages, и страница каждого файла ляжет в неё под именем файла; ничего не записано</translation>
+    </message>
+    <message>
+        <source>With --html, put &lt;n&gt; variants of the quiz for a class on the page (2 to 10), each on new sheets with its own answer key: every question once, the questions and their answers in an order drawn from the file&apos;s content, so the same file always gives the same variants; the answers lettered A) to D) anew, an answer that speaks of the others (&quot;все ответы верны&quot;, &quot;A и B&quot;) kept in its place. The findings then stay in the report.</source>
+        <translation>Вместе с --html поместить на страницу &lt;n&gt; вариантов теста для класса (от 2 до 10), каждый с нового листа и со своим ключом ответов: каждый вопрос по разу, вопросы и ответы в порядке, который задаёт содержимое файла, так что один и тот же файл всегда даёт одни и те же варианты; ответы заново помечены буквами от A) до D), а ответ, который говорит о других («все ответы верны», «A и B»), остаётся на своём месте. Замечания проверки тогда остаются только в отчёте.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>--html needs the name of the page, or of a folder for the pages; nothing was written</source>
+        <translation>после --html нужно имя страницы или папки для страниц; ничего не записано</translation>
+    </message>
+    <message>
+        <source>--variants goes with --html and takes a number from %1 to %2</source>
+        <translation>--variants задаётся вместе с --html и принимает число от %1 до %2</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>это папка</translation>
     </message>

@@ -391,6 +391,11 @@ void TestCheckFile::commandLine_data()
     QTest::newRow("Russian") << QStringList() << u"ru_RU.UTF-8"_s << 0 << u"data.txt: загружен 1 вопрос"_s;
     QTest::newRow("a page") << QStringList{u"--html"_s, u"страница.html"_s, u"data.txt"_s} << c << 0
                             << u"data.txt: page written to страница.html"_s;
+    QTest::newRow("variants") << QStringList{u"--variants"_s, u"2"_s, u"--html"_s, u"p.html"_s, u"data.txt"_s} << c << 0
+                              << u"data.txt: page written to p.html"_s;
+    QTest::newRow("too many variants") << QStringList{u"--variants"_s, u"11"_s, u"--html"_s, u"p.html"_s} << c << 2
+                                       << QString();
+    QTest::newRow("variants without a page") << QStringList{u"--variants"_s, u"2"_s} << c << 2 << QString();
     QTest::newRow("English for other languages")
         << QStringList() << u"de_DE.UTF-8"_s << 0 << u"data.txt: 1 question loaded"_s;
 }
@@ -597,6 +602,16 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
                                               << u"NUL"_s << false;
     QTest::newRow("a device name of Windows with an extension") << QStringList{u"-o"_s, u"CON.txt"_s, u"data.txt"_s}
                                                                 << quiz << windows << u"CON.txt"_s << false;
+    QTest::newRow("two files of one name into one folder")
+        << QStringList{u"--html"_s, u"pages"_s, u"data.txt"_s, u"sub/data.txt"_s}
+        << QStringList{u"data.txt"_s, u"sub/"_s, u"sub/data.txt"_s} << false << u"pages/data-2.html"_s << false;
+    QTest::newRow("a file named twice") << QStringList{u"--html"_s, u"pages"_s, u"data.txt"_s, u"./data.txt"_s}
+                                        << quiz << false << u"pages/data.html"_s << false;
+    QTest::newRow("several files and a page's name")
+        << QStringList{u"--html"_s, u"out.html"_s, u"data.txt"_s, u"other.txt"_s}
+        << QStringList{u"data.txt"_s, u"other.txt"_s} << true << QString() << false;
+    QTest::newRow("an empty page name") << QStringList{u"--html"_s, QString(), u"data.txt"_s} << quiz << true
+                                        << QString() << false;
     // clang-format on
 }
 
