@@ -34,9 +34,10 @@ quint32 u32(const QByteArray &bytes, qsizetype at)
 }
 
 // Inflates a raw deflate stream, never to more than limit bytes: none when the stream is broken, ends early or
-// would give more.
-std::optional<QByteArray> inflateAtMost(const char *data, qint64 size, qint64 limit)
+// would give more (and then tooLong is set).
+std::optional<QByteArray> inflateAtMost(const char *data, qint64 size, qint64 limit, bool &tooLong)
 {
+    tooLong = false;
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
         return std::nullopt;
@@ -61,6 +62,7 @@ std::optional<QByteArray> inflateAtMost(const char *data, qint64 size, qint64 li
     }
     const qint64 total = qint64(stream.total_out);
     inflateEnd(&stream);
+    tooLong = total > limit;
     if (result != Z_STREAM_END || total > limit)
         return std::nullopt;
     out.resize(qsizetype(total));
@@ -174,7 +176,10 @@ std::optional<QByteArray> ZipEntries::read(const QString &name)
         bytes = m_zip.mid(qsizetype(data), qsizetype(entry->packed));
     } else if (entry->method == 8) {
         // Never past the size the directory gives, whatever the stream holds.
-        bytes = inflateAtMost(m_zip.constData() + data, entry->packed, entry->unpacked);
+        bool tooLong = false;
+        bytes = inflateAtMost(m_zip.constData() + data, entry->packed, entry->unpacked, tooLong);
+        if (tooLong)
+            return fail(Messages::tr("it unpacks to more than the zip's directory says, as a zip bomb does"));
         if (!bytes || bytes->size() != entry->unpacked)
             return fail(broken);
     } else {
