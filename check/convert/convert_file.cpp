@@ -235,10 +235,14 @@ Conversion convertOffice(QIODevice &input, const QString &inputName, QuizFormat 
         return fail(Messages::tr("the document is larger than %1 MB, more than a test needs")
                         .arg(maxOfficeFileSize / (1024 * 1024)));
     }
-    const QByteArray bytes = input.read(maxOfficeFileSize + 1);
-    if (bytes.size() > maxOfficeFileSize) {
-        return fail(Messages::tr("the document is larger than %1 MB, more than a test needs")
-                        .arg(maxOfficeFileSize / (1024 * 1024)));
+    // In pieces, since read(n) would take n bytes of memory at once, whatever the file holds.
+    QByteArray bytes;
+    for (QByteArray piece; !(piece = input.read(1024 * 1024)).isEmpty();) {
+        bytes += piece;
+        if (bytes.size() > maxOfficeFileSize) {
+            return fail(Messages::tr("the document is larger than %1 MB, more than a test needs")
+                            .arg(maxOfficeFileSize / (1024 * 1024)));
+        }
     }
     const OfficeQuestions read = readOfficeDocument(bytes);
     if (!read.quiz)

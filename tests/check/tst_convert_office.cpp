@@ -3,6 +3,8 @@
 #include "check/convert/convert_file.h"
 #include "check/rules/user_language.h"
 
+#include "tests/support/zip_archive.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QTest>
@@ -10,84 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-quint32 crc32Of(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFF;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
-    return ~crc;
-}
-
-struct ZipPart {
-    QString name;
-    QByteArray bytes;
-    bool deflate = false;
-    qint64 statedSize = -1; // what the directory says it unpacks to, when it lies
-};
-
-void put16(QByteArray &out, quint32 value)
-{
-    out.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-// A zip of the parts, as office programs write one (stored, or deflated through qCompress's zlib stream).
-QByteArray zip(const std::vector<ZipPart> &parts)
-{
-    QByteArray out;
-    QByteArray directory;
-    for (const ZipPart &part : parts) {
-        QByteArray data = part.bytes;
-        if (part.deflate)
-            data = qCompress(part.bytes).mid(6).chopped(4); // the raw stream, without zlib's header and checksum
-        const QByteArray name = part.name.toUtf8();
-        const quint32 size = quint32(part.statedSize >= 0 ? part.statedSize : part.bytes.size());
-        const auto header = [&](QByteArray &to, bool central) {
-            put32(to, central ? 0x02014b50 : 0x04034b50);
-            if (central)
-                put16(to, 20);
-            put16(to, 20);
-            put16(to, 0x0800);
-            put16(to, part.deflate ? 8 : 0);
-            put32(to, 0);
-            put32(to, crc32Of(part.bytes));
-            put32(to, quint32(data.size()));
-            put32(to, size);
-            put16(to, quint32(name.size()));
-            put16(to, 0);
-            if (central) {
-                put16(to, 0);
-                put16(to, 0);
-                put16(to, 0);
-                put32(to, 0);
-                put32(to, quint32(out.size()));
-            }
-            to += name;
-        };
-        header(directory, true);
-        header(out, false);
-        out += data;
-    }
-    const quint32 start = quint32(out.size());
-    out += directory;
-    put32(out, 0x06054b50);
-    put32(out, 0);
-    put16(out, quint32(parts.size()));
-    put16(out, quint32(parts.size()));
-    put32(out, quint32(directory.size()));
-    put32(out, start);
-    put16(out, 0);
-    return out;
-}
 
 const QString wordNamespaces = uR"x(xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" )x"
                                uR"x(xmlns:m="http://schemas.openxmlformats.org/officeDocument/2006/math")x"_s;
@@ -113,7 +37,7 @@ const QString wordStyles =
 
 QByteArray docx(const QString &body)
 {
-    return zip(
+    return support::zip(
         {{u"word/document.xml"_s,
           (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + body + u"</w:body></w:document>"_s).toUtf8(), true},
          {u"word/numbering.xml"_s, wordNumbering.toUtf8()},
@@ -156,13 +80,13 @@ const QString writerStyles =
 
 QByteArray odt(const QString &text)
 {
-    return zip({{u"mimetype"_s, "application/vnd.oasis.opendocument.text"},
-                {u"content.xml"_s,
-                 (u"<office:document-content "_s + writerNamespaces + u"><office:body><office:text>"_s + text
-                  + u"</office:text></office:body></office:document-content>"_s)
-                     .toUtf8(),
-                 true},
-                {u"styles.xml"_s, writerStyles.toUtf8()}});
+    return support::zip({{u"mimetype"_s, "application/vnd.oasis.opendocument.text"},
+                         {u"content.xml"_s,
+                          (u"<office:document-content "_s + writerNamespaces + u"><office:body><office:text>"_s + text
+                           + u"</office:text></office:body></office:document-content>"_s)
+                              .toUtf8(),
+                          true},
+                         {u"styles.xml"_s, writerStyles.toUtf8()}});
 }
 
 struct Converted {
@@ -345,9 +269,9 @@ void TestConvertOffice::hostile_data()
     const QByteArray body = docx(wp(u"1. Q"_s) + wp(u"а) x*"_s) + wp(u"б) y"_s));
     const QByteArray spaces(8 * 1024 * 1024, ' ');
     const auto document = [](const QByteArray &xml, qint64 stated = -1) {
-        return zip({{u"word/document.xml"_s, xml, true, stated}});
+        return support::zip({{u"word/document.xml"_s, xml, true, stated}});
     };
-    std::vector<ZipPart> many(5001, ZipPart{u"x"_s, {}});
+    std::vector<support::ZipPart> many(5001, support::ZipPart{u"x"_s, {}});
     many.push_back({u"word/document.xml"_s, "<w:document/>"});
     // clang-format off
     QTest::newRow("a part that would unpack to more than a part may") << document({}, 65 * 1024 * 1024)
@@ -356,7 +280,7 @@ void TestConvertOffice::hostile_data()
         << u"word/document.xml in the document cannot be read: it would unpack to"_s;
     QTest::newRow("a part that unpacks to more than the directory says") << document("<a>" + spaces + "</a>", 1000)
         << u"word/document.xml in the document cannot be read: it unpacks to more than the zip's directory says"_s;
-    QTest::newRow("too many entries") << zip(many) << u"the file holds 5002 zip entries"_s;
+    QTest::newRow("too many entries") << support::zip(many) << u"the file holds 5002 zip entries"_s;
     QTest::newRow("cut short") << body.left(body.size() / 2) << u"the file is broken or cut short"_s;
     QTest::newRow("a part cut short") << body.left(30) + body.mid(60) << u"the file is broken or cut short"_s;
     QTest::newRow("a DTD") << document("<!DOCTYPE w [<!ENTITY a \"aaaa\">]><w:document>&a;</w:document>")
@@ -364,9 +288,9 @@ void TestConvertOffice::hostile_data()
     QTest::newRow("broken XML") << document("<w:document><w:p>") << u"word/document.xml in the document is not well-formed XML"_s;
     QTest::newRow("a .doc") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 and more") << u"this is a Word 97-2003 document (.doc)"_s;
     QTest::newRow("an RTF") << QByteArray("{\\rtf1 text}") << u"this is an RTF document"_s;
-    QTest::newRow("a spreadsheet") << zip({{u"mimetype"_s, "application/vnd.oasis.opendocument.spreadsheet"}, {u"content.xml"_s, "<a/>"}})
+    QTest::newRow("a spreadsheet") << support::zip({{u"mimetype"_s, "application/vnd.oasis.opendocument.spreadsheet"}, {u"content.xml"_s, "<a/>"}})
         << u"this is an OpenDocument file, but no text document"_s;
-    QTest::newRow("a zip of something else") << zip({{u"a.txt"_s, "text"}}) << u"this is a zip file, but no Word or Writer document"_s;
+    QTest::newRow("a zip of something else") << support::zip({{u"a.txt"_s, "text"}}) << u"this is a zip file, but no Word or Writer document"_s;
     // clang-format on
 }
 
