@@ -85,7 +85,12 @@ int run()
                      "<out>'s name does (.gift is GIFT, any other Tavrelo's). FILE's format is told by its content: "
                      "Tavrelo's when a line begins with \"Вес вопроса:\" (answers lettered A) to D), or а) to г) in "
                      "Russian order, or with Cyrillic look-alikes), Aiken when an \"ANSWER: X\" line follows its "
-                     "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only "
+                     "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word "
+                     "document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or "
+                     "plain question, then its lettered or numbered answers, as typed or as the lists show them; the "
+                     "right one marked by \"*\" or \"+\", set apart by bold, underline, highlight or colour, or "
+                     "named in a key at the end (\"Ответы: 1 – б, 2 – а\"). Its notes name paragraphs, counted "
+                     "from 1 through the document, empty ones and those in tables' cells included. Only "
                      "questions with one right answer among at most four are converted; every other question, and "
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
         Messages::tr("out"));
