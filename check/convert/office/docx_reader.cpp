@@ -308,13 +308,15 @@ public:
                 ++tables.back().second;
             } else if (name == u"w:p") {
                 m_paragraph = OfficeParagraph{};
-                m_paragraph.number = qint64(m_document.paragraphs.size()) + 1;
+                m_paragraph.number = ++m_paragraphs;
                 if (!tables.empty()) {
                     m_paragraph.row = tables.back().first;
                     m_paragraph.column = tables.back().second;
                 }
                 readParagraph();
-                m_document.paragraphs.push_back(std::move(m_paragraph));
+                // An empty paragraph is only counted: a document of millions of them takes no memory for them.
+                if (!m_paragraph.text.trimmed().isEmpty() || !m_paragraph.label.isEmpty())
+                    m_document.paragraphs.push_back(std::move(m_paragraph));
             } else if (name == u"w:sectPr" || name == u"mc:Fallback") {
                 m_xml.skip();
             }
@@ -426,6 +428,7 @@ private:
     OfficeDocument &m_document;
     OfficeParagraph m_paragraph;
     int m_rows = 0;
+    qint64 m_paragraphs = 0;
 };
 
 } // namespace

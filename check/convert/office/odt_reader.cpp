@@ -203,7 +203,7 @@ public:
                 }
             } else if (name == u"text:p" || name == u"text:h") {
                 m_paragraph = OfficeParagraph{};
-                m_paragraph.number = qint64(m_document.paragraphs.size()) + 1;
+                m_paragraph.number = ++m_paragraphs;
                 if (!tables.empty()) {
                     m_paragraph.row = tables.back().first;
                     m_paragraph.column = tables.back().second;
@@ -211,7 +211,9 @@ public:
                 const QString style = m_xml.attribute(u"text:style-name");
                 readParagraph(style);
                 numberParagraph(style);
-                m_document.paragraphs.push_back(std::move(m_paragraph));
+                // An empty paragraph is only counted: a document of millions of them takes no memory for them.
+                if (!m_paragraph.text.trimmed().isEmpty() || !m_paragraph.label.isEmpty())
+                    m_document.paragraphs.push_back(std::move(m_paragraph));
             } else if (name == u"office:annotation" || name == u"text:tracked-changes"
                        || name == u"text:table-of-content" || name == u"office:forms") {
                 m_xml.skip();
@@ -348,6 +350,7 @@ private:
     OfficeParagraph m_paragraph;
     std::vector<RunStyle> m_runs;
     int m_rows = 0;
+    qint64 m_paragraphs = 0;
     std::vector<OpenList> m_lists;
     std::deque<ListCounters> m_counters;
     std::map<QString, size_t> m_ids;
