@@ -5,7 +5,7 @@
 // documents in fuzz/office_corpus are), and, since a zip's checksums turn nearly every change into a broken file, as
 // the XML of a document's main part, packed into a .docx or an .odt here (the first byte chooses which, and whether
 // the rest is the styles of a Writer document or the numbering of a Word one). Aborts when a note is not one line,
-// when the converter gives output that is not Tavrelo's file in UTF-8, or when a document it could not read is
+// when the converter gives output that is not UTF-8, or when a document it could not read is
 // taken as read.
 #include "check/convert/convert_file.h"
 #include "check/convert/office/office_document.h"
@@ -43,7 +43,7 @@ void convert(const QByteArray &bytes)
     const Conversion conversion = convertQuiz(input, QString(), QuizFormat::Tavrelo, [](const QString &line) {
         require(!line.contains(u'\n') && !line.contains(u'\r'), "a note is one line");
     });
-    require(conversion.output.isEmpty() || conversion.output.startsWith("\xEF\xBB\xBF"), "output in UTF-8");
+    require(QString::fromUtf8(conversion.output).toUtf8() == conversion.output, "output in UTF-8");
     require(conversion.read || conversion.output.isEmpty(), "nothing is written of what was not read");
 }
 

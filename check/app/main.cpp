@@ -55,7 +55,9 @@ int run()
                      "so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.\n\nExit "
                      "status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read."
                      "\n\nThe checker never writes over a file it reads, nor two files to one name, however the "
-                     "names are spelt: such a run stops with status 2 before anything is written."));
+                     "names are spelt, nor to a folder, a device or a pipe; and it replaces a file that is there "
+                     "only when tavrelo-check made it and it is unchanged since, or with --replace. Otherwise the "
+                     "run stops with status 2 before anything is written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toCp1251(
@@ -75,8 +77,8 @@ int run()
         Messages::tr("Write the quiz of FILE to the page <page> as well, as the learner will meet it, with the "
                      "findings at their lines, to read in a browser and print. With several FILEs, or when <page> "
                      "is a folder, each page goes into the folder <page>, named after its file (data.txt gives "
-                     "data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the "
-                     "checker writes a page beside each file and opens it."),
+                     "data.html). Only a page that tavrelo-check made is written over, unless --replace is given. "
+                     "Started from Explorer, the checker writes a page beside each file and opens it."),
         Messages::tr("page"));
     parser.addOption(html);
     const QCommandLineOption convert(
@@ -95,6 +97,13 @@ int run()
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
         Messages::tr("out"));
     parser.addOption(convert);
+    const QCommandLineOption replace(
+        u"replace"_s,
+        Messages::tr("Replace a file that is there already with what is written, even one that tavrelo-check did not "
+                     "make or that was changed since, such as an Aiken file, which has no room for the mark by which "
+                     "tavrelo-check knows its own files. Without it, only the checker's own unchanged files are "
+                     "replaced."));
+    parser.addOption(replace);
     const QCommandLineOption format(u"format"_s, Messages::tr("The format --convert writes: tavrelo, gift or aiken."),
                                     Messages::tr("format"));
     parser.addOption(format);
@@ -130,7 +139,8 @@ int run()
         complain(Messages::tr("--format goes with --convert and names tavrelo, gift or aiken"));
         return int(ExitStatus::Unreadable);
     }
-    WritePlan plan;
+    const Replace replacing = parser.isSet(replace) ? Replace::Any : Replace::OwnFiles;
+    WritePlan plan(replacing);
     for (const QString &file : files)
         plan.reads(file);
     if (parser.isSet(toCp1251))
@@ -140,9 +150,9 @@ int run()
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
     QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files);
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files, replacing);
     pages.plan(plan);
-    for (const QString &refusal : {plan.clash(), pages.refusal()}) {
+    for (const QString &refusal : {pages.refusal(), plan.clash()}) {
         if (!refusal.isEmpty()) {
             complain(refusal);
             return int(ExitStatus::Unreadable);
@@ -152,7 +162,7 @@ int run()
     std::optional<ReportFile> report;
     if (parser.isSet(output)) {
         const QString path = parser.value(output);
-        report.emplace(path);
+        report.emplace(path, replacing);
         if (!report->open()) {
             complain(Messages::tr("%1 cannot be written: %2").arg(path, report->errorString()));
             return int(ExitStatus::Unreadable);
@@ -167,11 +177,11 @@ int run()
 
     int status = int(ExitStatus::Clean);
     if (parser.isSet(convert)) {
-        status = int(convertFile(files.first(), parser.value(convert), *convertTo, print));
+        status = int(convertFile(files.first(), parser.value(convert), *convertTo, print, replacing));
         files.clear();
     } else if (parser.isSet(toCp1251)) {
         const QString copy = parser.value(toCp1251);
-        status = int(convertToCp1251(files.first(), copy, print));
+        status = int(convertToCp1251(files.first(), copy, print, replacing));
         if (status == int(ExitStatus::Clean)) {
             print(files.first() + u": "_s + Messages::tr("Windows-1251 copy written to %1").arg(copy));
             files = {copy};

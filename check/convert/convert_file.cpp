@@ -18,7 +18,6 @@
 #include "platform/core/text_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -170,9 +169,19 @@ int writeOther(QuizFormat to, const std::vector<PlayedQuestion> &played, QString
     return int(writeAiken(played, text, notes));
 }
 
-QByteArray withBom(const QString &text)
+QByteArray withCrLf(const QString &text)
 {
-    return "\xEF\xBB\xBF" + QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+    return QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+}
+
+OutputFormat fileFormat(QuizFormat format)
+{
+    switch (format) {
+    case QuizFormat::Tavrelo: break;
+    case QuizFormat::Gift: return OutputFormat::Gift;
+    case QuizFormat::Aiken: return OutputFormat::Aiken;
+    }
+    return OutputFormat::Tavrelo;
 }
 
 } // namespace
@@ -213,7 +222,7 @@ void finishConversion(Conversion &conversion, QuizFormat to, const QString &text
                       const QString &inputName, const PrintLine &print)
 {
     if (to != QuizFormat::Tavrelo && conversion.converted > 0)
-        conversion.output = withBom(text);
+        conversion.output = withCrLf(text);
     std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
     bool slips = conversion.converted == 0;
     for (const Finding &note : notes) {
@@ -299,12 +308,9 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
     return conversion;
 }
 
-ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print)
+ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print,
+                       Replace replace)
 {
-    const auto fail = [&](const QString &path, const QString &text) {
-        print(path + u": error: "_s + text);
-        return ExitStatus::Unreadable;
-    };
     QFile input(inputPath);
     if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
         return *failed;
@@ -322,10 +328,9 @@ ExitStatus convertFile(const QString &inputPath, const QString &outputPath, Quiz
         print(summary + Messages::tr("nothing was written"));
         return conversion.status;
     }
-    QSaveFile output(outputPath); // written beside the target and put in place only at commit
-    if (!output.open(QIODevice::WriteOnly) || output.write(conversion.output) != conversion.output.size()
-        || !output.commit())
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
+    OutputFile output(outputPath, fileFormat(to), replace);
+    if (!output.open() || !output.write(conversion.output) || !output.commit())
+        return cannotWrite(output, print);
     print(summary + Messages::tr("written to %1").arg(outputPath));
     return conversion.status;
 }

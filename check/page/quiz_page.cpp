@@ -8,15 +8,10 @@
 #include "check/rules/messages.h"
 #include "platform/core/app_info.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char Marker[] = R"(<meta name="generator" content="tavrelo-check">)";
-// A page is known by its first bytes: only its language comes before the marker.
-constexpr qsizetype MarkerWithin = 160;
 // Room for the heading's encoding and counts, written last; a few hundred bytes in any language.
 constexpr qsizetype HeadingRoom = 2048;
 // Sections go to the file in batches of about this size: one system call each, not one per question.
@@ -43,14 +38,8 @@ QByteArray heading(const FileSummary &summary)
 
 } // namespace
 
-QuizPage::QuizPage(const QString &path) : m_file(path)
+QuizPage::QuizPage(const QString &path, Replace replace) : m_file(path, OutputFormat::Page, replace)
 {
-}
-
-bool QuizPage::isMadeHere(const QString &path)
-{
-    QFile page(path);
-    return page.open(QIODevice::ReadOnly) && page.read(MarkerWithin).contains(Marker);
 }
 
 void QuizPage::write(const QByteArray &html)
@@ -60,10 +49,10 @@ void QuizPage::write(const QByteArray &html)
 
 bool QuizPage::open(const QString &fileName)
 {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!m_file.open())
         return false;
     QByteArray head = "<!DOCTYPE html>\n<html lang=\""
-                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + Marker
+                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + PageMark
                     + "\n<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
                       "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
                       "content=\"width=device-width, initial-scale=1\">\n<title>";
@@ -83,7 +72,7 @@ bool QuizPage::open(const QString &fileName)
                           "lines the learner never sees are left out.")
            + u"</p>\n</header>\n<main>\n"_s)
               .toUtf8());
-    return m_file.error() == QFileDevice::NoError;
+    return m_file.ok();
 }
 
 void QuizPage::add(const QuizSection &section)
@@ -126,8 +115,8 @@ bool QuizPage::commit(const FileSummary &summary)
     if (top.size() > HeadingRoom)
         top.clear(); // never in practice: numbers and the translator's words
     const qint64 endAt = m_file.pos();
-    if (!m_file.seek(m_headingAt) || m_file.write(top) != top.size() || !m_file.seek(endAt)) {
-        m_file.cancelWriting();
+    if (!m_file.seek(m_headingAt) || !m_file.write(top) || !m_file.seek(endAt)) {
+        m_file.cancel();
         return false;
     }
     return m_file.commit();

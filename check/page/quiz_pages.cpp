@@ -41,7 +41,8 @@ QString besideFile(const QString &file)
 
 } // namespace
 
-QuizPages::QuizPages(const QString &page, bool fromExplorer, const QStringList &files) : m_open(fromExplorer)
+QuizPages::QuizPages(const QString &page, bool fromExplorer, const QStringList &files, Replace replace)
+    : m_open(fromExplorer), m_replace(replace)
 {
     const bool inFolder = !page.isEmpty() && (files.size() > 1 || endsInSeparator(page) || QFileInfo(page).isDir());
     if (inFolder)
@@ -73,15 +74,6 @@ QString QuizPages::refusal() const
         return Messages::tr("%1 is a file, but the pages of several question files go into a folder of that name; "
                             "nothing was written")
             .arg(m_folder);
-    for (const QString &page : m_order) {
-        const QFileInfo info(page);
-        if (info.isDir())
-            return Messages::tr("cannot write the page to %1, a folder; nothing was written").arg(page);
-        if (info.exists() && !QuizPage::isMadeHere(page))
-            return Messages::tr("%1 is no page that tavrelo-check made, so it is not written over: name another "
-                                "file for the page, or move that one away; nothing was written")
-                .arg(page);
-    }
     return {};
 }
 
@@ -101,7 +93,7 @@ ExitStatus QuizPages::check(const QString &file, const PrintLine &print)
     };
     if (!m_folder.isEmpty() && !QDir().mkpath(m_folder))
         return checkWithoutPage(Messages::tr("its folder cannot be made"));
-    QuizPage page(path);
+    QuizPage page(path, m_replace);
     if (!page.open(QFileInfo(file).fileName())) {
         page.cancel();
         return checkWithoutPage(page.errorString());

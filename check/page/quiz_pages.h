@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/output/output_file.h"
 #include "check/rules/check_file.h"
 
 #include <QHash>
@@ -17,12 +18,12 @@ class WritePlan;
 class QuizPages final {
 public:
     // page: --html's PAGE, or empty for none.
-    QuizPages(const QString &page, bool fromExplorer, const QStringList &files);
+    QuizPages(const QString &page, bool fromExplorer, const QStringList &files, Replace replace = Replace::OwnFiles);
     Q_DISABLE_COPY_MOVE(QuizPages)
 
     void plan(WritePlan &plan) const;
-    // Why nothing may be written: a page's name held by a folder, or by a file that is no page of this checker;
-    // empty when every page may be written.
+    // Why nothing may be written beyond what the plan finds: a file where the pages' folder goes; empty when every
+    // page may be written.
     QString refusal() const;
     // Checks the file as checkFile does, writes its page, if it has one, and names the page in the report.
     ExitStatus check(const QString &file, const PrintLine &print);
@@ -35,4 +36,5 @@ private:
     QStringList m_order; // the pages in the order of the files, for the plan
     QString m_folder;    // the folder that --html names, when it names one
     bool m_open = false;
+    Replace m_replace;
 };

@@ -335,22 +335,6 @@
         <translation>в &quot;%1&quot; есть символ U+%2, которого нет в Windows-1251</translation>
     </message>
     <message>
-        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
-
-A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
-
-Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.
-
-The checker never writes over a file it reads, nor two files to one name, however the names are spelt: such a run stops with status 2 before anything is written.</source>
-        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
-
-Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
-
-Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.
-
-Проверка никогда не записывает поверх файла, который она читает, и не пишет два файла под одним именем, как бы ни были записаны имена: такой запуск завершается с кодом 2, ничего не записав.</translation>
-    </message>
-    <message>
         <source>cannot write %1 to %2, a file the checker reads; nothing was written</source>
         <translation>нельзя записать %1 в %2: этот файл читает проверка; ничего не записано</translation>
     </message>
@@ -483,14 +467,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <translation>страницу</translation>
     </message>
     <message>
-        <source>cannot write the page to %1, a folder; nothing was written</source>
-        <translation>нельзя записать страницу в %1: это папка; ничего не записано</translation>
-    </message>
-    <message>
-        <source>%1 is no page that tavrelo-check made, so it is not written over: name another file for the page, or move that one away; nothing was written</source>
-        <translation>%1 — не страница, сделанная tavrelo-check, поэтому она не перезаписывается: назовите для страницы другой файл или уберите этот; ничего не записано</translation>
-    </message>
-    <message>
         <source>the page cannot be written: %1</source>
         <translation>страницу нельзя записать: %1</translation>
     </message>
@@ -501,10 +477,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>page written to %1</source>
         <translation>страница записана в %1</translation>
-    </message>
-    <message>
-        <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the checker writes a page beside each file and opens it.</source>
-        <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
     <message>
         <source>page</source>
@@ -907,6 +879,70 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or plain question, then its lettered or numbered answers, as typed or as the lists show them; the right one marked by &quot;*&quot; or &quot;+&quot;, set apart by bold, underline, highlight or colour, or named in a key at the end (&quot;Ответы: 1 – б, 2 – а&quot;). Its notes name paragraphs, counted from 1 through the document, empty ones and those in tables&apos; cells included. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
         <translation>Преобразовать ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с «Вес вопроса:» (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка «ANSWER: X»; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Документ Word (.docx) или LibreOffice Writer (.odt) читается по абзацам: нумерованный или простой вопрос, за ним его ответы с буквами или номерами — набранными вручную или такими, как их показывают списки; правильный отмечен «*» или «+», выделен полужирным, подчёркиванием, фоном или цветом или назван в ключе в конце («Ответы: 1 – б, 2 – а»). Сообщения о нём называют абзацы, считая с 1 по всему документу, включая пустые и абзацы в ячейках таблиц. Преобразуются только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось преобразовать ни одного вопроса, ничего не записывается.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>это устройство</translation>
+    </message>
+    <message>
+        <source>it is a pipe</source>
+        <translation>это канал (pipe)</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>это сокет</translation>
+    </message>
+    <message>
+        <source>Windows keeps that name for a device</source>
+        <translation>Windows отводит это имя устройству</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>that file is there, and tavrelo-check did not make it or it was changed since: name another file, or add --replace to replace it</source>
+        <translation>такой файл уже есть, и его сделала не tavrelo-check или его с тех пор изменили: назовите другой файл или добавьте --replace, чтобы заменить его</translation>
+    </message>
+    <message>
+        <source>cannot write %1 to %2: %3; nothing was written</source>
+        <translation>нельзя записать %1 в %2: %3; ничего не записано</translation>
+    </message>
+    <message>
+        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
+
+A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
+
+Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.
+
+The checker never writes over a file it reads, nor two files to one name, however the names are spelt, nor to a folder, a device or a pipe; and it replaces a file that is there only when tavrelo-check made it and it is unchanged since, or with --replace. Otherwise the run stops with status 2 before anything is written.</source>
+        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
+
+Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
+
+Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.
+
+Проверка никогда не записывает поверх файла, который она читает, не пишет два файла под одним именем, как бы ни были записаны имена, и не пишет в папку, устройство или канал; а уже существующий файл заменяет, только если его сделала tavrelo-check и он с тех пор не изменён, или с ключом --replace. Иначе запуск завершается с кодом 2, ничего не записав.</translation>
+    </message>
+    <message>
+        <source>Replace a file that is there already with what is written, even one that tavrelo-check did not make or that was changed since, such as an Aiken file, which has no room for the mark by which tavrelo-check knows its own files. Without it, only the checker&apos;s own unchanged files are replaced.</source>
+        <translation>Заменять уже существующий файл записываемым, даже если его сделала не tavrelo-check или его с тех пор изменили, например файл Aiken, в котором нет места для метки, по которой tavrelo-check узнаёт свои файлы. Без этого ключа заменяются только неизменённые файлы самой проверки.</translation>
+    </message>
+    <message>
+        <source>its folder may not be written</source>
+        <translation>в его папку писать нельзя</translation>
+    </message>
+    <message>
+        <source>it may not be written</source>
+        <translation>его нельзя изменять</translation>
+    </message>
+    <message>
+        <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over, unless --replace is given. Started from Explorer, the checker writes a page beside each file and opens it.</source>
+        <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check, если не указан --replace. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
 </context>
 <context>

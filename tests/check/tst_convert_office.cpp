@@ -90,7 +90,7 @@ QByteArray odt(const QString &text)
 }
 
 struct Converted {
-    QString output; // LF for CR LF, without the byte-order mark
+    QString output; // LF for CR LF
     QStringList notes;
 };
 
@@ -102,7 +102,7 @@ Converted convert(const QByteArray &bytes)
     Converted converted;
     const Conversion conversion = convertQuiz(buffer, u"in"_s, QuizFormat::Tavrelo,
                                               [&](const QString &line) { converted.notes << line.mid(3); });
-    converted.output = QString::fromUtf8(conversion.output.mid(3)).replace(u"\r\n"_s, u"\n"_s);
+    converted.output = QString::fromUtf8(conversion.output).replace(u"\r\n"_s, u"\n"_s);
     return converted;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
+#include "check/output/write_plan.h"
 #include "check/page/quiz_pages.h"
 #include "check/rules/user_language.h"
 
@@ -211,7 +212,9 @@ void TestQuizPage::writesOverItsOwnPageOnly()
     const auto run = [&](const QByteArray &quiz) {
         const QString path = m_folder->write(u"quiz.txt"_s, quiz);
         QuizPages pages(folder, false, {path});
-        const bool allowed = pages.refusal().isEmpty();
+        WritePlan plan;
+        pages.plan(plan);
+        const bool allowed = pages.refusal().isEmpty() && plan.clash().isEmpty();
         if (allowed)
             pages.check(path, [](const QString &) {});
         return allowed;
