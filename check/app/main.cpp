@@ -6,6 +6,7 @@
 #include "check/app/console.h"
 #include "check/app/explorer_console.h"
 #include "check/convert/convert_file.h"
+#include "check/convert/dropped_file.h"
 #include "check/convert/to_cp1251.h"
 #include "check/output/report_file.h"
 #include "check/output/write_plan.h"
@@ -17,6 +18,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
 #include <cstdio>
 #include <optional>
@@ -140,17 +142,31 @@ int run()
         return int(ExitStatus::Unreadable);
     }
     const Replace replacing = parser.isSet(replace) ? Replace::Any : Replace::OwnFiles;
+    const bool fromExplorer = waitsBeforeClosing(consoleFacts());
+    // Dropped in Explorer, a document, GIFT or Aiken file is converted beside itself first, and its copy is checked.
+    QHash<QString, QString> dropped; // the file, and the copy it is converted into
+    QStringList checked = files;
+    if (fromExplorer && !parser.isSet(convert) && !parser.isSet(toCp1251) && !parser.isSet(html)) {
+        for (QString &file : checked) {
+            if (isConvertedWhenDropped(file)) {
+                dropped.insert(file, droppedConversionTarget(file));
+                file = dropped.value(file);
+            }
+        }
+    }
     WritePlan plan(replacing);
     for (const QString &file : files)
         plan.reads(file);
+    for (const QString &copy : std::as_const(dropped))
+        plan.writes(copy, Messages::tr("the converted file", "cannot write ... to"));
     if (parser.isSet(toCp1251))
         plan.writes(parser.value(toCp1251), Messages::tr("the Windows-1251 copy", "cannot write ... to"));
     if (parser.isSet(output))
         plan.writes(parser.value(output), Messages::tr("the report", "cannot write ... to"));
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
-    QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : files, replacing);
+    QuizPages pages(parser.value(html), fromExplorer,
+                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : checked, replacing);
     pages.plan(plan);
     for (const QString &refusal : {pages.refusal(), plan.clash()}) {
         if (!refusal.isEmpty()) {
@@ -189,8 +205,17 @@ int run()
             files.clear();
         }
     }
-    for (const QString &file : files)
-        status = qMax(status, int(pages.check(file, print)));
+    for (const QString &file : files) {
+        if (!dropped.contains(file)) {
+            status = qMax(status, int(pages.check(file, print)));
+            continue;
+        }
+        bool written = false;
+        status = qMax(status,
+                      int(convertFile(file, dropped.value(file), QuizFormat::Tavrelo, print, replacing, &written)));
+        if (written)
+            status = qMax(status, int(pages.check(dropped.value(file), print)));
+    }
 
     if (report && !report->commit()) {
         complain(Messages::tr("%1 cannot be written: %2").arg(parser.value(output), report->errorString()));

@@ -309,7 +309,7 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
 }
 
 ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print,
-                       Replace replace)
+                       Replace replace, bool *written)
 {
     QFile input(inputPath);
     if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
@@ -332,5 +332,7 @@ ExitStatus convertFile(const QString &inputPath, const QString &outputPath, Quiz
     if (!output.open() || !output.write(conversion.output) || !output.commit())
         return cannotWrite(output, print);
     print(summary + Messages::tr("written to %1").arg(outputPath));
+    if (written)
+        *written = true;
     return conversion.status;
 }

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
+#include "check/convert/dropped_file.h"
 #include "check/rules/user_language.h"
 
 #include "tests/support/zip_archive.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -121,6 +123,8 @@ private slots:
     void fixtures();
     void hostile_data();
     void hostile();
+    void dropped_data();
+    void dropped();
 };
 
 void TestConvertOffice::snippets_data()
@@ -309,6 +313,37 @@ void TestConvertOffice::hostile()
     QCOMPARE(conversion.status, ExitStatus::Unreadable);
     QCOMPARE(printed.size(), 1);
     QVERIFY2(printed.front().startsWith(u"in: error: "_s + error), qPrintable(printed.front()));
+}
+
+void TestConvertOffice::dropped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("copy"); // empty when the file is checked as it is
+
+    const QByteArray aiken = "Q?\nA. x\nB. y\nANSWER: B\n";
+    QTest::newRow("a Word document") << u"Тест 1.docx"_s << docx(wp(u"1. Q"_s)) << u"Тест 1.txt"_s;
+    QTest::newRow("a .doc, to say how to save it")
+        << u"old.doc"_s << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") << u"old.txt"_s;
+    QTest::newRow("GIFT") << u"quiz.gift"_s << QByteArray("Q? {=a ~b}") << u"quiz.txt"_s;
+    QTest::newRow("Aiken named .txt, never over itself") << u"a.b.txt"_s << aiken << u"a.b-tavrelo.txt"_s;
+    QTest::newRow("Tavrelo's own") << u"data.txt"_s << QByteArray("Вес вопроса: 1\nQ\nA) x*\n") << QString();
+    QTest::newRow("text of no format") << u"notes.txt"_s << QByteArray("just text") << QString();
+}
+
+// Dropped in Explorer, a file of another format is converted beside itself into NAME.txt, which is then checked.
+void TestConvertOffice::dropped()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, copy);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    QCOMPARE(isConvertedWhenDropped(file.fileName()), !copy.isEmpty());
+    if (!copy.isEmpty())
+        QCOMPARE(droppedConversionTarget(file.fileName()), folder.filePath(copy));
 }
 
 QTEST_GUILESS_MAIN(TestConvertOffice)
