@@ -22,11 +22,11 @@ struct Label {
     QChar separator; // ")" or "."
 };
 
-std::optional<Label> parseLabel(QStringView text)
+std::optional<Label> parseLabel(const QString &text)
 {
     static const QRegularExpression label(u"^\\s*(\\d{1,3}|[A-Za-zА-Яа-яЁё])\\s*([.)])?\\s*$"_s);
     // A list's number may hold its outer levels ("1.2)"): the last part counts.
-    const qsizetype dot = text.left(text.size() - 1).lastIndexOf(u'.');
+    const qsizetype dot = text.lastIndexOf(u'.', -2);
     const QRegularExpressionMatch match = label.match(dot >= 0 ? text.mid(dot + 1) : text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<Typed> typedLabel(const QString &text)
     const QRegularExpressionMatch match = typed.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    const std::optional<Label> label = parseLabel(QString(match.captured(2) + match.captured(3)));
+    const std::optional<Label> label = parseLabel(match.captured(2) + match.captured(3));
     if (!label)
         return std::nullopt;
     return Typed{*label, match.capturedLength(), match.capturedLength(1) > 0};
