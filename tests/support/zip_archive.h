@@ -45,7 +45,7 @@ inline QByteArray zip(const std::vector<ZipPart> &parts)
     QByteArray directory;
     for (const ZipPart &part : parts) {
         QByteArray data = part.bytes;
-        if (part.deflate)
+        if (part.deflate && !part.bytes.isEmpty())
             data = qCompress(part.bytes).mid(6).chopped(4); // the raw stream, without zlib's header and checksum
         const QByteArray name = part.name.toUtf8();
         const quint32 size = quint32(part.statedSize >= 0 ? part.statedSize : part.bytes.size());
@@ -55,7 +55,7 @@ inline QByteArray zip(const std::vector<ZipPart> &parts)
                 put16(to, 20);
             put16(to, 20);
             put16(to, 0x0800);
-            put16(to, part.deflate ? 8 : 0);
+            put16(to, part.deflate && !part.bytes.isEmpty() ? 8 : 0);
             put32(to, 0);
             put32(to, crc32Of(part.bytes));
             put32(to, quint32(data.size()));
