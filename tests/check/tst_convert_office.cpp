@@ -164,6 +164,12 @@ void TestConvertOffice::snippets_data()
                 + u"</w:tc></w:tr></w:tbl>"_s)
         << q + u"Один\nA) x\nB) y*\n\n"_s + q + u"Два\nA) x*\nB) y\n\n"_s + q + u"Три\nA) x\nB) y*\n"_s
         << QStringList();
+    QTest::newRow("Word: a key in a table of two rows, the numbers above the letters")
+        << docx(wp(u"1. Один"_s) + wp(u"а) x"_s) + wp(u"б) y"_s) + wp(u"2. Два"_s) + wp(u"а) x"_s) + wp(u"б) y"_s)
+                + wp(u"Ключ"_s) + u"<w:tbl><w:tr><w:tc>"_s + wp(u"1"_s) + u"</w:tc><w:tc>"_s + wp(u"2"_s)
+                + u"</w:tc></w:tr><w:tr><w:tc>"_s + wp(u"б"_s) + u"</w:tc><w:tc>"_s + wp(u"а"_s)
+                + u"</w:tc></w:tr></w:tbl>"_s)
+        << q + u"Один\nA) x\nB) y*\n\n"_s + q + u"Два\nA) x*\nB) y\n"_s << QStringList();
     QTest::newRow("Word: marks that disagree, answers set apart alike, a key naming what is not there")
         << docx(wp(u"1. Один"_s) + wp(u"а) x*"_s) + wp(u"б) **y**"_s) + wp(u"2. Два"_s) + wp(u"а) **x**"_s)
                 + wp(u"б) **y**"_s) + wp(u"в) z"_s) + wp(u"3. Три"_s) + wp(u"а) x"_s) + wp(u"б) y"_s)
