@@ -19,7 +19,7 @@ const QString wordNamespaces = uR"x(xmlns:w="http://schemas.openxmlformats.org/w
                                uR"x(xmlns:m="http://schemas.openxmlformats.org/officeDocument/2006/math")x"_s;
 
 // Word's lists for the rows: 1 is "1." with answers "а)" inside; 2 the same list, its answers starting again at "а"
-// (a start override); 3 "А." in Latin capitals.
+// (a start override); 3 "А." in Latin capitals; 4 "а)" in a custom format, as Word writes it for older programs too.
 const QString wordNumbering =
     u"<w:numbering "_s + wordNamespaces
     + uR"x(><w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:start w:val="1"/><w:numFmt w:val="decimal"/>)x"
@@ -28,7 +28,11 @@ const QString wordNumbering =
       uR"x(<w:start w:val="1"/><w:numFmt w:val="upperLetter"/><w:lvlText w:val="%1."/></w:lvl></w:abstractNum>)x"
       uR"x(<w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num><w:num w:numId="2"><w:abstractNumId w:val="0"/>)x"
       uR"x(<w:lvlOverride w:ilvl="1"><w:startOverride w:val="1"/></w:lvlOverride></w:num>)x"
-      uR"x(<w:num w:numId="3"><w:abstractNumId w:val="1"/></w:num></w:numbering>)x"_s;
+      uR"x(<w:abstractNum w:abstractNumId="2"><w:lvl w:ilvl="0"><w:start w:val="1"/><mc:AlternateContent>)x"
+      uR"x(<mc:Choice Requires="w14"><w:numFmt w:val="custom" w:format="а, б, в, ..."/></mc:Choice><mc:Fallback>)x"
+      uR"x(<w:numFmt w:val="decimal"/></mc:Fallback></mc:AlternateContent><w:lvlText w:val="%1)"/></w:lvl>)x"
+      uR"x(</w:abstractNum><w:num w:numId="3"><w:abstractNumId w:val="1"/></w:num>)x"
+      uR"x(<w:num w:numId="4"><w:abstractNumId w:val="2"/></w:num></w:numbering>)x"_s;
 
 const QString wordStyles =
     u"<w:styles "_s + wordNamespaces
@@ -170,6 +174,13 @@ void TestConvertOffice::snippets_data()
                 + u"</w:tc></w:tr><w:tr><w:tc>"_s + wp(u"б"_s) + u"</w:tc><w:tc>"_s + wp(u"а"_s)
                 + u"</w:tc></w:tr></w:tbl>"_s)
         << q + u"Один\nA) x\nB) y*\n\n"_s + q + u"Два\nA) x*\nB) y\n"_s << QStringList();
+    QTest::newRow("Word: a custom format; a bold paragraph mark and bold turned off on a bold style mark nothing")
+        << docx(wp(u"Q"_s) + u"<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"4\"/></w:numPr><w:rPr><w:b/>"
+                              "</w:rPr></w:pPr><w:r><w:t>x</w:t></w:r></w:p>"_s
+                + u"<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"4\"/></w:numPr></w:pPr><w:r><w:rPr>"
+                  "<w:rStyle w:val=\"Strong\"/><w:b w:val=\"0\"/></w:rPr><w:t>y</w:t></w:r></w:p>"_s
+                + wp(u"**z**"_s, 4) + wp(u"Ответы: 1 - в"_s))
+        << q + u"Q\nA) x\nB) y\nC) z*\n"_s << QStringList();
     QTest::newRow("Word: marks that disagree, answers set apart alike, a key naming what is not there")
         << docx(wp(u"1. Один"_s) + wp(u"а) x*"_s) + wp(u"б) **y**"_s) + wp(u"2. Два"_s) + wp(u"а) **x**"_s)
                 + wp(u"б) **y**"_s) + wp(u"в) z"_s) + wp(u"3. Три"_s) + wp(u"а) x"_s) + wp(u"б) y"_s)
