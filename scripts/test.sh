@@ -38,11 +38,12 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== Fuzzing the question file reader, the checker and the GIFT reader for ${fuzz_seconds}s in all"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF \
   -DTAVRELO_BENCHMARKS=OFF
-fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz)
+fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz office_reader_fuzz)
 cmake --build build-fuzz -j"$jobs" --target "${fuzzers[@]}"
 for fuzzer in "${fuzzers[@]}"; do
   seeds=fuzz/corpus
   [ "$fuzzer" = gift_reader_fuzz ] && seeds=fuzz/gift_corpus
+  [ "$fuzzer" = office_reader_fuzz ] && seeds=fuzz/office_corpus
   mkdir -p "build-fuzz/corpus/$fuzzer"
   "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + ${#fuzzers[@]} - 1) / ${#fuzzers[@]} ))" \
     -max_len=65536 -rss_limit_mb=4096 -artifact_prefix="build-fuzz/$fuzzer-" "build-fuzz/corpus/$fuzzer" "$seeds"

@@ -6,6 +6,7 @@
 #include "check/app/console.h"
 #include "check/app/explorer_console.h"
 #include "check/convert/convert_file.h"
+#include "check/convert/dropped_file.h"
 #include "check/convert/to_cp1251.h"
 #include "check/output/report_file.h"
 #include "check/output/write_plan.h"
@@ -17,6 +18,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
 #include <cstdio>
 #include <optional>
@@ -100,7 +102,12 @@ int run()
                      "<out>'s name does (.gift is GIFT, any other Tavrelo's). FILE's format is told by its content: "
                      "Tavrelo's when a line begins with \"Вес вопроса:\" (answers lettered A) to D), or а) to г) in "
                      "Russian order, or with Cyrillic look-alikes), Aiken when an \"ANSWER: X\" line follows its "
-                     "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only "
+                     "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word "
+                     "document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or "
+                     "plain question, then its lettered or numbered answers, as typed or as the lists show them; the "
+                     "right one marked by \"*\" or \"+\", set apart by bold, underline, highlight or colour, or "
+                     "named in a key at the end (\"Ответы: 1 – б, 2 – а\"). Its notes name paragraphs, counted "
+                     "from 1 through the document, empty ones and those in tables' cells included. Only "
                      "questions with one right answer among at most four are converted; every other question, and "
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
         Messages::tr("out"));
@@ -164,17 +171,35 @@ int run()
         return int(ExitStatus::Unreadable);
     }
     const Replace replacing = parser.isSet(replace) ? Replace::Any : Replace::OwnFiles;
+    const bool fromExplorer = waitsBeforeClosing(consoleFacts());
+    // Dropped in Explorer, a document, GIFT or Aiken file is converted beside itself first, and its copy is checked.
+    QHash<QString, QString> dropped; // the file, and the copy it is converted into
+    QStringList checked = files;
+    if (fromExplorer && !parser.isSet(convert) && !parser.isSet(toCp1251) && !parser.isSet(html)) {
+        for (QString &file : checked) {
+            if (isConvertedWhenDropped(file)) {
+                dropped.insert(file, droppedConversionTarget(file));
+                file = dropped.value(file);
+            }
+        }
+    }
     WritePlan plan(replacing);
     for (const QString &file : files)
         plan.reads(file);
+    for (const QString &copy : std::as_const(dropped))
+        plan.writes(copy, Messages::tr("the converted file", "cannot write ... to"));
     if (parser.isSet(toCp1251))
         plan.writes(parser.value(toCp1251), Messages::tr("the Windows-1251 copy", "cannot write ... to"));
     if (parser.isSet(output))
         plan.writes(parser.value(output), Messages::tr("the report", "cannot write ... to"));
     if (parser.isSet(convert))
         plan.writes(parser.value(convert), Messages::tr("the converted file", "cannot write ... to"));
-    QuizPages pages(parser.value(html), waitsBeforeClosing(consoleFacts()),
-                    parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)} : given, variantCount, replacing);
+    // The files as given, so that several names make a folder of pages even for one file; a dropped file's page is
+    // its copy's.
+    const QStringList paged = parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)}
+                              : dropped.isEmpty()    ? given
+                                                     : checked;
+    QuizPages pages(parser.value(html), fromExplorer, paged, variantCount, replacing);
     pages.plan(plan);
     for (const QString &refusal : {pages.refusal(), plan.clash()}) {
         if (!refusal.isEmpty()) {
@@ -213,8 +238,17 @@ int run()
             files.clear();
         }
     }
-    for (const QString &file : files)
-        status = qMax(status, int(pages.check(file, print)));
+    for (const QString &file : files) {
+        if (!dropped.contains(file)) {
+            status = qMax(status, int(pages.check(file, print)));
+            continue;
+        }
+        bool written = false;
+        status = qMax(status,
+                      int(convertFile(file, dropped.value(file), QuizFormat::Tavrelo, print, replacing, &written)));
+        if (written)
+            status = qMax(status, int(pages.check(dropped.value(file), print)));
+    }
 
     if (report && !report->commit()) {
         complain(Messages::tr("%1 cannot be written: %2").arg(parser.value(output), report->errorString()));

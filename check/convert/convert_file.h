@@ -29,6 +29,6 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
 
 // The same from a file into a new one, written whole or not at all, never over the input nor over a file the checker
 // did not make unless replace says so, with the checker's mark where the format has room for it; ends with a line
-// that counts the questions and names what was written.
+// that counts the questions and names what was written; sets written, if given, when the file was written.
 ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print,
-                       Replace replace = Replace::OwnFiles);
+                       Replace replace = Replace::OwnFiles, bool *written = nullptr);

@@ -719,10 +719,6 @@
         <translation>записано в %1</translation>
     </message>
     <message>
-        <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
-        <translation>Перевести ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с &quot;Вес вопроса:&quot; (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка &quot;ANSWER: X&quot;; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Переносятся только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось перенести ни одного вопроса, ничего не записывается.</translation>
-    </message>
-    <message>
         <source>The format --convert writes: tavrelo, gift or aiken.</source>
         <translation>Формат, в который переводит --convert: tavrelo, gift или aiken.</translation>
     </message>
@@ -798,6 +794,147 @@
     <message>
         <source>--variants goes with --html and takes a number from %1 to %2</source>
         <translation>--variants задаётся вместе с --html и принимает число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>the document is larger than %1 MB, more than a test needs</source>
+        <translation>документ больше %1 МБ — больше, чем нужно тесту</translation>
+    </message>
+    <message>
+        <source>the file is broken or cut short: its zip directory cannot be read</source>
+        <translation>файл повреждён или обрезан: его оглавление zip не читается</translation>
+    </message>
+    <message>
+        <source>the file holds %1 zip entries, more than the %2 a document is read with</source>
+        <translation>в файле %1 элементов zip, больше %2, с которыми читается документ</translation>
+    </message>
+    <message>
+        <source>%1 in the document cannot be read: %2</source>
+        <translation>часть документа %1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>it would unpack to %1 MB, more than the %2 MB a part is read with</source>
+        <translation>она распаковалась бы в %1 МБ, больше %2 МБ, с которыми читается часть</translation>
+    </message>
+    <message>
+        <source>it would unpack to %1 times its packed size, as a zip bomb does</source>
+        <translation>она распаковалась бы в %1 раз больше своего сжатого размера, как zip-бомба</translation>
+    </message>
+    <message>
+        <source>the document&apos;s parts together would unpack to more than %1 MB</source>
+        <translation>части документа вместе распаковались бы больше чем в %1 МБ</translation>
+    </message>
+    <message>
+        <source>it is encrypted</source>
+        <translation>она зашифрована</translation>
+    </message>
+    <message>
+        <source>the file is broken or cut short</source>
+        <translation>файл повреждён или обрезан</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than the zip&apos;s directory says, as a zip bomb does</source>
+        <translation>она распаковывается в больше, чем сказано в оглавлении zip, как zip-бомба</translation>
+    </message>
+    <message>
+        <source>it is packed in a way other than deflate (method %1)</source>
+        <translation>она сжата не методом deflate (метод %1)</translation>
+    </message>
+    <message>
+        <source>it declares a DTD, which no office program writes</source>
+        <translation>в ней объявлен DTD, а офисные программы его не пишут</translation>
+    </message>
+    <message>
+        <source>%1 in the document is not well-formed XML (line %2): %3</source>
+        <translation>часть документа %1 — не правильный XML (строка %2): %3</translation>
+    </message>
+    <message>
+        <source>an image is left out: Tavrelo shows text alone</source>
+        <translation>рисунок пропущен: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a drawing or chart is left out: Tavrelo shows text alone</source>
+        <translation>рисунок из фигур или диаграмма пропущены: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a text box is left out with its text: Tavrelo shows the text of paragraphs alone</source>
+        <translation>надпись (текстовое поле) пропущена вместе с текстом: Tavrelo показывает только текст абзацев</translation>
+    </message>
+    <message>
+        <source>a footnote is left out: Tavrelo shows none</source>
+        <translation>сноска пропущена: Tavrelo их не показывает</translation>
+    </message>
+    <message>
+        <source>a formula is left out: Tavrelo shows text alone</source>
+        <translation>формула пропущена: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a formula is kept as its plain text, %1: check that it reads right</source>
+        <translation>формула оставлена простым текстом, %1: проверьте, что она читается верно</translation>
+    </message>
+    <message>
+        <source>this paragraph between questions is left out: it is no question, and no answers follow it</source>
+        <translation>этот абзац между вопросами пропущен: это не вопрос, и за ним нет ответов</translation>
+    </message>
+    <message>
+        <source>the key names question %1, which the document does not hold</source>
+        <translation>в ключе назван вопрос %1, которого в документе нет</translation>
+    </message>
+    <message>
+        <source>the key gives question %1 the answer %2, which it does not have</source>
+        <translation>ключ даёт вопросу %1 ответ %2, которого у него нет</translation>
+    </message>
+    <message>
+        <source>this looks like a key of answers, but it holds no pair of a question&apos;s number and an answer&apos;s letter, as &quot;1 – б&quot;</source>
+        <translation>это похоже на ключ ответов, но в нём нет ни одной пары из номера вопроса и буквы ответа, как «1 – б»</translation>
+    </message>
+    <message>
+        <source>the &quot;*&quot; or &quot;+&quot;</source>
+        <translation>«*» или «+»</translation>
+    </message>
+    <message>
+        <source>the formatting</source>
+        <translation>оформление</translation>
+    </message>
+    <message>
+        <source>the key</source>
+        <translation>ключ</translation>
+    </message>
+    <message>
+        <source>%1 answers of question %2 are set apart by bold, underline, highlight or colour, so none is taken as right</source>
+        <translation>у вопроса %2 выделено полужирным, подчёркиванием, фоном или цветом ответов: %1, поэтому ни один не принят за правильный</translation>
+    </message>
+    <message>
+        <source>%1 marks %2</source>
+        <comment>the key marks б)</comment>
+        <translation>%1 отмечает %2</translation>
+    </message>
+    <message>
+        <source>the marks of question %1 disagree (%2), so none is taken</source>
+        <translation>отметки вопроса %1 расходятся (%2), поэтому ни одна не принята</translation>
+    </message>
+    <message>
+        <source>open it in Word or LibreOffice and save it as a Word document (.docx) or an OpenDocument text (.odt)</source>
+        <translation>откройте его в Word или LibreOffice и сохраните как документ Word (.docx) или текст OpenDocument (.odt)</translation>
+    </message>
+    <message>
+        <source>this is a Word 97-2003 document (.doc), a password-protected one or another older Office file, which the checker cannot read: %1</source>
+        <translation>это документ Word 97-2003 (.doc), защищённый паролем документ или другой старый файл Office, которые проверка не читает: %1</translation>
+    </message>
+    <message>
+        <source>this is an RTF document, which the checker cannot read: %1</source>
+        <translation>это документ RTF, который проверка не читает: %1</translation>
+    </message>
+    <message>
+        <source>this is an OpenDocument file, but no text document (it is %1): %2</source>
+        <translation>это файл OpenDocument, но не текстовый документ (это %1): %2</translation>
+    </message>
+    <message>
+        <source>this is a zip file, but no Word or Writer document: %1</source>
+        <translation>это файл zip, но не документ Word или Writer: %1</translation>
+    </message>
+    <message>
+        <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or plain question, then its lettered or numbered answers, as typed or as the lists show them; the right one marked by &quot;*&quot; or &quot;+&quot;, set apart by bold, underline, highlight or colour, or named in a key at the end (&quot;Ответы: 1 – б, 2 – а&quot;). Its notes name paragraphs, counted from 1 through the document, empty ones and those in tables&apos; cells included. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
+        <translation>Преобразовать ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с «Вес вопроса:» (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка «ANSWER: X»; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Документ Word (.docx) или LibreOffice Writer (.odt) читается по абзацам: нумерованный или простой вопрос, за ним его ответы с буквами или номерами — набранными вручную или такими, как их показывают списки; правильный отмечен «*» или «+», выделен полужирным, подчёркиванием, фоном или цветом или назван в ключе в конце («Ответы: 1 – б, 2 – а»). Сообщения о нём называют абзацы, считая с 1 по всему документу, включая пустые и абзацы в ячейках таблиц. Преобразуются только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось преобразовать ни одного вопроса, ничего не записывается.</translation>
     </message>
     <message>
         <source>it is a folder</source>
