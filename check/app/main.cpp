@@ -197,7 +197,7 @@ int run()
     // The files as given, so that several names make a folder of pages even for one file; a dropped file's page is
     // its copy's.
     const QStringList paged = parser.isSet(toCp1251) ? QStringList{parser.value(toCp1251)}
-                              : dropped.isEmpty()    ? given
+                            : dropped.isEmpty()      ? given
                                                      : checked;
     QuizPages pages(parser.value(html), fromExplorer, paged, variantCount, replacing);
     pages.plan(plan);
