@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/rules/line_rules.h"
 
+#include "bank/line_class.h"
 #include "check/rules/messages.h"
 
 #include <QStringList>
@@ -124,8 +125,26 @@ QString looksLikeAnswer(QStringView line)
         return Messages::tr("looks like an answer, but answers take the Latin letters A) to D), not \"%1)\", so the "
                             "line is question text")
             .arg(QChar(letter));
-    default: return {};
+    default: break;
     }
+    if (letter >= u'E' && letter <= u'Z') {
+        if (isMarkedAnswer(line))
+            return Messages::tr("looks like answer %1, but Tavrelo shows only answers A) to D), so the line is "
+                                "question text, its \"*\" too")
+                .arg(QChar(letter));
+        return Messages::tr("looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question "
+                            "text")
+            .arg(QChar(letter));
+    }
+    return {};
+}
+
+bool answerWithoutText(QStringView answerLine)
+{
+    QStringView text = answerLine.sliced(qMin<qsizetype>(2, answerLine.size()));
+    if (isMarkedAnswer(text))
+        text.chop(1);
+    return isBlank(text);
 }
 
 QString headerSlips(QStringView line)
@@ -160,6 +179,27 @@ bool starThenBlanks(QStringView line)
 bool isBlank(QStringView line)
 {
     return leadingBlanks(line) == line.size();
+}
+
+namespace {
+
+bool isDirectionControl(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+} // namespace
+
+QString directionControl(QStringView line)
+{
+    const auto found = std::find_if(line.begin(), line.end(), isDirectionControl);
+    if (found == line.end())
+        return {};
+    return Messages::tr("the invisible direction control U+%1 at column %2, which can turn the line round on the "
+                        "page and on screen (\"2 - 5 = ?\" shows as \"? = 5 - 2\")")
+        .arg(QString::number(found->unicode(), 16).toUpper().rightJustified(4, u'0'))
+        .arg(found - line.begin() + 1);
 }
 
 QString controlCharacter(QStringView line, platform::TextEncoding encoding, qsizetype illFormedAt)

@@ -15,8 +15,11 @@ bool isBlankChar(QChar ch);
 // How many such characters the line begins with.
 qsizetype leadingBlanks(QStringView line);
 
-// A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)".
+// A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)", "E)" past the last one.
 QString looksLikeAnswer(QStringView line);
+
+// An answer line whose button would show its letter alone: "A)", "B) *".
+bool answerWithoutText(QStringView answerLine);
 
 // A text or dropped line that was meant as a question header; the reasons it is none, such as
 // "a space before the colon" or "small letters".
@@ -33,3 +36,7 @@ bool isBlank(QStringView line);
 // the C1 controls are characters of their own. illFormedAt is where decoding first put U+FFFD for bytes that are no
 // text in the file's encoding, or -1: a U+FFFD anywhere else is one that the file holds.
 QString controlCharacter(QStringView line, platform::TextEncoding encoding, qsizetype illFormedAt);
+
+// The first direction mark or bidirectional control of the line (U+200E, U+200F, U+061C, the embeddings, overrides
+// and isolates) as a finding's text, or empty: invisible, it reorders what the learner reads.
+QString directionControl(QStringView line);

@@ -48,6 +48,7 @@ void QuestionChecker::read(platform::TextStream &stream, QuizBuilder *builder)
         line.lineClass = classifyLine(line.text);
         noteLineEnd(line);
         noteControlCharacter(line);
+        warnDirectionControl(line);
         if (line.lineClass.kind == LineKind::Header && m_question.number >= QuestionBank::QuestionCapacity) {
             noteNotLoaded(line);
             if (builder)
@@ -128,6 +129,12 @@ void QuestionChecker::endQuestion()
                                            "(end the right answer's line with \"*\")")
                                   .arg(number)});
         }
+        if (shown > 0 && !m_question.hasText) {
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
+                              Messages::tr("question %1 has no text: the learner sees its answer buttons under "
+                                           "nothing but the question's number")
+                                  .arg(number)});
+        }
         if (const int hidden = firstHiddenAnswer(present)) {
             m_log.add(Finding{m_question.answerLines[hidden - 1], Severity::Error, answerGap(number, present, marked)});
         }
@@ -180,6 +187,10 @@ void QuestionChecker::checkAnswer(const Line &line)
                          "shown")
                 .arg(letter));
     }
+    if (answerWithoutText(line.text)) {
+        add(line, Severity::Warning,
+            Messages::tr("answer %1 has no text: its button shows the letter alone").arg(letter));
+    }
     q.answerLines[answer - 1] = line.number;
     if (marked) {
         q.markLine = line.number;
@@ -209,6 +220,8 @@ bool QuestionChecker::checkHeaderLikeOrUnshown(const Line &line)
 
 void QuestionChecker::checkText(const Line &line)
 {
+    if (!isBlank(line.text))
+        m_question.hasText = true;
     if (checkHeaderLikeOrUnshown(line))
         return;
     if (const QString answer = looksLikeAnswer(line.text); !answer.isEmpty()) {
@@ -287,4 +300,19 @@ void QuestionChecker::noteControlCharacter(const Line &line)
         return;
     }
     add(line, Severity::Note, Messages::tr("line holds %1").arg(control));
+}
+
+void QuestionChecker::warnDirectionControl(const Line &line)
+{
+    if (m_directionWarnings > MaxControlNotes)
+        return;
+    const QString control = directionControl(line.text);
+    if (control.isEmpty())
+        return;
+    if (++m_directionWarnings > MaxControlNotes) {
+        m_log.add(Finding{line.number, Severity::Warning,
+                          Messages::tr("more lines hold direction controls; they are not listed")});
+        return;
+    }
+    add(line, Severity::Warning, Messages::tr("line holds %1").arg(control));
 }

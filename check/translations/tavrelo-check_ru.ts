@@ -771,6 +771,30 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <comment>cannot write ... to</comment>
         <translation>переведённый файл</translation>
     </message>
+    <message>
+        <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text, its &quot;*&quot; too</source>
+        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса, и «*» в ней тоже виден</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text</source>
+        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>the invisible direction control U+%1 at column %2, which can turn the line round on the page and on screen (&quot;2 - 5 = ?&quot; shows as &quot;? = 5 - 2&quot;)</source>
+        <translation>невидимый знак направления письма U+%1 в столбце %2: он может развернуть строку на странице и на экране («2 - 5 = ?» покажется как «? = 5 - 2»)</translation>
+    </message>
+    <message>
+        <source>question %1 has no text: the learner sees its answer buttons under nothing but the question&apos;s number</source>
+        <translation>в вопросе %1 нет текста: под номером вопроса ученик увидит одни кнопки ответов</translation>
+    </message>
+    <message>
+        <source>answer %1 has no text: its button shows the letter alone</source>
+        <translation>у ответа %1 нет текста: на его кнопке будет одна буква</translation>
+    </message>
+    <message>
+        <source>more lines hold direction controls; they are not listed</source>
+        <translation>знаки направления письма есть и в других строках; они не перечисляются</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
