@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
 
+#include "bank/line_class.h"
 #include "check/convert/aiken_reader.h"
 #include "check/convert/aiken_writer.h"
 #include "check/convert/conversion_input.h"
@@ -82,9 +83,10 @@ struct IntoTavrelo {
     int leftOut = 0;
 };
 
-// The copy points into the quiz, which must outlive it: never a temporary.
-IntoTavrelo intoTavrelo(const SourceQuiz &&quiz, std::vector<Finding> &notes) = delete;
-IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
+// The copy points into the quiz, which must outlive it: never a temporary. What was mended in the copy, and what the
+// checker says of it, is said only when the copy is the file written.
+IntoTavrelo intoTavrelo(const SourceQuiz &&quiz, std::vector<Finding> &notes, bool copyWritten) = delete;
+IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes, bool copyWritten)
 {
     IntoTavrelo into;
     into.leftOut = quiz.unreadable;
@@ -114,6 +116,9 @@ IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
     into.leftOut += int(kept.size() - into.copy.questions.size()); // past the bank's 1000
     notes.insert(notes.end(), into.copy.notes.begin(), into.copy.notes.end());
     noteLosses(into.copy, notes);
+    if (!copyWritten)
+        return into;
+    notes.insert(notes.end(), into.copy.mends.begin(), into.copy.mends.end());
     // What the checker says of a line that was not mended on purpose, at the line of the source it came from.
     for (const Finding &finding : into.check.findings) {
         const size_t at = size_t(finding.line - 1);
@@ -125,17 +130,29 @@ IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
     return into;
 }
 
-// The questions of Tavrelo's quiz that another format can hold.
-std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, std::vector<Finding> &notes,
-                                            int &leftOut)
+// How many question headers the lines hold from line `from` on.
+int headersFrom(const QStringList &lines, qint64 from)
+{
+    int headers = 0;
+    for (qsizetype i = qMax<qint64>(from, 1) - 1; i < lines.size(); ++i)
+        headers += classifyLine(lines[i]).kind == LineKind::Header ? 1 : 0;
+    return headers;
+}
+
+// The questions of Tavrelo's quiz that another format can hold; those past the ones Tavrelo loads are counted in
+// the file's lines.
+std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, const QStringList &lines,
+                                            std::vector<Finding> &notes, int &leftOut)
 {
     std::vector<PlayedQuestion> played;
     for (const QuizSection &section : sections) {
         if (section.kind == SectionKind::NotLoaded) {
-            notes.push_back(Finding{section.lines.empty() ? 0 : section.lines.front().number, Severity::Warning,
+            const qint64 line = section.lines.empty() ? 0 : section.lines.front().number;
+            notes.push_back(Finding{line, Severity::Warning,
                                     Messages::tr("the questions from this line on are left out: Tavrelo loads only "
                                                  "the first %1")
                                         .arg(section.number - 1)});
+            leftOut += headersFrom(lines, line);
             continue;
         }
         if (std::optional<PlayedQuestion> question = playedQuestion(section, notes))
@@ -181,14 +198,24 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
     Conversion conversion;
     QStringList lines;
     std::optional<QuizFormat> from;
+    std::optional<SourceQuiz> lettered;
     std::vector<QuizSection> model;
     try {
         platform::TextStream stream(input);
         while (!stream.AtEndOfStream())
             lines << stream.ReadLine();
         from = detectFormat(lines);
-        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && input.seek(0))
-            model = readModel(input);
+        // A file of Tavrelo's goes out as Tavrelo plays it, unless it is lettered the Russian way or its headers
+        // misspelt: then as it goes into Tavrelo's format, read as its author meant it.
+        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
+            lettered = readLettered(lines, false);
+            if (std::none_of(lettered->notes.begin(), lettered->notes.end(),
+                             [](const Finding &note) { return note.severity == Severity::Note; })) {
+                lettered.reset();
+                if (input.seek(0))
+                    model = readModel(input);
+            }
+        }
     } catch (const platform::RuntimeError &) {
         print(inputName + u": error: "_s + Messages::tr("cannot be read: %1").arg(input.errorString()));
         return conversion;
@@ -204,13 +231,13 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
 
     std::vector<Finding> notes;
     QString text;
-    if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
-        const std::vector<PlayedQuestion> played = playedQuestions(model, notes, conversion.leftOut);
+    if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && !lettered) {
+        const std::vector<PlayedQuestion> played = playedQuestions(model, lines, notes, conversion.leftOut);
         conversion.converted = writeOther(to, played, text, notes);
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
-        const SourceQuiz source = readSource(*from, lines);
-        const IntoTavrelo into = intoTavrelo(source, notes);
+        const SourceQuiz source = lettered ? std::move(*lettered) : readSource(*from, lines);
+        const IntoTavrelo into = intoTavrelo(source, notes, to == QuizFormat::Tavrelo);
         conversion.leftOut = into.leftOut;
         conversion.converted = int(into.copy.questions.size());
         if (to == QuizFormat::Tavrelo) {
@@ -223,7 +250,8 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
                          ? into.copy.sourceLines[size_t(line - 1)]
                          : 0;
             };
-            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, notes, conversion.leftOut);
+            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, QStringList(), notes,
+                                                                 conversion.leftOut);
             for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
                 PlayedQuestion &question = played[i];
                 question.number = into.copy.questions[i].source->number;
@@ -239,6 +267,10 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
     if (to != QuizFormat::Tavrelo && conversion.converted > 0)
         conversion.output = withBom(text);
 
+    if (conversion.converted == 0 && conversion.leftOut == 0) {
+        notes.push_back(Finding{1, Severity::Warning,
+                                Messages::tr("nothing in the file reads as a question, so nothing is converted")});
+    }
     std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
     bool slips = conversion.converted == 0;
     for (const Finding &note : notes) {

@@ -33,7 +33,7 @@ public:
         }
         const QString mended = u' ' + text;
         line(mended, sourceLine, true);
-        note(sourceLine, lineClass.kind == LineKind::Answer
+        mend(sourceLine, lineClass.kind == LineKind::Answer
                              ? Messages::tr("the text line %1 would be taken for answer %2: it is written with a "
                                             "space before it")
                                    .arg(quote(text))
@@ -44,7 +44,7 @@ public:
         return mended;
     }
 
-    void note(qint64 line, const QString &text) { m_copy.notes.push_back(Finding{line, Severity::Note, text}); }
+    void mend(qint64 line, const QString &text) { m_copy.mends.push_back(Finding{line, Severity::Note, text}); }
 
 private:
     TavreloCopy &m_copy;
@@ -104,7 +104,7 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
                 line += u' ';
                 written.answers[k] = line;
                 mended = true;
-                writer.note(answer.line, Messages::tr("the wrong answer %1 ends in \"*\", which would mark it right: "
+                writer.mend(answer.line, Messages::tr("the wrong answer %1 ends in \"*\", which would mark it right: "
                                                       "it is written with a space after it")
                                              .arg(quote(text)));
             }

@@ -25,7 +25,8 @@ struct TavreloCopy {
     std::vector<qint64> sourceLines; // for line n of the copy, at n - 1: its line in the source, or 0
     std::vector<bool> mended;        // for line n, at n - 1: changed so that Tavrelo reads it as the source meant
     std::vector<Question> questions;
-    std::vector<Finding> notes; // on the source's lines: each change, and what did not fit
+    std::vector<Finding> notes; // on the source's lines: what did not fit
+    std::vector<Finding> mends; // on the source's lines: each change, which only this copy holds
 };
 
 // Writes the questions, each under a header and parted by blank lines, after the lines of the preamble (which

@@ -591,10 +591,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <translation>вопрос %1 не перенесён: в строке &quot;ANSWER:&quot; указан ответ, которого в нём нет</translation>
     </message>
     <message>
-        <source>question %1 is left out: it has answers but no text</source>
-        <translation>вопрос %1 не перенесён: у него есть ответы, но нет текста</translation>
-    </message>
-    <message>
         <source>taken as the header of question %1, though it has %2</source>
         <translation>считается заголовком вопроса %1, хотя в нём %2</translation>
     </message>
@@ -794,6 +790,34 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>more lines hold direction controls; they are not listed</source>
         <translation>знаки направления письма есть и в других строках; они не перечисляются</translation>
+    </message>
+    <message>
+        <source>answer line before any question text is left out: %1</source>
+        <translation>строка ответа до текста какого-либо вопроса пропущена: %1</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: Aiken holds a question&apos;s text on one line, and Moodle takes line %2 for the text of another question</source>
+        <translation>вопрос %1 пропущен: в формате Aiken текст вопроса занимает одну строку, и строку %2 Moodle примет за текст другого вопроса</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has fewer than two answers, and Moodle takes none such</source>
+        <translation>вопрос %1 пропущен: в нём меньше двух ответов, а такой вопрос Moodle не примет</translation>
+    </message>
+    <message>
+        <source>the answers of question %1, lettered %2, are read as its answers in that order</source>
+        <translation>ответы вопроса %1, обозначенные %2, прочитаны как его ответы в этом порядке</translation>
+    </message>
+    <message>
+        <source>the answers of question %1 are read as answers, though spaces stand before their letters</source>
+        <translation>ответы вопроса %1 прочитаны как ответы, хотя перед их буквами стоят пробелы</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has one answer alone, and Moodle takes no Aiken question with fewer than two</source>
+        <translation>вопрос %1 пропущен: в нём только один ответ, а вопрос Aiken меньше чем с двумя ответами Moodle не примет</translation>
+    </message>
+    <message>
+        <source>nothing in the file reads as a question, so nothing is converted</source>
+        <translation>в файле нет ничего, что читалось бы как вопрос, поэтому преобразовывать нечего</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,8 @@ struct Converted {
     ExitStatus status = ExitStatus::Unreadable;
     QByteArray output;
     QStringList notes; // "LINE: level: text"
+    int converted = 0;
+    int leftOut = 0;
 };
 
 Converted convert(const QByteArray &input, QuizFormat to)
@@ -34,6 +36,8 @@ Converted convert(const QByteArray &input, QuizFormat to)
                                               [&](const QString &line) { converted.notes << line.mid(3).trimmed(); });
     converted.status = conversion.status;
     converted.output = conversion.output;
+    converted.converted = conversion.converted;
+    converted.leftOut = conversion.leftOut;
     return converted;
 }
 
@@ -91,6 +95,8 @@ private slots:
     void outOfTavrelo();
     void encodings_data();
     void encodings();
+    void counts_data();
+    void counts();
     void roundTrip_data();
     void roundTrip();
     void nothingWritten();
@@ -151,9 +157,36 @@ void TestConvert::intoTavrelo_data()
         << u"Q1?\nA. x\nB) y\nANSWER: B\n\nQ2?\nA. a\nANSWER: C\n\nQ3?\nA. a\nB. b\n\nQ4?\nA) a\nB) b\nC) c\nD) d\nE) e\n"
            u"ANSWER: A"_s
         << q + u"Q1?\nA) x\nB) y*\n"_s
-        << QStringList{u"8: warning: question 2 \"Q2?\" is left out: its \"ANSWER:\" line names no answer it has"_s,
+        << QStringList{u"8: warning: question 2 \"Q2?\" is left out: it has fewer than two answers, and Moodle takes none such"_s,
                        u"10: warning: question 3 \"Q3?\" is left out: no \"ANSWER:\" line"_s,
                        u"14: note: question 4 \"Q4?\" is left out: it has 5 answers"_s};
+    // Moodle's own Aiken test files, question/format/aiken/tests/fixtures/.
+    QTest::newRow("Moodle: aiken_errors.txt")
+        << u"A question with too few answers\nA) Only answer\nANSWER: A\n\nA) Question not started\n\nANSWER: Question "
+           u"not started\n\nA good question\nA) Correct\nB) Incorrect\nANSWER: A\n\nA question started but not "
+           u"finished\nA) Correct-ish\nB) Incorrect-ish\n\nA second good question\nA)Incorrect (No space)\nB)Correct "
+           u"(No space)\nANSWER: B"_s
+        << q + u"A good question\nA) Correct*\nB) Incorrect\n\n"_s + q
+           + u"A second good question\nA) Incorrect (No space)\nB) Correct (No space)*\n"_s
+        << QStringList{u"3: warning: question 1 \"A question with too few answers\" is left out: it has fewer than two"_s,
+                       u"5: warning: answer line before any question text is left out: \"A) Question not started\""_s,
+                       u"7: warning: \"ANSWER:\" line without answers above it is left out"_s,
+                       u"14: warning: question 3 \"A question started but not finished\" is left out: no \"ANSWER:\""_s};
+    QTest::newRow("Moodle: questions.aiken.txt")
+        << u"The Moodle project was started by:\nA) Petr Skoda\nB) Martin Dougiamas\nC) Eloy Lafuente\nD) Tim Hunt\n"
+           u"ANSWER: B\n\nMoodle's abilities include handling user input that includes <html class=\"cool\"> & "
+           u"images:\nA) True\nB) False\nANSWER: A\n"_s
+        << q + u"The Moodle project was started by:\nA) Petr Skoda\nB) Martin Dougiamas*\nC) Eloy Lafuente\nD) Tim "
+               u"Hunt\n\n"_s + q + u"Moodle's abilities include handling user input that includes <html "
+               u"class=\"cool\"> & images:\nA) True*\nB) False\n"_s
+        << QStringList();
+    QTest::newRow("Aiken: a text over two lines is two questions, as Moodle reads it")
+        << u"One\ntwo?\nA. a\nB. b\nANSWER: A"_s << q + u"two?\nA) a*\nB) b\n"_s
+        << QStringList{u"1: warning: question 1 \"One\" is left out: Aiken holds a question's text on one line, and "
+                       u"Moodle takes line 2"_s};
+    QTest::newRow("nothing to convert")
+        << u"$CATEGORY: top\n// a comment\n"_s << QString()
+        << QStringList{u"1: warning: nothing in the file reads as a question"_s};
     QTest::newRow("lettered: а) to г), А) В) С), a misspelt header, \"*\" and spaces")
         << u"Title\nВес вопроса: 2\nQ1\nа) a\nб) b*\nв) c\nг) d\n\nВес вопроса : 1\nQ2\n  А) a\n  В) b* \n  С) c\n"_s
         << u"Title\nВес вопроса: 2\nQ1\nA) a\nB) b*\nC) c\nD) d\n\n"_s + q + u"Q2\nA) a\nB) b*\nC) c\n"_s
@@ -161,7 +194,7 @@ void TestConvert::intoTavrelo_data()
                        u"9: note: taken as the header of question 2, though it has a space before the colon"_s,
                        u"11: note: the answers of question 2, lettered А), В), С), are written"_s,
                        u"11: note: the answers of question 2 are written without the spaces"_s,
-                       u"11: note: the \"*\" followed by spaces in question 2 is taken as the mark"_s};
+                       u"12: note: the \"*\" followed by spaces in question 2 is taken as the mark"_s};
     QTest::newRow("lettered: В) beside А) alone, beside Б), out of order")
         << u"Вес вопроса: 1\nQ1\nА) a*\nВ) b\nВес вопроса: 1\nQ2\nА) a\nБ) b\nВ) c*\nВес вопроса: 1\nQ3\nа) a*\nв) c\n"_s
         << q + u"Q1\nA) a*\nB) b\n\n"_s + q + u"Q2\nA) a\nB) b\nC) c*\n"_s
@@ -236,6 +269,18 @@ void TestConvert::outOfTavrelo_data()
         << QStringList{u"1: note: the 2 lines of question 1's text are joined into one"_s,
                        u"6: warning: question 2 is left out: in Aiken its text \"A. looks like an answer\""_s,
                        u"11: warning: question 3 is left out: Aiken has no answer without text"_s};
+    QTest::newRow("Aiken: one answer alone")
+        << q + u"Qq\nA) x*\n"_s << QuizFormat::Aiken << QString()
+        << QStringList{u"1: warning: question 1 is left out: it has one answer alone, and Moodle takes no Aiken"_s};
+    QTest::newRow("lettered the Russian way, a misspelt header")
+        << u"Вес вопроса : 1\nQ1\nа) a\n  б) b* \n"_s << QuizFormat::Gift << u"Q1 {\n\t~a\n\t=b\n}\n"_s
+        << QStringList{u"1: note: taken as the header of question 1"_s,
+                       u"3: note: the answers of question 1, lettered а), б), are read as its answers in that order"_s,
+                       u"4: note: the answers of question 1 are read as answers, though spaces stand"_s,
+                       u"4: note: the \"*\" followed by spaces in question 1 is taken as the mark"_s};
+    QTest::newRow("GIFT to GIFT: nothing said of the copy between")
+        << u"Верно ли?\nA) a{=x ~y*}"_s << QuizFormat::Gift << u"Верно ли?\nA) a {\n\t=x\n\t~y*\n}\n"_s
+        << QStringList();
     QTest::newRow("GIFT to Aiken through Tavrelo's, with the source's lines")
         << u"::A::Q1{=a ~b}\n\n::B::Q2\n  \\n  on two lines\n{=a ~b}"_s << QuizFormat::Aiken
         << u"Q1\nA) a\nB) b\nANSWER: A\n\nQ2 on two lines\nA) a\nB) b\nANSWER: A\n"_s
@@ -272,6 +317,31 @@ void TestConvert::encodings()
     for (const QString &source :
          {u"Ёж?{=да ~нет}"_s, u"Ёж?\nA. да\nB. нет\nANSWER: A"_s, u"Вес вопроса: 1\nЁж?\nа) да*\nб) нет"_s})
         QCOMPARE(convert(support::encodeText(source, encoding), QuizFormat::Tavrelo).output, written(expected));
+}
+
+void TestConvert::counts_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QuizFormat>("format");
+    QTest::addColumn<int>("converted");
+    QTest::addColumn<int>("leftOut");
+    QTest::newRow("past 1000, into GIFT")
+        << u"Вес вопроса: 1\nQ\nA) a*\nB) b\n"_s.repeated(1003) << QuizFormat::Gift << 1000 << 3;
+    QTest::newRow("Aiken, every kind left out")
+        << u"Few\nA) a\nANSWER: A\nA) not started\nANSWER: A\nOpen\nA) a\nB) b\nGood\nA)a\nB)b\nANSWER: B\nLast\nA) a"_s
+        << QuizFormat::Tavrelo << 1 << 3;
+}
+
+// The summary counts every question: those written and those left out.
+void TestConvert::counts()
+{
+    QFETCH(QString, source);
+    QFETCH(QuizFormat, format);
+    QFETCH(int, converted);
+    QFETCH(int, leftOut);
+    const Converted result = convert(source.toUtf8(), format);
+    QCOMPARE(result.converted, converted);
+    QCOMPARE(result.leftOut, leftOut);
 }
 
 void TestConvert::roundTrip_data()
