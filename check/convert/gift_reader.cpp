@@ -112,16 +112,6 @@ public:
         return m_numbers[size_t(std::max<std::ptrdiff_t>(after - m_starts.begin() - 1, 0))];
     }
     qint64 firstLine() const { return m_numbers.front(); }
-    // The block without its first line.
-    Block rest() const
-    {
-        Block block;
-        for (size_t i = 1; i < m_starts.size(); ++i) {
-            const qsizetype end = i + 1 < m_starts.size() ? m_starts[i + 1] - 1 : m_text.size();
-            block.add(m_numbers[i], m_text.sliced(m_starts[i], end - m_starts[i]));
-        }
-        return block;
-    }
 
 private:
     QString m_text;
@@ -139,7 +129,10 @@ public:
             if (trimmed.startsWith(u"//"))
                 continue; // a comment neither ends a question nor belongs to it
             if (!trimmed.isEmpty()) {
-                block.add(i + 1, lines[i]);
+                // Moodle takes the "$CATEGORY:" lines that begin a block as a category's name; a question typed
+                // right below them is kept.
+                if (!block.isEmpty() || !trimmed.startsWith(u"$CATEGORY:"))
+                    block.add(i + 1, lines[i]);
                 continue;
             }
             if (!block.isEmpty())
@@ -152,13 +145,6 @@ public:
 private:
     void readBlock(const Block &block)
     {
-        if (block.text().trimmed().startsWith(u"$CATEGORY:")) {
-            // Moodle takes the whole block as the category's name; a question typed right below it is kept.
-            const Block rest = block.rest();
-            if (!rest.isEmpty() && !rest.text().trimmed().isEmpty())
-                readBlock(rest);
-            return;
-        }
         SourceQuestion question;
         question.number = ++m_number;
         question.line = block.firstLine();

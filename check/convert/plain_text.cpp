@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +60,9 @@ const QHash<QString, char16_t> &namedEntities()
 // The character an entity at the start of text stands for, and how long the entity is; 0 long for none.
 std::pair<char32_t, qsizetype> entityAt(QStringView text)
 {
-    const qsizetype end = text.indexOf(u';');
-    if (end < 2 || end > 32)
+    constexpr qsizetype MaxLength = 32; // up to the ";", longer than any entity's name or number
+    const qsizetype end = text.first(qMin(text.size(), MaxLength + 1)).indexOf(u';');
+    if (end < 2 || end > MaxLength)
         return {0, 0};
     const QStringView body = text.sliced(1, end - 1);
     if (body.front() == u'#') {
@@ -103,27 +105,74 @@ bool isTagStart(QStringView text)
     return text.size() > 1 && text[0] == u'<' && (text[1].isLetter() || text[1] == u'/' || text[1] == u'!');
 }
 
-// Where a tag that begins the text ends, quoted attribute values skipped; -1 when it never does.
-qsizetype tagEnd(QStringView text)
-{
-    if (text.startsWith(u"<!--")) {
-        const qsizetype end = text.indexOf(u"-->", 4);
-        return end < 0 ? -1 : end + 3;
-    }
-    QChar quoteChar;
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (!quoteChar.isNull()) {
-            if (ch == quoteChar)
-                quoteChar = QChar();
-        } else if (ch == u'"' || ch == u'\'') {
-            quoteChar = ch;
-        } else if (ch == u'>') {
-            return i + 1;
+// Where the tags that begin at places of a text end, asked for in the order of those places. A search that found
+// no end is not run again over the same text: a text of many unclosed "<a" or "<!--" costs one pass.
+class TagEnds final {
+public:
+    explicit TagEnds(QStringView text) : m_text(text) {}
+
+    // Where the tag that begins at `at` ends, after its ">", quoted attribute values skipped; -1 when it never does.
+    qsizetype tagEnd(qsizetype at)
+    {
+        if (at < m_lastAsked)
+            *this = TagEnds(m_text); // asked out of order: start afresh
+        m_lastAsked = at;
+        const QStringView rest = m_text.sliced(at);
+        if (rest.startsWith(u"<!--")) {
+            // A "-->" missing after one place is missing after every later place.
+            if (m_noCommentEndFrom >= 0 && at + 4 >= m_noCommentEndFrom)
+                return -1;
+            const qsizetype end = rest.indexOf(u"-->", 4);
+            if (end < 0)
+                m_noCommentEndFrom = at + 4;
+            return end < 0 ? -1 : at + end + 3;
         }
+        const qsizetype from = at + 1;
+        for (UnclosedScan &scan : m_unclosed) {
+            scan.moveTo(m_text, from);
+            if (scan.quote == 0)
+                return -1; // this scan is where that one was, and will miss the ">" as that one did
+        }
+        char16_t quote = 0;
+        for (qsizetype i = from; i < m_text.size(); ++i) {
+            const char16_t ch = m_text[i].unicode();
+            if (quote != 0) {
+                if (ch == quote)
+                    quote = 0;
+            } else if (ch == u'"' || ch == u'\'') {
+                quote = ch;
+            } else if (ch == u'>') {
+                return i + 1;
+            }
+        }
+        m_unclosed.push_back(UnclosedScan{from, 0});
+        return -1;
     }
-    return -1;
-}
+
+private:
+    // A scan for a tag's ">" that reached the text's end without one, followed on as later tags are asked for.
+    // Each quote moves every scan from one state into another (outside quotes, inside "..." or inside '...'), never
+    // two into the same, so scans that part stay parted: no more than three of them ever reach the end.
+    struct UnclosedScan {
+        qsizetype at;   // how far it is followed
+        char16_t quote; // the quote it is inside at that place, 0 for none
+        void moveTo(QStringView text, qsizetype to)
+        {
+            for (; at < to; ++at) {
+                const char16_t ch = text[at].unicode();
+                if (quote != 0)
+                    quote = ch == quote ? 0 : quote;
+                else if (ch == u'"' || ch == u'\'')
+                    quote = ch;
+            }
+        }
+    };
+
+    QStringView m_text;
+    qsizetype m_lastAsked = 0;
+    qsizetype m_noCommentEndFrom = -1; // no "-->" from this place on
+    std::vector<UnclosedScan> m_unclosed;
+};
 
 QString tagName(QStringView tag)
 {
@@ -224,14 +273,14 @@ PlainText plainText(QStringView text, TextFormat format)
     PlainText plain;
     QString skipUntil;   // the closing tag of a script or a style
     int superscript = 0; // inside <sup> (1) or <sub> (-1)
+    TagEnds tagEnds(text);
     for (qsizetype i = 0; i < text.size();) {
         const QStringView rest = text.sliced(i);
         if (markup && isTagStart(rest)) {
-            const qsizetype end = tagEnd(rest);
-            if (end > 0) {
-                const QString name = tagName(rest.first(end));
+            if (const qsizetype end = tagEnds.tagEnd(i); end > 0) {
+                const QString name = tagName(rest.first(end - i));
                 const bool closing = rest.startsWith(u"</");
-                i += end;
+                i = end;
                 if (!skipUntil.isEmpty()) {
                     if (closing && name == skipUntil)
                         skipUntil.clear();

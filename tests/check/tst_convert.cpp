@@ -147,6 +147,10 @@ void TestConvert::intoTavrelo_data()
                        u"15: note: question 8 \"Two\" is left out: 2 of its answers are right"_s,
                        u"17: note: question 9 \"Part\" is left out: it gives part marks"_s,
                        u"19: warning: question 10 \"None\" is left out: none of its answers is right"_s};
+    QTest::newRow("GIFT: categories over a question, tags never closed, a quote in one, \"&\" without \";\"")
+        << u"$CATEGORY: a\n  $CATEGORY: b\nx <a 'y <b>z</b> <!-- w &amp {=1#fb ~2}"_s
+        << q + u"x <a 'y z <!-- w &amp\nA) 1*\nB) 2\n"_s
+        << QStringList{u"3: note: feedback is left out: Tavrelo shows none"_s};
     QTest::newRow("GIFT: broken blocks, an image")
         << u"::U::Open{=a ~b\n\n::Two::A{=a ~b} B{=c ~d}\n\nPic<img src=\"p.png\">{=a ~b}"_s
         << q + u"Pic\nA) a*\nB) b\n"_s
