@@ -39,8 +39,14 @@ void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
             penalties.push_back(source.penaltyLine);
         if (source.imageLine > 0) {
             notes.push_back(Finding{source.imageLine, Severity::Warning,
-                                    Messages::tr("question %1 shows an image or other media, which is left out: "
-                                                 "Tavrelo shows text alone")
+                                    Messages::tr("question %1 holds an image, a sound, a video or a link, which is "
+                                                 "left out: Tavrelo shows text alone")
+                                        .arg(questionName(source))});
+        }
+        if (source.raisedLine > 0) {
+            notes.push_back(Finding{source.raisedLine, Severity::Note,
+                                    Messages::tr("question %1 has a superscript or subscript that plain text has no "
+                                                 "sign for: it is written after \"^\" or \"_\", as in \"2^x\"")
                                         .arg(questionName(source))});
         }
     }

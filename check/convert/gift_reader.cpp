@@ -47,6 +47,31 @@ QString unescape(QStringView text)
     return plain;
 }
 
+// A text with GIFT's escapes undone, and for each of its characters where it stood in the block.
+struct Unescaped {
+    QString text;
+    std::vector<qsizetype> origins;
+
+    void append(QStringView part, qsizetype base)
+    {
+        text.reserve(text.size() + part.size());
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            const qsizetype origin = base + i;
+            if (part[i] == u'\\' && i + 1 < part.size() && isEscapable(part[i + 1])) {
+                ++i;
+                text += part[i] == u'n' ? QChar(u'\n') : part[i];
+            } else {
+                text += part[i];
+            }
+            origins.push_back(origin);
+        }
+    }
+    qsizetype originOf(qsizetype at) const
+    {
+        return origins.empty() ? 0 : origins[size_t(qBound<qsizetype>(0, at, text.size() - 1))];
+    }
+};
+
 qsizetype skipSpaces(QStringView text, qsizetype from)
 {
     while (from < text.size() && text[from].isSpace())
@@ -177,7 +202,9 @@ private:
         const qsizetype open = findUnescaped(text, u"{", pos);
         if (open < 0) {
             question.kind = QuestionKind::Description;
-            setText(question, text.sliced(pos), format);
+            Unescaped whole;
+            whole.append(text.sliced(pos), pos);
+            setText(block, question, whole, format);
             return true;
         }
         const qsizetype close = findUnescaped(text, u"}", open + 1);
@@ -196,19 +223,30 @@ private:
             return false;
         }
         // Text after the answers makes a sentence with a gap where they stand.
-        const QString before = text.sliced(pos, open - pos).toString();
-        setText(question, after.trimmed().isEmpty() ? before : before + u"_____"_s + after.toString(), format);
+        Unescaped sentence;
+        sentence.append(text.sliced(pos, open - pos), pos);
+        if (!after.trimmed().isEmpty()) {
+            sentence.append(u"_____", open);
+            sentence.append(after, close + 1);
+        }
+        setText(block, question, sentence, format);
         readAnswers(block, open + 1, close, format, question);
         return !m_answerWithoutText;
     }
 
-    void setText(SourceQuestion &question, QStringView text, TextFormat format)
+    // Each line at the line of the file it begins on.
+    void setText(const Block &block, SourceQuestion &question, const Unescaped &text, TextFormat format)
     {
-        const PlainText plain = plainText(unescape(text), format);
-        for (const QString &line : plain.lines)
-            question.text.push_back(SourceLine{line, question.line});
+        const PlainText plain = plainText(text.text, format);
+        for (qsizetype k = 0; k < plain.lines.size(); ++k) {
+            const qint64 line = block.lineAt(text.originOf(plain.starts[size_t(k)]));
+            question.text.push_back(SourceLine{plain.lines[k], line});
+        }
+        const qint64 first = question.text.empty() ? question.line : question.text.front().line;
         if (plain.media)
-            question.imageLine = question.line;
+            question.imageLine = first;
+        if (plain.raisedAsSigns)
+            question.raisedLine = first;
     }
 
     void readAnswers(const Block &block, qsizetype from, qsizetype to, TextFormat format, SourceQuestion &question)
@@ -276,6 +314,8 @@ private:
         const TextFormat answerFormat = takeFormatTag(body).value_or(format);
         const PlainText plain = plainText(unescape(body), answerFormat);
         answer.text = plain.lines.join(u' ');
+        if (plain.raisedAsSigns)
+            question.raisedLine = question.raisedLine > 0 ? question.raisedLine : answer.line;
         if (plain.media) {
             if (answer.text.isEmpty()) {
                 warn(answer.line, Messages::tr("question %1 is left out: one of its answers is an image or other "
@@ -288,6 +328,20 @@ private:
         const double full = weight.value_or(marker == u'=' ? 100 : 0);
         answer.right = full == 100;
         answer.partial = full > 0 && full != 100;
+        if (answer.text.isEmpty() && !plain.media) {
+            // Moodle leaves out an answer without text, and a question whose right answer that was.
+            if (answer.right) {
+                warn(answer.line, Messages::tr("question %1 is left out: its right answer has no text, and Moodle "
+                                               "leaves out an answer without text")
+                                      .arg(questionName(question)));
+                m_answerWithoutText = true;
+            } else {
+                m_quiz.notes.push_back(Finding{answer.line, Severity::Note,
+                                               Messages::tr("an answer without text is left out, as Moodle leaves "
+                                                            "it out")});
+            }
+            return;
+        }
         if (full < 0)
             question.penaltyLine = question.penaltyLine > 0 ? question.penaltyLine : answer.line;
         question.answers.push_back(std::move(answer));

@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -81,7 +83,7 @@ std::pair<char32_t, qsizetype> entityAt(QStringView text)
 }
 
 // The superscript or subscript form of a character, as a formula's "m/s<sup>2</sup>" or "H<sub>2</sub>O" shows
-// it in plain text, or the character itself where Unicode has none.
+// it in plain text, or 0 where Unicode has none.
 char32_t raised(char32_t ch, bool superscript)
 {
     static constexpr char32_t sup[] = {U'⁰', U'¹', U'²', U'³', U'⁴', U'⁵', U'⁶', U'⁷', U'⁸', U'⁹'};
@@ -95,8 +97,8 @@ char32_t raised(char32_t ch, bool superscript)
     case U'=': return superscript ? U'⁼' : U'₌';
     case U'(': return superscript ? U'⁽' : U'₍';
     case U')': return superscript ? U'⁾' : U'₎';
-    case U'n': return superscript ? U'ⁿ' : ch;
-    default: return ch;
+    case U'n': return superscript ? U'ⁿ' : 0;
+    default: return 0;
     }
 }
 
@@ -196,11 +198,12 @@ bool isBlockTag(const QString &name)
     return blocks.contains(name);
 }
 
-bool isMediaTag(const QString &name)
+// What plain text cannot show: an image, a sound, a video, an embedded page, and a link's target (its words stay).
+bool isMediaTag(const QString &name, QStringView tag)
 {
-    static const QStringList media = {u"img"_s,    u"svg"_s,   u"video"_s,  u"audio"_s,
-                                      u"object"_s, u"embed"_s, u"iframe"_s, u"canvas"_s};
-    return media.contains(name);
+    static const QStringList media = {u"img"_s,     u"svg"_s,    u"video"_s, u"audio"_s,  u"source"_s, u"track"_s,
+                                      u"picture"_s, u"object"_s, u"embed"_s, u"iframe"_s, u"canvas"_s, u"map"_s};
+    return media.contains(name) || (name == u"a" && tag.contains(u"href", Qt::CaseInsensitive));
 }
 
 // Builds the lines as a browser lays the text out, roughly: enough for questions, which are paragraphs, lists
@@ -209,10 +212,19 @@ class LineBuilder final {
 public:
     explicit LineBuilder(bool collapse) : m_collapse(collapse) {}
 
-    void add(char32_t ch)
+    // Inside <pre>, white space and line breaks show as written.
+    void keepSpaces(bool keep) { m_keep = keep; }
+
+    // A character of the text at `at`.
+    void add(char32_t ch, qsizetype at)
     {
-        const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && m_collapse);
-        if (space && m_collapse) {
+        const bool collapse = m_collapse && !m_keep;
+        const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && collapse);
+        if (!m_started && !space && ch != u'\n' && ch != u'\r') {
+            m_started = true;
+            m_start = at;
+        }
+        if (space && collapse) {
             m_lastWasCr = false;
             if (!m_line.isEmpty() && !m_line.endsWith(u' '))
                 m_line += u' ';
@@ -226,6 +238,7 @@ public:
             }
             m_lastWasCr = ch == u'\r';
             breakLine();
+            m_start = at + 1;
             return;
         }
         m_lastWasCr = false;
@@ -235,33 +248,87 @@ public:
     void breakLine()
     {
         m_lines << m_line.trimmed();
+        m_starts.push_back(m_start);
         m_line.clear();
+        m_started = false;
     }
 
     // A paragraph, a list item or a table row begins or ends: a new line, unless one has just begun.
     void breakBlock()
     {
-        if (!m_line.trimmed().isEmpty())
+        if (m_started)
             breakLine();
         else
             m_line.clear();
     }
 
-    QStringList finish()
+    void finish(PlainText &plain)
     {
         breakLine();
-        while (!m_lines.isEmpty() && m_lines.front().isEmpty())
-            m_lines.removeFirst();
-        while (!m_lines.isEmpty() && m_lines.back().isEmpty())
-            m_lines.removeLast();
-        return m_lines;
+        qsizetype first = 0;
+        while (first < m_lines.size() && m_lines[first].isEmpty())
+            ++first;
+        qsizetype end = m_lines.size();
+        while (end > first && m_lines[end - 1].isEmpty())
+            --end;
+        plain.lines = m_lines.mid(first, end - first);
+        plain.starts.assign(m_starts.begin() + first, m_starts.begin() + end);
     }
 
 private:
     const bool m_collapse;
+    bool m_keep = false;
     bool m_lastWasCr = false;
+    bool m_started = false; // the line holds more than white space
     QString m_line;
+    qsizetype m_start = 0;
     QStringList m_lines;
+    std::vector<qsizetype> m_starts;
+};
+
+// The characters inside <sup> or <sub>: written raised when Unicode has a form for each, else after "^" or "_",
+// in parentheses when more than one, so that "2<sup>x</sup>" reads "2^x" and not "2x".
+class RaisedRun final {
+public:
+    void begin(int direction)
+    {
+        m_direction = direction;
+        m_text.clear();
+    }
+    bool isOpen() const { return m_direction != 0; }
+    void add(char32_t ch, qsizetype at)
+    {
+        if (m_text.empty())
+            m_at = at;
+        m_text.push_back(ch);
+    }
+    // Writes the run; true when it took signs.
+    bool end(LineBuilder &builder)
+    {
+        const bool superscript = m_direction > 0;
+        m_direction = 0;
+        if (m_text.empty())
+            return false;
+        if (std::all_of(m_text.begin(), m_text.end(), [&](char32_t ch) { return raised(ch, superscript) != 0; })) {
+            for (const char32_t ch : m_text)
+                builder.add(raised(ch, superscript), m_at);
+            return false;
+        }
+        const bool several = m_text.size() > 1;
+        builder.add(superscript ? U'^' : U'_', m_at);
+        if (several)
+            builder.add(U'(', m_at);
+        for (const char32_t ch : m_text)
+            builder.add(ch, m_at);
+        if (several)
+            builder.add(U')', m_at);
+        return true;
+    }
+
+private:
+    int m_direction = 0; // 1 inside <sup>, -1 inside <sub>
+    qsizetype m_at = 0;
+    std::u32string m_text;
 };
 
 } // namespace
@@ -271,36 +338,63 @@ PlainText plainText(QStringView text, TextFormat format)
     const bool markup = format == TextFormat::Moodle || format == TextFormat::Html;
     LineBuilder builder(format == TextFormat::Html);
     PlainText plain;
-    QString skipUntil;   // the closing tag of a script or a style
-    int superscript = 0; // inside <sup> (1) or <sub> (-1)
+    QString skipUntil; // the closing tag of a script or a style
+    RaisedRun raisedRun;
+    int preDepth = 0;
+    const auto endRaised = [&] {
+        if (raisedRun.isOpen())
+            plain.raisedAsSigns = raisedRun.end(builder) || plain.raisedAsSigns;
+    };
+    const auto add = [&](char32_t ch, qsizetype at) {
+        if (raisedRun.isOpen())
+            raisedRun.add(ch, at);
+        else
+            builder.add(ch, at);
+    };
     TagEnds tagEnds(text);
     for (qsizetype i = 0; i < text.size();) {
         const QStringView rest = text.sliced(i);
         if (markup && isTagStart(rest)) {
             if (const qsizetype end = tagEnds.tagEnd(i); end > 0) {
-                const QString name = tagName(rest.first(end - i));
+                const QStringView tag = rest.first(end - i);
+                const QString name = tagName(tag);
                 const bool closing = rest.startsWith(u"</");
+                const qsizetype at = i;
                 i = end;
                 if (!skipUntil.isEmpty()) {
                     if (closing && name == skipUntil)
                         skipUntil.clear();
-                } else if (name == u"script" || name == u"style") {
+                    continue;
+                }
+                if (name == u"sup" || name == u"sub") {
+                    endRaised();
+                    if (!closing)
+                        raisedRun.begin(name == u"sup" ? 1 : -1);
+                    continue;
+                }
+                if (isMediaTag(name, tag)) {
+                    plain.media = true;
+                    continue;
+                }
+                if (name != u"td" && name != u"th")
+                    endRaised(); // a run never crosses a line or a cell
+                if (name == u"script" || name == u"style") {
                     if (!closing)
                         skipUntil = name;
                 } else if (name == u"br") {
                     builder.breakLine();
                 } else if (name == u"li" && !closing) {
                     builder.breakBlock();
-                    builder.add(U'•');
-                    builder.add(U' ');
+                    builder.add(U'•', at);
+                    builder.add(U' ', at);
                 } else if (isBlockTag(name)) {
                     builder.breakBlock();
+                    if (name == u"pre") {
+                        preDepth = qMax(0, preDepth + (closing ? -1 : 1));
+                        builder.keepSpaces(preDepth > 0);
+                    }
                 } else if (name == u"td" || name == u"th") {
-                    builder.add(U' ');
-                } else if (name == u"sup" || name == u"sub") {
-                    superscript = closing ? 0 : name == u"sup" ? 1 : -1;
-                } else if (isMediaTag(name)) {
-                    plain.media = true;
+                    add(U' ', at);
                 }
                 continue;
             }
@@ -311,7 +405,7 @@ PlainText plainText(QStringView text, TextFormat format)
         }
         if (markup && rest.front() == u'&') {
             if (const auto [ch, length] = entityAt(rest); length > 0) {
-                builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
+                add(ch, i);
                 i += length;
                 continue;
             }
@@ -322,9 +416,12 @@ PlainText plainText(QStringView text, TextFormat format)
             ch = QChar::surrogateToUcs4(rest[0], rest[1]);
             length = 2;
         }
-        builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
+        if (raisedRun.isOpen() && (ch == u'\n' || ch == u'\r'))
+            endRaised();
+        add(ch, i);
         i += length;
     }
-    plain.lines = builder.finish();
+    endRaised();
+    builder.finish(plain);
     return plain;
 }

@@ -47,6 +47,7 @@ struct SourceQuestion {
     qint64 imageLine = 0;    // an image or other media that plain text cannot show, or 0
     qint64 feedbackLine = 0; // feedback the learner would have read, or 0
     qint64 penaltyLine = 0;  // a negative mark for a wrong answer, or 0
+    qint64 raisedLine = 0;   // a superscript or subscript written with "^" or "_", or 0
 };
 
 // What a reader made of a file: its questions in order, and what it had to say on the way.

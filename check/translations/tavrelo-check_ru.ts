@@ -679,10 +679,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         </translation>
     </message>
     <message>
-        <source>question %1 shows an image or other media, which is left out: Tavrelo shows text alone</source>
-        <translation>в вопросе %1 есть картинка или другой медиафайл, и они не перенесены: Tavrelo показывает только текст</translation>
-    </message>
-    <message>
         <source>feedback is left out: Tavrelo shows none</source>
         <translation>отзывы (feedback) не перенесены: Tavrelo их не показывает</translation>
     </message>
@@ -818,6 +814,22 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>nothing in the file reads as a question, so nothing is converted</source>
         <translation>в файле нет ничего, что читалось бы как вопрос, поэтому преобразовывать нечего</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its right answer has no text, and Moodle leaves out an answer without text</source>
+        <translation>вопрос %1 пропущен: у его правильного ответа нет текста, а ответ без текста Moodle отбрасывает</translation>
+    </message>
+    <message>
+        <source>an answer without text is left out, as Moodle leaves it out</source>
+        <translation>ответ без текста пропущен: Moodle его тоже отбрасывает</translation>
+    </message>
+    <message>
+        <source>question %1 holds an image, a sound, a video or a link, which is left out: Tavrelo shows text alone</source>
+        <translation>в вопросе %1 есть картинка, звук, видео или ссылка: они пропущены, потому что Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>question %1 has a superscript or subscript that plain text has no sign for: it is written after &quot;^&quot; or &quot;_&quot;, as in &quot;2^x&quot;</source>
+        <translation>в вопросе %1 есть верхний или нижний индекс, для которого в обычном тексте нет знака: он записан после «^» или «_», например «2^x»</translation>
     </message>
 </context>
 <context>

@@ -156,7 +156,40 @@ void TestConvert::intoTavrelo_data()
         << q + u"Pic\nA) a*\nB) b\n"_s
         << QStringList{u"1: warning: question 1 \"U\" is left out: its answers, opened with \"{\", are never closed"_s,
                        u"3: warning: question 2 \"Two\" is left out: a second \"{\" follows its answers"_s,
-                       u"5: warning: question 3 \"Pic\" shows an image"_s};
+                       u"5: warning: question 3 \"Pic\" holds an image, a sound, a video or a link"_s};
+    QTest::newRow("GIFT: a link or a sound is media")
+        << u"[html]<p>Listen to this greeting <a href=\"hello.mp3\">here</a></p>{=a ~b}"_s
+        << q + u"Listen to this greeting here\nA) a*\nB) b\n"_s
+        << QStringList{u"1: warning: question 1 \"Listen to this greeting here\" holds an image, a sound"_s};
+    QTest::newRow("GIFT: <pre> keeps its lines, <sup> and <sub> without a Unicode form")
+        << u"[html]<pre>a  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup>x+1</sup></p>{=y ~z}"_s
+        << q + u"a  b\nc\n2^x = 8, a_n, x², 2^(x+1)\nA) y*\nB) z\n"_s
+        << QStringList{u"1: note: question 1 \"a  b\" has a superscript or subscript that plain text has no sign"_s};
+    QTest::newRow("GIFT: answers without text, as Moodle leaves them out")
+        << u"Q{= ~b ~c}\n\nR{=x ~ ~c}"_s << q + u"R\nA) x*\nB) c\n"_s
+        << QStringList{u"1: warning: question 1 \"Q\" is left out: its right answer has no text"_s,
+                       u"3: note: an answer without text is left out, as Moodle leaves it out"_s};
+    // Moodle's own GIFT test inputs, question/format/gift/tests/giftformat_test.php.
+    QTest::newRow("Moodle: giftformat_test.php imports")
+        << u"// essay\n::Q8:: How are you? {}\n\n::Moodle activities::[html]Match the <b>activity</b> to the "
+           u"description.{\n    =[html]An activity supporting asynchronous discussions. -> Forum\n    = -> Chat\n}\n\n"
+           u"::Q2:: What's between orange and green in the spectrum?\n{\n    =yellow # right; good!\n    ~red # "
+           u"[html]wrong, it's yellow\n    ~[plain]blue # wrong, it's yellow\n}\n\n::colours:: What's between orange "
+           u"and green in the spectrum?\n{\n    ~%50%yellow # right; good!\n    ~%-100%red # [html]wrong\n    "
+           u"~%50%off-beige # right; good!\n    ~%-100%[plain]blue # wrong\n}\n\n::colours:: What's between orange "
+           u"and green in the spectrum?\n{\n    ~%100%yellow # right; good!\n    ~%-50%red # wrong\n    ~%-50%blue # "
+           u"wrong\n}\n\n::Q5:: What is a number from 1 to 5? {#3:2~#Completely wrong}\n\n::Shortanswer::Which is "
+           u"the best animal?{\n    =Frog#Good!\n    =%50%Cat#What is it with Moodlers and cats?\n    =%0%*#Completely "
+           u"wrong\n    ####[html]Here is some general feedback!\n}"_s
+        << (q + u"What's between orange and green in the spectrum?\nA) yellow*\nB) red\nC) blue\n"_s).repeated(2)
+               .replace(u"blue\nВес"_s, u"blue\n\nВес"_s)
+        << QStringList{u"2: note: question 1 \"Q8\" is left out: an essay"_s,
+                       u"4: note: question 2 \"Moodle activities\" is left out: a matching question"_s,
+                       u"11: note: feedback is left out, here and in 1 more question"_s,
+                       u"16: note: question 4 \"colours\" is left out: it gives part marks"_s,
+                       u"27: note: a negative mark for a wrong answer is left out"_s,
+                       u"31: note: question 6 \"Q5\" is left out: a numerical question"_s,
+                       u"33: note: question 7 \"Shortanswer\" is left out: a short-answer question"_s};
     QTest::newRow("Aiken")
         << u"Q1?\nA. x\nB) y\nANSWER: B\n\nQ2?\nA. a\nANSWER: C\n\nQ3?\nA. a\nB. b\n\nQ4?\nA) a\nB) b\nC) c\nD) d\nE) e\n"
            u"ANSWER: A"_s
@@ -209,12 +242,12 @@ void TestConvert::intoTavrelo_data()
         << u"Верно ли?\nA) a\\nВес вопроса: 2{=x* ~y* ~z}"_s
         << q + u" Верно ли?\n A) a\n Вес вопроса: 2\nA) x**\nB) y* \nC) z\n"_s
         << QStringList{u"1: note: the text line \"Верно ли?\" begins with \"Ве\""_s,
-                       u"1: note: the text line \"A) a\" would be taken for answer A"_s,
-                       u"1: note: the text line \"Вес вопроса: 2\" begins with \"Ве\""_s,
+                       u"2: note: the text line \"A) a\" would be taken for answer A"_s,
+                       u"2: note: the text line \"Вес вопроса: 2\" begins with \"Ве\""_s,
                        u"2: note: the wrong answer \"y*\" ends in \"*\""_s};
     QTest::newRow("the checker's word on the copy")
         << u"Город:\nА) Москва\n{=x ~y}"_s << q + u"Город:\nА) Москва\nA) x*\nB) y\n"_s
-        << QStringList{u"1: note: the checker says of this line in the copy: looks like answer A, but its \"А\" is "
+        << QStringList{u"2: note: the checker says of this line in the copy: looks like answer A, but its \"А\" is "
                        u"the Cyrillic letter"_s};
     QTest::newRow("past 1000 questions")
         << u"Q{=a ~b}\n\n"_s.repeated(1001) << (q + u"Q\nA) a*\nB) b\n\n"_s).repeated(1000).chopped(1)
