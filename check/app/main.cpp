@@ -88,7 +88,7 @@ int run()
                      "lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only "
                      "questions with one right answer among at most four are converted; every other question, and "
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
-        Messages::tr("out"));
+        Messages::tr("out", "the file --convert writes"));
     parser.addOption(convert);
     const QCommandLineOption format(u"format"_s, Messages::tr("The format --convert writes: tavrelo, gift or aiken."),
                                     Messages::tr("format"));
