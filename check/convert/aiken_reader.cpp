@@ -69,18 +69,40 @@ private:
         m_open = false;
     }
 
-    // The open question ends unfinished: at the next text line (0 at the end of the file).
+    // The open question ends unfinished: at the next text line (0 at the end of the file). A run of text lines,
+    // each of which Moodle takes for a question of its own, gets one note, so that notes never outgrow the file.
     void abandon(qint64 nextText)
     {
         if (m_question.answers.empty() && nextText > 0) {
-            leaveOut(m_question.line, Messages::tr("question %1 is left out: Aiken holds a question's text on one "
-                                                   "line, and Moodle takes line %2 for the text of another question")
-                                          .arg(questionName(m_question))
-                                          .arg(nextText));
+            if (m_textRun > 0 && m_textRunLast == m_question.number - 1) {
+                ++m_quiz.unreadable;
+                m_open = false;
+                m_textRunLast = m_question.number;
+                m_quiz.notes[m_textRun - 1].text = textRunNote();
+                return;
+            }
+            m_textRunFirst = m_textRunLast = m_question.number;
+            m_textRunFirstName = questionName(m_question);
+            m_textRunNext = nextText;
+            leaveOut(m_question.line, textRunNote());
+            m_textRun = m_quiz.notes.size();
             return;
         }
         leaveOut(m_question.line, Messages::tr("question %1 is left out: no \"ANSWER:\" line names its right answer")
                                       .arg(questionName(m_question)));
+    }
+
+    QString textRunNote() const
+    {
+        if (m_textRunLast == m_textRunFirst)
+            return Messages::tr("question %1 is left out: Aiken holds a question's text on one line, and Moodle takes "
+                                "line %2 for the text of another question")
+                .arg(m_textRunFirstName)
+                .arg(m_textRunNext);
+        return Messages::tr("questions %1 to %2 are left out: Aiken holds a question's text on one line, and Moodle "
+                            "takes each of these lines for a question of its own")
+            .arg(m_textRunFirst)
+            .arg(m_textRunLast);
     }
 
     void finish(qint64 number, QStringView line)
@@ -112,6 +134,13 @@ private:
     SourceQuestion m_question;
     bool m_open = false;
     int m_number = 0;
+    // The run of text-only questions left out one after another: its note (counted from 1, 0 for none), its first
+    // and last question, and the line after the first.
+    size_t m_textRun = 0;
+    int m_textRunFirst = 0;
+    int m_textRunLast = 0;
+    QString m_textRunFirstName;
+    qint64 m_textRunNext = 0;
 };
 
 } // namespace

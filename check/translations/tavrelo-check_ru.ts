@@ -836,6 +836,10 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <comment>the file --convert writes</comment>
         <translation>результат</translation>
     </message>
+    <message>
+        <source>questions %1 to %2 are left out: Aiken holds a question&apos;s text on one line, and Moodle takes each of these lines for a question of its own</source>
+        <translation>вопросы с %1 по %2 пропущены: в формате Aiken текст вопроса занимает одну строку, и каждую из этих строк Moodle примет за отдельный вопрос</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

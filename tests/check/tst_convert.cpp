@@ -221,6 +221,9 @@ void TestConvert::intoTavrelo_data()
         << u"One\ntwo?\nA. a\nB. b\nANSWER: A"_s << q + u"two?\nA) a*\nB) b\n"_s
         << QStringList{u"1: warning: question 1 \"One\" is left out: Aiken holds a question's text on one line, and "
                        u"Moodle takes line 2"_s};
+    QTest::newRow("Aiken: a run of text lines, one note")
+        << u"One\ntwo\nthree\nfour?\nA. a\nB. b\nANSWER: A"_s << q + u"four?\nA) a*\nB) b\n"_s
+        << QStringList{u"1: warning: questions 1 to 3 are left out: Aiken holds a question's text on one line"_s};
     QTest::newRow("nothing to convert")
         << u"$CATEGORY: top\n// a comment\n"_s << QString()
         << QStringList{u"1: warning: nothing in the file reads as a question"_s};
