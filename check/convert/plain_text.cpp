@@ -220,7 +220,7 @@ public:
     {
         const bool collapse = m_collapse && !m_keep;
         const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && collapse);
-        if (!m_started && !space && ch != u'\n' && ch != u'\r') {
+        if (!m_started && !QChar::isSpace(ch)) { // as trimming sees it: a no-break space alone starts nothing
             m_started = true;
             m_start = at;
         }
@@ -376,18 +376,21 @@ PlainText plainText(QStringView text, TextFormat format)
                     plain.media = true;
                     continue;
                 }
-                if (name != u"td" && name != u"th")
-                    endRaised(); // a run never crosses a line or a cell
+                // A raised run never crosses a line; inline tags such as <b> inside it leave it whole.
                 if (name == u"script" || name == u"style") {
+                    endRaised();
                     if (!closing)
                         skipUntil = name;
                 } else if (name == u"br") {
+                    endRaised();
                     builder.breakLine();
                 } else if (name == u"li" && !closing) {
+                    endRaised();
                     builder.breakBlock();
                     builder.add(U'•', at);
                     builder.add(U' ', at);
                 } else if (isBlockTag(name)) {
+                    endRaised();
                     builder.breakBlock();
                     if (name == u"pre") {
                         preDepth = qMax(0, preDepth + (closing ? -1 : 1));

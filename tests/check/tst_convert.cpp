@@ -162,7 +162,7 @@ void TestConvert::intoTavrelo_data()
         << q + u"Listen to this greeting here\nA) a*\nB) b\n"_s
         << QStringList{u"1: warning: question 1 \"Listen to this greeting here\" holds an image, a sound"_s};
     QTest::newRow("GIFT: <pre> keeps its lines, <sup> and <sub> without a Unicode form")
-        << u"[html]<pre>a  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup>x+1</sup></p>{=y ~z}"_s
+        << u"[html]<pre>a  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup><i>x</i>+1</sup></p>{=y ~z}"_s
         << q + u"a  b\nc\n2^x = 8, a_n, x², 2^(x+1)\nA) y*\nB) z\n"_s
         << QStringList{u"1: note: question 1 \"a  b\" has a superscript or subscript that plain text has no sign"_s};
     QTest::newRow("GIFT: answers without text, as Moodle leaves them out")
