@@ -242,11 +242,10 @@ private:
             const qint64 line = block.lineAt(text.originOf(plain.starts[size_t(k)]));
             question.text.push_back(SourceLine{plain.lines[k], line});
         }
-        const qint64 first = question.text.empty() ? question.line : question.text.front().line;
         if (plain.media)
-            question.imageLine = first;
+            question.imageLine = block.lineAt(text.originOf(plain.mediaAt));
         if (plain.raisedAsSigns)
-            question.raisedLine = first;
+            question.raisedLine = block.lineAt(text.originOf(plain.raisedAt));
     }
 
     void readAnswers(const Block &block, qsizetype from, qsizetype to, TextFormat format, SourceQuestion &question)

@@ -302,6 +302,7 @@ public:
             m_at = at;
         m_text.push_back(ch);
     }
+    qsizetype at() const { return m_at; }
     // Writes the run; true when it took signs.
     bool end(LineBuilder &builder)
     {
@@ -342,8 +343,13 @@ PlainText plainText(QStringView text, TextFormat format)
     RaisedRun raisedRun;
     int preDepth = 0;
     const auto endRaised = [&] {
-        if (raisedRun.isOpen())
-            plain.raisedAsSigns = raisedRun.end(builder) || plain.raisedAsSigns;
+        if (!raisedRun.isOpen())
+            return;
+        const qsizetype at = raisedRun.at();
+        if (raisedRun.end(builder) && !plain.raisedAsSigns) {
+            plain.raisedAsSigns = true;
+            plain.raisedAt = at;
+        }
     };
     const auto add = [&](char32_t ch, qsizetype at) {
         if (raisedRun.isOpen())
@@ -373,6 +379,8 @@ PlainText plainText(QStringView text, TextFormat format)
                     continue;
                 }
                 if (isMediaTag(name, tag)) {
+                    if (!plain.media)
+                        plain.mediaAt = at;
                     plain.media = true;
                     continue;
                 }
@@ -395,6 +403,9 @@ PlainText plainText(QStringView text, TextFormat format)
                     if (name == u"pre") {
                         preDepth = qMax(0, preDepth + (closing ? -1 : 1));
                         builder.keepSpaces(preDepth > 0);
+                        // As a browser does, a line break right after <pre> starts no line.
+                        if (!closing && i < text.size() && (text[i] == u'\r' || text[i] == u'\n'))
+                            i += text.sliced(i).startsWith(u"\r\n") ? 2 : 1;
                     }
                 } else if (name == u"td" || name == u"th") {
                     add(U' ', at);

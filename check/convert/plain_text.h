@@ -20,6 +20,8 @@ struct PlainText {
     std::vector<qsizetype> starts; // for each line, where in the text it begins
     bool media = false;            // an image, a sound, a video, a link or the like, which plain text cannot show
     bool raisedAsSigns = false;    // a superscript or subscript written as "^x" or "_n"
+    qsizetype mediaAt = -1;        // where in the text the first of them stands, or -1
+    qsizetype raisedAt = -1;       // where the first superscript or subscript written with signs stands, or -1
 };
 
 // A text as the learner reads it, line by line: tags give way to line breaks (a paragraph, a list item, <br>, the

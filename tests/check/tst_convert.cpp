@@ -162,9 +162,9 @@ void TestConvert::intoTavrelo_data()
         << q + u"Listen to this greeting here\nA) a*\nB) b\n"_s
         << QStringList{u"1: warning: question 1 \"Listen to this greeting here\" holds an image, a sound"_s};
     QTest::newRow("GIFT: <pre> keeps its lines, <sup> and <sub> without a Unicode form")
-        << u"[html]<pre>a  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup><i>x</i>+1</sup></p>{=y ~z}"_s
+        << u"[html]<pre>\na  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup><i>x</i>+1</sup></p>{=y ~z}"_s
         << q + u"a  b\nc\n2^x = 8, a_n, x², 2^(x+1)\nA) y*\nB) z\n"_s
-        << QStringList{u"1: note: question 1 \"a  b\" has a superscript or subscript that plain text has no sign"_s};
+        << QStringList{u"3: note: question 1 \"a  b\" has a superscript or subscript that plain text has no sign"_s};
     QTest::newRow("GIFT: answers without text, as Moodle leaves them out")
         << u"Q{= ~b ~c}\n\nR{=x ~ ~c}"_s << q + u"R\nA) x*\nB) c\n"_s
         << QStringList{u"1: warning: question 1 \"Q\" is left out: its right answer has no text"_s,
