@@ -47,8 +47,7 @@ void QuestionChecker::read(platform::TextStream &stream, QuizBuilder *builder)
                   .illFormedAt = stream.lineIllFormedAt()};
         line.lineClass = classifyLine(line.text);
         noteLineEnd(line);
-        noteControlCharacter(line);
-        warnDirectionControl(line);
+        noteMarks(line);
         if (line.lineClass.kind == LineKind::Header && m_question.number >= QuestionBank::QuestionCapacity) {
             noteNotLoaded(line);
             if (builder)
@@ -220,7 +219,7 @@ bool QuestionChecker::checkHeaderLikeOrUnshown(const Line &line)
 
 void QuestionChecker::checkText(const Line &line)
 {
-    if (!isBlank(line.text))
+    if (!m_question.hasText && !isBlank(line.text))
         m_question.hasText = true;
     if (checkHeaderLikeOrUnshown(line))
         return;
@@ -287,32 +286,31 @@ void QuestionChecker::noteLineEnd(const Line &line)
                           .arg(line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)});
 }
 
-void QuestionChecker::noteControlCharacter(const Line &line)
+// Control characters as notes and direction controls as warnings, each kind listed for ten lines at most.
+void QuestionChecker::noteMarks(const Line &line)
 {
-    if (m_controlNotes > MaxControlNotes)
+    const bool controls = m_controlNotes <= MaxControlNotes;
+    const bool directions = m_directionWarnings <= MaxControlNotes;
+    if (!controls && !directions)
         return;
-    const QString control = controlCharacter(line.text, m_encoding, line.illFormedAt);
-    if (control.isEmpty())
-        return;
-    if (++m_controlNotes > MaxControlNotes) {
-        m_log.add(Finding{line.number, Severity::Note,
-                          Messages::tr("more lines hold control characters; they are not listed")});
-        return;
+    const LineMarks marks = findMarks(line.text);
+    if (controls && marks.control >= 0) {
+        if (++m_controlNotes > MaxControlNotes) {
+            m_log.add(Finding{line.number, Severity::Note,
+                              Messages::tr("more lines hold control characters; they are not listed")});
+        } else {
+            add(line, Severity::Note,
+                Messages::tr("line holds %1")
+                    .arg(controlCharacter(line.text, marks.control, m_encoding, line.illFormedAt)));
+        }
     }
-    add(line, Severity::Note, Messages::tr("line holds %1").arg(control));
-}
-
-void QuestionChecker::warnDirectionControl(const Line &line)
-{
-    if (m_directionWarnings > MaxControlNotes)
-        return;
-    const QString control = directionControl(line.text);
-    if (control.isEmpty())
-        return;
-    if (++m_directionWarnings > MaxControlNotes) {
-        m_log.add(Finding{line.number, Severity::Warning,
-                          Messages::tr("more lines hold direction controls; they are not listed")});
-        return;
+    if (directions && marks.direction >= 0) {
+        if (++m_directionWarnings > MaxControlNotes) {
+            m_log.add(Finding{line.number, Severity::Warning,
+                              Messages::tr("more lines hold direction controls; they are not listed")});
+        } else {
+            add(line, Severity::Warning,
+                Messages::tr("line holds %1").arg(directionControl(line.text, marks.direction)));
+        }
     }
-    add(line, Severity::Warning, Messages::tr("line holds %1").arg(control));
 }

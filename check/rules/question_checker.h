@@ -71,8 +71,7 @@ private:
     void checkHeaderLike(const Line &line, const QString &slips);
     void noteUnshown(const Line &line);
     void noteLineEnd(const Line &line);
-    void noteControlCharacter(const Line &line);
-    void warnDirectionControl(const Line &line);
+    void noteMarks(const Line &line);
     void add(const Line &line, Severity severity, const QString &text);
 
     FindingLog &m_log;

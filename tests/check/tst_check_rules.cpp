@@ -143,7 +143,7 @@ void TestCheckRules::controlCharacter()
     QFETCH(platform::TextEncoding, encoding);
     QFETCH(int, illFormedAt);
     QFETCH(QString, finding);
-    QCOMPARE(::controlCharacter(line, encoding, illFormedAt), finding);
+    QCOMPARE(::controlCharacter(line, findMarks(line).control, encoding, illFormedAt), finding);
 }
 
 void TestCheckRules::answerGap_data()
