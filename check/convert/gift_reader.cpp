@@ -47,29 +47,50 @@ QString unescape(QStringView text)
     return plain;
 }
 
-// A text with GIFT's escapes undone, and for each of its characters where it stood in the block.
-struct Unescaped {
-    QString text;
-    std::vector<qsizetype> origins;
-
-    void append(QStringView part, qsizetype base)
+// A text with GIFT's escapes undone, pieced from parts of a block, which can tell where each of its characters stood
+// in the block: from where each part began and where escapes dropped a backslash (few, so little is kept).
+class Unescaped final {
+public:
+    // A part of the block from `base` on; fixed: a text of our own, all of it standing at `base`.
+    void append(QStringView part, qsizetype base, bool fixed = false)
     {
-        text.reserve(text.size() + part.size());
+        m_parts.push_back(Part{m_text.size(), base, fixed, m_escapes.size()});
+        m_text.reserve(m_text.size() + part.size());
         for (qsizetype i = 0; i < part.size(); ++i) {
-            const qsizetype origin = base + i;
-            if (part[i] == u'\\' && i + 1 < part.size() && isEscapable(part[i + 1])) {
+            if (!fixed && part[i] == u'\\' && i + 1 < part.size() && isEscapable(part[i + 1])) {
                 ++i;
-                text += part[i] == u'n' ? QChar(u'\n') : part[i];
+                m_escapes.push_back(m_text.size());
+                m_text += part[i] == u'n' ? QChar(u'\n') : part[i];
             } else {
-                text += part[i];
+                m_text += part[i];
             }
-            origins.push_back(origin);
         }
     }
+    const QString &text() const { return m_text; }
     qsizetype originOf(qsizetype at) const
     {
-        return origins.empty() ? 0 : origins[size_t(qBound<qsizetype>(0, at, text.size() - 1))];
+        const auto part = std::upper_bound(m_parts.begin(), m_parts.end(), at,
+                                           [](qsizetype position, const Part &p) { return position < p.start; });
+        if (part == m_parts.begin())
+            return 0;
+        const Part &p = *(part - 1);
+        if (p.fixed)
+            return p.base;
+        // Each escape before `at` in this part stood for two characters of the block.
+        const auto escapes = std::upper_bound(m_escapes.begin() + qsizetype(p.firstEscape), m_escapes.end(), at);
+        return p.base + (at - p.start) + (escapes - (m_escapes.begin() + qsizetype(p.firstEscape)));
     }
+
+private:
+    struct Part {
+        qsizetype start; // in the text
+        qsizetype base;  // in the block
+        bool fixed;
+        size_t firstEscape;
+    };
+    QString m_text;
+    std::vector<Part> m_parts;
+    std::vector<qsizetype> m_escapes; // where in the text a character came from an escape
 };
 
 qsizetype skipSpaces(QStringView text, qsizetype from)
@@ -226,7 +247,7 @@ private:
         Unescaped sentence;
         sentence.append(text.sliced(pos, open - pos), pos);
         if (!after.trimmed().isEmpty()) {
-            sentence.append(u"_____", open);
+            sentence.append(u"_____", open, true);
             sentence.append(after, close + 1);
         }
         setText(block, question, sentence, format);
@@ -237,7 +258,7 @@ private:
     // Each line at the line of the file it begins on.
     void setText(const Block &block, SourceQuestion &question, const Unescaped &text, TextFormat format)
     {
-        const PlainText plain = plainText(text.text, format);
+        const PlainText plain = plainText(text.text(), format);
         for (qsizetype k = 0; k < plain.lines.size(); ++k) {
             const qint64 line = block.lineAt(text.originOf(plain.starts[size_t(k)]));
             question.text.push_back(SourceLine{plain.lines[k], line});
