@@ -64,14 +64,24 @@ void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
     }
 }
 
-SourceQuiz readSource(QuizFormat format, const QStringList &lines)
+// The stream's lines, one at a time.
+NextLine linesOf(platform::TextStream &stream)
+{
+    return [&stream]() -> std::optional<QString> {
+        if (stream.AtEndOfStream())
+            return std::nullopt;
+        return stream.ReadLine();
+    };
+}
+
+SourceQuiz readSource(QuizFormat format, platform::TextStream &stream)
 {
     switch (format) {
     case QuizFormat::Tavrelo: break;
-    case QuizFormat::Gift: return readGift(lines);
-    case QuizFormat::Aiken: return readAiken(lines);
+    case QuizFormat::Gift: return readGift(linesOf(stream));
+    case QuizFormat::Aiken: return readAiken(linesOf(stream));
     }
-    return readLettered(lines);
+    return readLettered(linesOf(stream));
 }
 
 // The questions Tavrelo can play, written as its question file and read back by its reader; a question that
@@ -179,16 +189,23 @@ QByteArray withBom(const QString &text)
 Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print)
 {
     Conversion conversion;
-    QStringList lines;
     std::optional<QuizFormat> from;
     std::vector<QuizSection> model;
+    SourceQuiz read;
     try {
-        platform::TextStream stream(input);
-        while (!stream.AtEndOfStream())
-            lines << stream.ReadLine();
-        from = detectFormat(lines);
-        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && input.seek(0))
+        // Read twice, a line at a time: once for the format, once by its reader.
+        {
+            platform::TextStream stream(input);
+            from = detectFormat(linesOf(stream));
+        }
+        if (from && !input.seek(0))
+            throw platform::RuntimeError(platform::Error::DeviceIOError);
+        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
             model = readModel(input);
+        } else if (from) {
+            platform::TextStream stream(input);
+            read = readSource(*from, stream);
+        }
     } catch (const platform::RuntimeError &) {
         print(inputName + u": error: "_s + Messages::tr("cannot be read: %1").arg(input.errorString()));
         return conversion;
@@ -209,8 +226,7 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
         conversion.converted = writeOther(to, played, text, notes);
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
-        const SourceQuiz source = readSource(*from, lines);
-        const IntoTavrelo into = intoTavrelo(source, notes);
+        const IntoTavrelo into = intoTavrelo(read, notes);
         conversion.leftOut = into.leftOut;
         conversion.converted = int(into.copy.questions.size());
         if (to == QuizFormat::Tavrelo) {

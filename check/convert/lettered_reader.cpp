@@ -71,11 +71,12 @@ struct RawLine {
 
 class LetteredReader final {
 public:
-    SourceQuiz read(const QStringList &lines)
+    SourceQuiz read(const NextLine &nextLine)
     {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString &line = lines[i];
-            const qint64 number = i + 1;
+        qint64 number = 0;
+        while (const std::optional<QString> next = nextLine()) {
+            const QString &line = *next;
+            ++number;
             const bool header = classifyLine(line).kind == LineKind::Header;
             const QString slips = header ? QString() : headerSlips(line);
             if (header || !slips.isEmpty()) {
@@ -194,7 +195,7 @@ private:
 
 } // namespace
 
-SourceQuiz readLettered(const QStringList &lines)
+SourceQuiz readLettered(const NextLine &nextLine)
 {
-    return LetteredReader().read(lines);
+    return LetteredReader().read(nextLine);
 }
