@@ -93,7 +93,8 @@ public:
             } else if (m_open) {
                 m_lines.push_back(RawLine{number, line});
             } else {
-                m_quiz.preamble << line;
+                m_quiz.preamble += line;
+                m_quiz.preamble += u'\n';
             }
         }
         finish();

@@ -53,7 +53,7 @@ struct SourceQuestion {
 
 // What a reader made of a file: its questions in order, and what it had to say on the way.
 struct SourceQuiz {
-    QStringList preamble; // lines to keep before the first header, never shown
+    QString preamble; // lines to keep before the first header, never shown, each ended by LF: one string for them all
     std::vector<SourceQuestion> questions;
     std::vector<Finding> notes;
     int unreadable = 0; // questions the reader could not make out, each with a note
