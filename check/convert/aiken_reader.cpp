@@ -31,11 +31,12 @@ bool tooShort(QStringView trimmed)
 // "ANSWER:" line never comes, is one Moodle drops; what Moodle would refuse is left out with the reason.
 class AikenReader final {
 public:
-    SourceQuiz read(const QStringList &lines)
+    SourceQuiz read(const NextLine &nextLine)
     {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i].trimmed();
-            const qint64 number = i + 1;
+        qint64 number = 0;
+        while (const std::optional<QString> next = nextLine()) {
+            const QString line = next->trimmed();
+            ++number;
             if (tooShort(line))
                 continue;
             if (isAikenAnswer(line)) {
@@ -145,7 +146,7 @@ private:
 
 } // namespace
 
-SourceQuiz readAiken(const QStringList &lines)
+SourceQuiz readAiken(const NextLine &nextLine)
 {
-    return AikenReader().read(lines);
+    return AikenReader().read(nextLine);
 }

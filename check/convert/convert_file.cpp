@@ -71,14 +71,24 @@ void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
     }
 }
 
-SourceQuiz readSource(QuizFormat format, const QStringList &lines)
+// The stream's lines, one at a time.
+NextLine linesOf(platform::TextStream &stream)
+{
+    return [&stream]() -> std::optional<QString> {
+        if (stream.AtEndOfStream())
+            return std::nullopt;
+        return stream.ReadLine();
+    };
+}
+
+SourceQuiz readSource(QuizFormat format, platform::TextStream &stream)
 {
     switch (format) {
     case QuizFormat::Tavrelo: break;
-    case QuizFormat::Gift: return readGift(lines);
-    case QuizFormat::Aiken: return readAiken(lines);
+    case QuizFormat::Gift: return readGift(linesOf(stream));
+    case QuizFormat::Aiken: return readAiken(linesOf(stream));
     }
-    return readLettered(lines);
+    return readLettered(linesOf(stream));
 }
 
 // The questions Tavrelo can play, written as its question file and read back by its reader; a question that
@@ -137,17 +147,27 @@ IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes, boo
 }
 
 // How many question headers the lines hold from line `from` on.
-int headersFrom(const QStringList &lines, qint64 from)
+int headersFrom(const NextLine &nextLine, qint64 from)
 {
     int headers = 0;
-    for (qsizetype i = qMax<qint64>(from, 1) - 1; i < lines.size(); ++i)
-        headers += classifyLine(lines[i]).kind == LineKind::Header ? 1 : 0;
+    qint64 number = 0;
+    while (const std::optional<QString> line = nextLine())
+        headers += ++number >= from && classifyLine(*line).kind == LineKind::Header ? 1 : 0;
     return headers;
 }
 
-// The questions of Tavrelo's quiz that another format can hold; those past the ones Tavrelo loads are counted in
-// the file's lines.
-std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, const QStringList &lines,
+// The line at which Tavrelo stops loading questions, or 0.
+qint64 notLoadedLine(const std::vector<QuizSection> &sections)
+{
+    for (const QuizSection &section : sections) {
+        if (section.kind == SectionKind::NotLoaded)
+            return section.lines.empty() ? 0 : section.lines.front().number;
+    }
+    return 0;
+}
+
+// The questions of Tavrelo's quiz that another format can hold; notLoaded counts those past the ones Tavrelo loads.
+std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, int notLoaded,
                                             std::vector<Finding> &notes, int &leftOut)
 {
     std::vector<PlayedQuestion> played;
@@ -158,7 +178,7 @@ std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sect
                                     Messages::tr("the questions from this line on are left out: Tavrelo loads only "
                                                  "the first %1")
                                         .arg(section.number - 1)});
-            leftOut += headersFrom(lines, line);
+            leftOut += notLoaded;
             continue;
         }
         if (std::optional<PlayedQuestion> question = playedQuestion(section, notes))
@@ -202,25 +222,45 @@ QByteArray withBom(const QString &text)
 Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print)
 {
     Conversion conversion;
-    QStringList lines;
     std::optional<QuizFormat> from;
-    std::optional<SourceQuiz> lettered;
+    bool lettered = false; // a file of Tavrelo's read as its author meant it
+    int notLoaded = 0;     // the questions of a file of Tavrelo's past those Tavrelo loads
     std::vector<QuizSection> model;
+    SourceQuiz read;
     try {
-        platform::TextStream stream(input);
-        while (!stream.AtEndOfStream())
-            lines << stream.ReadLine();
-        from = detectFormat(lines);
+        // Read a line at a time: once for the format, then by its reader.
+        const auto rewind = [&] {
+            if (!input.seek(0))
+                throw platform::RuntimeError(platform::Error::DeviceIOError);
+        };
+        {
+            platform::TextStream stream(input);
+            from = detectFormat(linesOf(stream));
+        }
+        if (from)
+            rewind();
         // A file of Tavrelo's goes out as Tavrelo plays it, unless it is lettered the Russian way or its headers
         // misspelt: then as it goes into Tavrelo's format, read as its author meant it.
         if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
-            lettered = readLettered(lines, false);
-            if (std::none_of(lettered->notes.begin(), lettered->notes.end(),
-                             [](const Finding &note) { return note.severity == Severity::Note; })) {
-                lettered.reset();
-                if (input.seek(0))
-                    model = readModel(input);
+            {
+                platform::TextStream stream(input);
+                read = readLettered(linesOf(stream), false);
             }
+            lettered = std::any_of(read.notes.begin(), read.notes.end(),
+                                   [](const Finding &note) { return note.severity == Severity::Note; });
+            if (!lettered) {
+                read = SourceQuiz();
+                rewind();
+                model = readModel(input);
+                if (const qint64 line = notLoadedLine(model)) {
+                    rewind();
+                    platform::TextStream stream(input);
+                    notLoaded = headersFrom(linesOf(stream), line);
+                }
+            }
+        } else if (from) {
+            platform::TextStream stream(input);
+            read = readSource(*from, stream);
         }
     } catch (const platform::RuntimeError &) {
         print(inputName + u": error: "_s + Messages::tr("cannot be read: %1").arg(input.errorString()));
@@ -238,12 +278,11 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
     std::vector<Finding> notes;
     QString text;
     if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && !lettered) {
-        const std::vector<PlayedQuestion> played = playedQuestions(model, lines, notes, conversion.leftOut);
+        const std::vector<PlayedQuestion> played = playedQuestions(model, notLoaded, notes, conversion.leftOut);
         conversion.converted = writeOther(to, played, text, notes);
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
-        const SourceQuiz source = lettered ? std::move(*lettered) : readSource(*from, lines);
-        const IntoTavrelo into = intoTavrelo(source, notes, to == QuizFormat::Tavrelo);
+        const IntoTavrelo into = intoTavrelo(read, notes, to == QuizFormat::Tavrelo);
         conversion.leftOut = into.leftOut;
         conversion.converted = int(into.copy.questions.size());
         if (to == QuizFormat::Tavrelo) {
@@ -256,8 +295,7 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
                          ? into.copy.sourceLines[size_t(line - 1)]
                          : 0;
             };
-            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, QStringList(), notes,
-                                                                 conversion.leftOut);
+            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, 0, notes, conversion.leftOut);
             for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
                 PlayedQuestion &question = played[i];
                 question.number = into.copy.questions[i].source->number;

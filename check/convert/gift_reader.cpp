@@ -167,23 +167,26 @@ private:
 
 class GiftReader final {
 public:
-    SourceQuiz read(const QStringList &lines)
+    SourceQuiz read(const NextLine &nextLine)
     {
         Block block;
-        for (qsizetype i = 0; i <= lines.size(); ++i) {
-            const QString trimmed = i < lines.size() ? lines[i].trimmed() : QString();
+        for (qint64 number = 1;; ++number) {
+            const std::optional<QString> line = nextLine();
+            const QString trimmed = line ? line->trimmed() : QString();
             if (trimmed.startsWith(u"//"))
                 continue; // a comment neither ends a question nor belongs to it
             if (!trimmed.isEmpty()) {
                 // Moodle takes the "$CATEGORY:" lines that begin a block as a category's name; a question typed
                 // right below them is kept.
                 if (!block.isEmpty() || !trimmed.startsWith(u"$CATEGORY:"))
-                    block.add(i + 1, lines[i]);
+                    block.add(number, *line);
                 continue;
             }
             if (!block.isEmpty())
                 readBlock(block);
             block = Block();
+            if (!line)
+                break;
         }
         return std::move(m_quiz);
     }
@@ -374,7 +377,7 @@ private:
 
 } // namespace
 
-SourceQuiz readGift(const QStringList &lines)
+SourceQuiz readGift(const NextLine &nextLine)
 {
-    return GiftReader().read(lines);
+    return GiftReader().read(nextLine);
 }

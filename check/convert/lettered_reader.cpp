@@ -73,11 +73,12 @@ class LetteredReader final {
 public:
     explicit LetteredReader(bool intoTavrelo) : m_intoTavrelo(intoTavrelo) {}
 
-    SourceQuiz read(const QStringList &lines)
+    SourceQuiz read(const NextLine &nextLine)
     {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString &line = lines[i];
-            const qint64 number = i + 1;
+        qint64 number = 0;
+        while (const std::optional<QString> next = nextLine()) {
+            const QString &line = *next;
+            ++number;
             const bool header = classifyLine(line).kind == LineKind::Header;
             const QString slips = header ? QString() : headerSlips(line);
             if (header || !slips.isEmpty()) {
@@ -94,7 +95,8 @@ public:
             } else if (m_open) {
                 m_lines.push_back(RawLine{number, line});
             } else {
-                m_quiz.preamble << line;
+                m_quiz.preamble += line;
+                m_quiz.preamble += u'\n';
             }
         }
         finish();
@@ -205,7 +207,7 @@ private:
 
 } // namespace
 
-SourceQuiz readLettered(const QStringList &lines, bool intoTavrelo)
+SourceQuiz readLettered(const NextLine &nextLine, bool intoTavrelo)
 {
-    return LetteredReader(intoTavrelo).read(lines);
+    return LetteredReader(intoTavrelo).read(nextLine);
 }

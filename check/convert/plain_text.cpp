@@ -242,7 +242,12 @@ public:
             return;
         }
         m_lastWasCr = false;
-        m_line += QString::fromUcs4(&ch, 1);
+        if (QChar::requiresSurrogates(ch)) {
+            m_line += QChar(QChar::highSurrogate(ch));
+            m_line += QChar(QChar::lowSurrogate(ch));
+        } else {
+            m_line += QChar(char16_t(ch));
+        }
     }
 
     void breakLine()

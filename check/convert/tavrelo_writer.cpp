@@ -15,7 +15,7 @@ class Writer final {
 public:
     explicit Writer(TavreloCopy &copy) : m_copy(copy) {}
 
-    void line(const QString &text, qint64 sourceLine, bool mended = false)
+    void line(QStringView text, qint64 sourceLine, bool mended = false)
     {
         m_copy.text += text;
         m_copy.text += u"\r\n"_s;
@@ -58,14 +58,21 @@ QString oneLine(QString text)
 
 } // namespace
 
-TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const SourceQuestion *> &questions)
+TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQuestion *> &questions)
 {
     TavreloCopy copy;
     Writer writer(copy);
-    for (const QString &line : preamble) {
+    for (qsizetype from = 0; from < preamble.size();) {
+        qsizetype end = preamble.indexOf(u'\n', from);
+        if (end < 0)
+            end = preamble.size();
+        const QStringView line = preamble.sliced(from, end - from);
+        from = end + 1;
         // Before the first header nothing shows, but a header would start a question.
-        const bool header = classifyLine(line).kind == LineKind::Header;
-        writer.line(header ? u' ' + line : line, 0, header);
+        if (classifyLine(line).kind == LineKind::Header)
+            writer.line(u' ' + line.toString(), 0, true);
+        else
+            writer.line(line, 0);
     }
     for (const SourceQuestion *source : questions) {
         if (copy.questions.size() == QuestionBank::QuestionCapacity) {

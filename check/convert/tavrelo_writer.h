@@ -29,11 +29,11 @@ struct TavreloCopy {
     std::vector<Finding> mends; // on the source's lines: each change, which only this copy holds
 };
 
-// Writes the questions, each under a header and parted by blank lines, after the lines of the preamble (which
-// Tavrelo never shows). A line that Tavrelo would read otherwise than the source meant is mended, with a note: a
-// text line beginning with "Ве" (dropped, or a header) or with "A)" to "D)" (an answer) gets a space before it; a
-// wrong answer ending in "*" (which would mark it) a space after it. Questions past the bank's 1000 are left out.
-TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const SourceQuestion *> &questions);
+// Writes the questions, each under a header and parted by blank lines, after the lines of the preamble (each ended by
+// LF; Tavrelo never shows them). A line that Tavrelo would read otherwise than the source meant is mended, with a
+// note: a text line beginning with "Ве" (dropped, or a header) or with "A)" to "D)" (an answer) gets a space before it;
+// a wrong answer ending in "*" (which would mark it) a space after it. Questions past the bank's 1000 are left out.
+TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQuestion *> &questions);
 
 // The copy as it is written: UTF-8 with a byte-order mark.
 QByteArray tavreloBytes(const TavreloCopy &copy);
