@@ -712,7 +712,7 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     </message>
     <message>
         <source>the questions from this line on are left out: Tavrelo loads only the first %1</source>
-        <translation>вопросы начиная с этой строки пропущены: Tavrelo загружает только первые %1</translation>
+        <translation>вопросы, начиная с этой строки, пропущены: Tavrelo загружает только первые %1</translation>
     </message>
     <message>
         <source>cannot tell the format: the file holds no question header &quot;Вес вопроса:&quot; of Tavrelo&apos;s, no answers in braces {...} of GIFT and no &quot;ANSWER:&quot; line of Aiken</source>
@@ -765,7 +765,7 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     </message>
     <message>
         <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text, its &quot;*&quot; too</source>
-        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса, и «*» в ней тоже виден</translation>
+        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса, и знак «*» в ней тоже виден</translation>
     </message>
     <message>
         <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text</source>
