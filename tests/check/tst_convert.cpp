@@ -157,10 +157,28 @@ void TestConvert::intoTavrelo_data()
         << QStringList{u"1: warning: question 1 \"U\" is left out: its answers, opened with \"{\", are never closed"_s,
                        u"3: warning: question 2 \"Two\" is left out: a second \"{\" follows its answers"_s,
                        u"5: warning: question 3 \"Pic\" holds an image, a sound, a video or a link"_s};
-    QTest::newRow("GIFT: a link or a sound is media")
-        << u"[html]<p>Listen to this greeting <a href=\"hello.mp3\">here</a></p>{=a ~b}"_s
-        << q + u"Listen to this greeting here\nA) a*\nB) b\n"_s
-        << QStringList{u"1: warning: question 1 \"Listen to this greeting here\" holds an image, a sound"_s};
+    // Moodle's own GIFT test file question/format/gift/tests/fixtures/questions_in_category.gift.txt: a link to a
+    // sound is media.
+    QTest::newRow("Moodle: questions_in_category.gift.txt")
+        << u"// question: 0  name: switch category to $course$/Default for New Features\n$CATEGORY: $course$/Default "
+           u"for New Features\n\n// question: 44  name: Moodle activities\n::Moodle activities::[html]Match the "
+           u"activity to the description.{\n\t=An activity supporting asynchronous discussions. -> Forum\n\t=A "
+           u"teacher asks a question and specifies a choice of multiple responses. -> Choice\n\t=A bank of record "
+           u"entries which participants can add to. -> Database\n\t=A collection of web pages that anyone can add to "
+           u"or edit. -> Wiki\n\t= -> Chat\n}\n\n// question: 43  name: Greeting\n::Greeting::[html]<a "
+           u"href\\=\"http\\://demo.moodle.net/file.php/5/media/bonjour.mp3\">Listen to this greeting\\:</a><br "
+           u"/><br />What language is being spoken?{\n\t~English#Sorry, listen again.\n\t=French#Yes, well "
+           u"done!\n\t~German#Sorry, listen again.\n\t~Spanish#Sorry, listen again.\n}\n\n// question: 46  name: "
+           u"Moodle user\n::Moodle user::[html]Anyone who uses Moodle is a ...{\n\t=%100%Moodler#\n}\n\n// question: "
+           u"45  name: Moodle acronym\n::Moodle acronym::[html]Moodle is an acronym for <span style\\=\"font-style\\: "
+           u"italic;\">Modular Object-Oriented Dynamic Learning Environment</span>.{TRUE}\n"_s
+        << q + u"Listen to this greeting:\n\nWhat language is being spoken?\nA) English\nB) French*\nC) German\nD) "
+               u"Spanish\n"_s
+        << QStringList{u"5: note: question 1 \"Moodle activities\" is left out: a matching question"_s,
+                       u"14: warning: question 2 \"Greeting\" holds an image, a sound, a video or a link"_s,
+                       u"15: note: feedback is left out"_s,
+                       u"22: note: question 3 \"Moodle user\" is left out: a short-answer question"_s,
+                       u"27: note: question 4 \"Moodle acronym\" is left out: a true/false question"_s};
     QTest::newRow("GIFT: <pre> keeps its lines, <sup> and <sub> without a Unicode form")
         << u"[html]<pre>\na  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup><i>x</i>+1</sup></p>{=y ~z}"_s
         << q + u"a  b\nc\n2^x = 8, a_n, x², 2^(x+1)\nA) y*\nB) z\n"_s
