@@ -52,6 +52,7 @@ enum ConvertShape {
     Ampersands,        // a question text of 200,000 "&"
     TavreloOpenTags,   // a Tavrelo text line of 50,000 "<a", into GIFT
     OpenQuotedTags,    // a question text of 70,000 "<a\"" and "'", each quote opening what the next closes
+    ShortLinesGift,    // a GIFT question of 100,000 short lines
     ConvertShapeCount, // not a shape
 };
 
@@ -75,6 +76,7 @@ QByteArray convertInput(int shape, int scale)
     case TavreloOpenTags:
         return (u"Вес вопроса: 1\r\n"_s + repeated(u"<a", 50000 * scale) + u"\r\nA) да*\r\nB) нет\r\n"_s).toUtf8();
     case OpenQuotedTags: return (repeated(u"<a\"<b'", 35000 * scale) + question).toUtf8();
+    case ShortLinesGift: return (repeated(u"a\n", 100000 * scale) + u"Вопрос"_s + question).toUtf8();
     case ConvertShapeCount: break;
     }
     return {};
