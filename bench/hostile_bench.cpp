@@ -52,6 +52,7 @@ enum ConvertShape {
     Ampersands,        // a question text of 200,000 "&"
     TavreloOpenTags,   // a Tavrelo text line of 50,000 "<a", into GIFT
     OpenQuotedTags,    // a question text of 70,000 "<a\"" and "'", each quote opening what the next closes
+    ShortLinesGift,    // a GIFT question of 100,000 short lines
     ConvertShapeCount, // not a shape
 };
 
@@ -75,6 +76,7 @@ QByteArray convertInput(int shape, int scale)
     case TavreloOpenTags:
         return (u"Вес вопроса: 1\r\n"_s + repeated(u"<a", 50000 * scale) + u"\r\nA) да*\r\nB) нет\r\n"_s).toUtf8();
     case OpenQuotedTags: return (repeated(u"<a\"<b'", 35000 * scale) + question).toUtf8();
+    case ShortLinesGift: return (repeated(u"a\n", 100000 * scale) + u"Вопрос"_s + question).toUtf8();
     case ConvertShapeCount: break;
     }
     return {};
@@ -83,7 +85,7 @@ QByteArray convertInput(int shape, int scale)
 // The plain check's and the page's shapes, in Tavrelo's layout.
 enum CheckShape {
     Quiz,            // 1000 questions of about 400 bytes
-    LinesBefore,     // 60,000 short lines before the first header
+    LinesBefore,     // 30,000 short lines before the first header
     ShortLines,      // one question of 100,000 short lines
     FindingsEvery,   // a finding on every line: 66,000 lines "Ве" in one question
     CheckShapeCount, // not a shape
@@ -102,7 +104,7 @@ QByteArray checkInput(int shape, int scale)
         }
         return quiz.toUtf8();
     }
-    case LinesBefore: return (repeated(u"текст\r\n", 60000 * scale) + question).toUtf8();
+    case LinesBefore: return (repeated(u"текст\r\n", 30000 * scale) + question).toUtf8();
     case ShortLines:
         return (u"Вес вопроса: 1\r\n"_s + repeated(u"a\r\n", 100000 * scale) + u"A) да*\r\nB) нет\r\n"_s).toUtf8();
     case FindingsEvery:

@@ -91,6 +91,10 @@ TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQue
         TavreloCopy::Question &written = copy.questions.emplace_back(TavreloCopy::Question{.source = source});
         writer.line(source->header.isEmpty() ? u"Вес вопроса: 1"_s : source->header, source->line);
         for (const SourceLine &line : source->text) {
+            if (!line.text.contains(u'\n') && !line.text.contains(u'\r')) {
+                written.textLines << writer.textLine(line.text, line.line); // no copy of a string of its own
+                continue;
+            }
             for (const QString &part : line.text.split(u'\n')) {
                 QString text = part;
                 text.remove(u'\r');
