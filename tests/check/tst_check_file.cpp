@@ -410,7 +410,7 @@ void TestCheckFile::commandLine()
     if (language != u"C")
         QSKIP("Windows takes the language from the user's settings, not from LANG");
 #endif
-    const QByteArray quiz = toWindows1251(u"Вес вопроса: 1\r\nA)a*"_s);
+    const QByteArray quiz = toWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*"_s);
     for (const QString &name : {u"data.txt"_s, u"мой тест.txt"_s, u"ещё один тест.txt"_s})
         write(name, quiz);
     write(u"warning.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
@@ -448,6 +448,9 @@ void TestCheckFile::inRussian_data()
     QTest::newRow("second mark") << file(question + u"C) c*\r\n"_s) << QString();
     QTest::newRow("star then blanks") << file(question + u"C) c* \r\n"_s) << QString();
     QTest::newRow("text after the answers") << file(question + u"more\r\n"_s) << QString();
+    QTest::newRow("answer without text, past D") << file(question + u"C) *\r\nE) e*\r\n"_s) << QString();
+    QTest::newRow("question without text") << file(header + u"A) a*\r\n"_s) << QString();
+    QTest::newRow("direction mark") << (question + u"\u200F2 - 5\r\n"_s).toUtf8() << QString();
     QTest::newRow("dropped line") << file(question + u"Верно ли\r\n"_s) << QString();
     QTest::newRow("LF and CR alone") << file(question + u"x\ny\rz\r\n"_s) << QString();
     QTest::newRow("control bytes") << QByteArray("x\x01\r\n\x98\r\n\0\r\n") + file(question) << QString();

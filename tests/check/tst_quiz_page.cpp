@@ -172,6 +172,9 @@ void TestQuizPage::onlyText_data()
     QTest::newRow("C1 control") << quiz << u"a\u0085b"_s << u"a"_s + c(u"U+0085"_s) + u"b"_s;
     QTest::newRow("bidi controls") << quiz << u"\u202Eabc\u2066d\u2069\u202C"_s
                                    << c(u"RLO"_s) + u"abc"_s + c(u"LRI"_s) + u"d"_s + c(u"PDI"_s) + c(u"PDF"_s);
+    QTest::newRow("direction marks") << quiz << u"\u200F2 - 5 = ?\u200E абвгдежз\u061Cийклмно"_s
+                                     << c(u"RLM"_s) + u"2 - 5 = ?"_s + c(u"LRM"_s) + u" абвгдежз"_s + c(u"ALM"_s)
+                                            + u"ийклмно"_s;
     const QString pairs = u"x"_s + u"😀"_s.repeated(3000); // pairs across the pieces the escaper writes
     QTest::newRow("pairs across pieces") << quiz << pairs << pairs;
     QTest::newRow("file name") << u"&'\u202E.txt"_s << u"q"_s << u"q"_s;
@@ -196,7 +199,7 @@ void TestQuizPage::onlyText()
         QVERIFY2(known.contains(match.captured(1)), qPrintable(match.captured()));
     QCOMPARE(page.count(u"</style>"_s), 1);
     static const QRegularExpression acting(
-        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
+        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{061C}\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
     QVERIFY(!page.contains(acting));
 }
 
