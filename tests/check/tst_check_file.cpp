@@ -564,6 +564,12 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
     QTest::newRow(".. after a linked folder")
         << QStringList{u"--convert"_s, u"link/../out.gift"_s, u"-o"_s, u"A/out.gift"_s, u"data.txt"_s}
         << QStringList{u"data.txt"_s, u"A/B/"_s, u"link -> A/B"_s} << true << QString() << false;
+    QTest::newRow("an output named as the folder of another")
+        << QStringList{u"--to-cp1251"_s, u"out"_s, u"--html"_s, u"out/"_s, u"data.txt"_s} << quiz << true << QString()
+        << false;
+    QTest::newRow("the report named as the pages' folder")
+        << QStringList{u"-o"_s, u"out"_s, u"--html"_s, u"out"_s, u"data.txt"_s, u"b.txt"_s}
+        << QStringList{u"data.txt"_s, u"b.txt"_s} << true << QString() << false;
     QTest::newRow("a hard link to the input") << QStringList{u"-o"_s, u"hard.txt"_s, u"data.txt"_s}
                                               << QStringList{u"data.txt"_s, u"hard.txt => data.txt"_s} << true
                                               << QString() << false;
