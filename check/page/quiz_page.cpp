@@ -52,10 +52,13 @@ bool QuizPage::open(const QString &fileName)
     if (!m_file.open())
         return false;
     QByteArray head = "<!DOCTYPE html>\n<html lang=\""
-                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + PageMark
-                    + "\n<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
-                      "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
-                      "content=\"width=device-width, initial-scale=1\">\n<title>";
+                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n";
+    write(head);
+    if (!m_file.writePageMark())
+        return false;
+    head = "<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
+           "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
+           "content=\"width=device-width, initial-scale=1\">\n<title>";
     appendPlainHtmlText(head, fileName);
     head += " \xE2\x80\x94 Tavrelo</title>\n<style>";
     head += pageStyle();
@@ -63,8 +66,8 @@ bool QuizPage::open(const QString &fileName)
     appendHtmlText(head, fileName);
     head += "</bdi></h1>\n";
     write(head);
-    m_headingAt = m_file.pos();
-    write(QByteArray(HeadingRoom, ' '));
+    if (!m_file.keepRoom(HeadingRoom))
+        return false;
     write((u"\n<nav>"_s + Messages::tr("Show:") + u" <a href=\"#key\">"_s + Messages::tr("Answer key, with ✔")
            + u"</a> <a href=\"#learners\">"_s + Messages::tr("Copy for learners, no marks")
            + u"</a></nav>\n<p class=\"tip\">"_s
@@ -114,8 +117,7 @@ bool QuizPage::commit(const FileSummary &summary)
     QByteArray top = heading(summary);
     if (top.size() > HeadingRoom)
         top.clear(); // never in practice: numbers and the translator's words
-    const qint64 endAt = m_file.pos();
-    if (!m_file.seek(m_headingAt) || !m_file.write(top) || !m_file.seek(endAt)) {
+    if (!m_file.fillRoom(top)) {
         m_file.cancel();
         return false;
     }

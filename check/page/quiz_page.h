@@ -30,7 +30,6 @@ private:
     void write(const QByteArray &html);
 
     OutputFile m_file;
-    qint64 m_headingAt = 0;
     std::vector<quint8> m_key; // each question's right answer 1..4, 0 when no button is marked
     QByteArray m_html;         // sections not yet written
 };
