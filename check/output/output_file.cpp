@@ -109,15 +109,18 @@ QString outputRefusal(const platform::FileTarget &target, Replace replace)
     if (!target.error.isEmpty())
         return target.error;
     switch (target.kind) {
-    case Kind::Missing: {
-#ifdef Q_OS_WIN
-        return {}; // a folder's read-only attribute there only marks it as customised
-#else
+    case Kind::Missing:
+    case Kind::File: {
+#ifndef Q_OS_WIN // a folder's read-only attribute there only marks it as customised
+        // The new file is made beside the target, then renamed over it: both need the folder.
         const QFileInfo folder(QFileInfo(target.path).path());
-        return folder.exists() && !folder.isWritable() ? Messages::tr("its folder may not be written") : QString();
+        if (folder.exists() && !folder.isWritable())
+            return Messages::tr("its folder may not be written");
 #endif
+        if (target.kind == Kind::Missing)
+            return {};
+        break;
     }
-    case Kind::File: break;
     case Kind::Folder: return Messages::tr("it is a folder");
     case Kind::Device: return Messages::tr("it is a device");
     case Kind::Pipe: return Messages::tr("it is a pipe");
