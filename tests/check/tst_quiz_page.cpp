@@ -227,10 +227,12 @@ void TestQuizPage::names()
 
 void TestQuizPage::writesOverItsOwnPageOnly_data()
 {
-    QTest::addColumn<QByteArray>("there"); // at the page's name; "" for a folder, "OWN" for a page made before
+    // At the page's name: "" a folder, "OWN" a page made before, "EDITED" one made before and changed since.
+    QTest::addColumn<QByteArray>("there");
     QTest::addColumn<bool>("written");
 
     QTest::newRow("its own page") << QByteArray("OWN") << true;
+    QTest::newRow("its own page, edited since") << QByteArray("EDITED") << false;
     QTest::newRow("another program's page")
         << QByteArray("<!DOCTYPE html>\n<html>\n<head>\n<meta name=\"generator\" content=\"Word\">") << false;
     QTest::newRow("the marker far down") << QByteArray(500, 'x') + "<meta name=\"generator\" content=\"tavrelo-check\">"
@@ -256,9 +258,11 @@ void TestQuizPage::writesOverItsOwnPageOnly()
             pages.check(path, [](const QString &) {});
         return allowed;
     };
-    if (there == "OWN")
+    if (there == "OWN" || there == "EDITED")
         run("Вес вопроса: 1\nСтарый\nA) a*\n");
-    else if (!there.isEmpty())
+    if (there == "EDITED")
+        support::writeFile(page, contents(page).toUtf8().replace("</main>", "<p>Мои заметки</p></main>"));
+    else if (!there.isEmpty() && there != "OWN")
         support::writeFile(page, there);
     const QString before = contents(page);
     QCOMPARE(run("Вес вопроса: 1\nНовый\nA) a*\n"), written);
