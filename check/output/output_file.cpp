@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
-// The digest in a mark: the first 16 hexadecimal digits of SHA-256 over every byte after the mark's line.
+// The digest in a mark, over every byte after the mark's line: 16 hexadecimal digits.
 constexpr qsizetype DigestLength = 16;
 
 #ifdef Q_OS_WIN
@@ -51,11 +51,6 @@ QByteArray lineEnd(OutputFormat format)
     return format == OutputFormat::Report ? ReportLineEnd : "\r\n";
 }
 
-QByteArray digestText(const QCryptographicHash &digest)
-{
-    return digest.result().toHex().left(DigestLength);
-}
-
 // A page's mark: after the digest, where its room for the heading is and how long it is, which the digest takes last.
 constexpr char PageMarkStart[] = R"(<meta name="generator" content="tavrelo-check )";
 QByteArray roomText(qint64 at, qsizetype size)
@@ -66,7 +61,7 @@ QByteArray roomText(qint64 at, qsizetype size)
 }
 
 // Adds the bytes of the file from at, count of them or all to the end when count is negative; false on an error.
-bool addFileBytes(QCryptographicHash &digest, QFile &file, qint64 at, qint64 count)
+bool addFileBytes(ContentDigest &digest, QFile &file, qint64 at, qint64 count)
 {
     if (!file.seek(at))
         return false;
@@ -94,11 +89,11 @@ bool isCheckersPage(QFile &file, const QByteArray &start)
     const qint64 roomSize = found.captured(3).toLongLong();
     if (roomAt < markEnd || roomAt + roomSize > file.size())
         return false;
-    QCryptographicHash digest(QCryptographicHash::Sha256);
+    ContentDigest digest;
     if (!addFileBytes(digest, file, markEnd, roomAt - markEnd) || !addFileBytes(digest, file, roomAt + roomSize, -1)
         || !addFileBytes(digest, file, roomAt, roomSize))
         return false;
-    return digestText(digest) == found.captured(1).toLatin1();
+    return digest.hex() == found.captured(1).toLatin1();
 }
 
 } // namespace
@@ -156,10 +151,10 @@ bool isMadeByChecker(const QString &path)
     const QRegularExpressionMatch found = mark.match(QString::fromLatin1(start));
     if (!found.hasMatch() || !file.seek(found.capturedLength()))
         return false;
-    QCryptographicHash digest(QCryptographicHash::Sha256);
-    if (!digest.addData(&file) || file.error() != QFileDevice::NoError)
+    ContentDigest digest;
+    if (!digest.addData(file) || file.error() != QFileDevice::NoError)
         return false;
-    return digestText(digest) == found.captured(1).toLatin1();
+    return digest.hex() == found.captured(1).toLatin1();
 }
 
 OutputFile::OutputFile(const QString &path, OutputFormat format, Replace replace)
@@ -239,9 +234,9 @@ bool OutputFile::commit()
         QByteArray digest;
         if (m_format == OutputFormat::Page) {
             m_digest.addData(m_room);
-            digest = digestText(m_digest) + roomText(m_roomAt, m_room.size());
+            digest = m_digest.hex() + roomText(m_roomAt, m_room.size());
         } else {
-            digest = digestText(m_digest);
+            digest = m_digest.hex();
         }
         if (!m_file->seek(m_digestAt) || m_file->write(digest) != digest.size() || !m_file->seek(end)) {
             m_error = m_file->errorString();

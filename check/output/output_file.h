@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/output/content_digest.h"
+
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QSaveFile>
 #include <QString>
 
@@ -75,7 +76,7 @@ private:
     OutputFormat m_format;
     Replace m_replace;
     std::unique_ptr<QSaveFile> m_file;
-    QCryptographicHash m_digest{QCryptographicHash::Sha256};
+    ContentDigest m_digest;
     qint64 m_digestAt = -1; // where the mark's digest goes, when the format has a mark
     qint64 m_roomAt = -1;   // a page's room for its heading, and what it holds
     QByteArray m_room;
