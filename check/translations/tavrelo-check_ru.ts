@@ -1069,6 +1069,14 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over, unless --replace is given. Started from Explorer, the checker writes a page beside each file and opens it.</source>
         <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check, если не указан --replace. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more text line(s) are written with a space before them, as these are; they are not listed</source>
+        <translation>
+            <numerusform>ещё %n строка текста записана с пробелом в начале, как и эти; она не перечисляется</numerusform>
+            <numerusform>ещё %n строки текста записаны с пробелом в начале, как и эти; они не перечисляются</numerusform>
+            <numerusform>ещё %n строк текста записаны с пробелом в начале, как и эти; они не перечисляются</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
