@@ -352,6 +352,8 @@ void TestQuizPage::answersThatStay_data()
     QTest::newRow("все ответы верны") << u" все ответы верны"_s << 1;
     QTest::newRow("всё перечисленное") << u" Всё перечисленное."_s << 1;
     QTest::newRow("нет верного ответа") << u" нет верного ответа"_s << 1;
+    QTest::newRow("правильного ответа нет") << u" Правильного ответа нет"_s << 1;
+    QTest::newRow("верных ответов нет") << u" верных ответов нет"_s << 1;
     QTest::newRow("ни один из") << u" Ни один из перечисленных"_s << 1;
     QTest::newRow("оба") << u" оба"_s << 1;
     QTest::newRow("none of the above") << u" None of the above"_s << 1;
