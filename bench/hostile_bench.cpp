@@ -53,6 +53,7 @@ enum ConvertShape {
     TavreloOpenTags,   // a Tavrelo text line of 50,000 "<a", into GIFT
     OpenQuotedTags,    // a question text of 70,000 "<a\"" and "'", each quote opening what the next closes
     ShortLinesGift,    // a GIFT question of 100,000 short lines
+    MendedLinesGift,   // a GIFT question of 60,000 lines "A) x", each mended with a space in Tavrelo's file
     ConvertShapeCount, // not a shape
 };
 
@@ -77,6 +78,7 @@ QByteArray convertInput(int shape, int scale)
         return (u"Вес вопроса: 1\r\n"_s + repeated(u"<a", 50000 * scale) + u"\r\nA) да*\r\nB) нет\r\n"_s).toUtf8();
     case OpenQuotedTags: return (repeated(u"<a\"<b'", 35000 * scale) + question).toUtf8();
     case ShortLinesGift: return (repeated(u"a\n", 100000 * scale) + u"Вопрос"_s + question).toUtf8();
+    case MendedLinesGift: return (u"Вопрос\n"_s + repeated(u"A) x\n", 60000 * scale) + question).toUtf8();
     case ConvertShapeCount: break;
     }
     return {};

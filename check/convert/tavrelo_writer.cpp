@@ -34,6 +34,11 @@ public:
         }
         const QString mended = u' ' + text;
         line(mended, sourceLine, true);
+        // A bank can hold thousands of such lines: the first few are listed, the rest counted.
+        if (++m_mendedLines > ListedLineMends) {
+            m_unlistedFrom = m_unlistedFrom > 0 ? m_unlistedFrom : sourceLine;
+            return mended;
+        }
         mend(sourceLine, lineClass.kind == LineKind::Answer
                              ? Messages::tr("the text line %1 would be taken for answer %2: it is written with a "
                                             "space before it")
@@ -47,8 +52,20 @@ public:
 
     void mend(qint64 line, const QString &text) { m_copy.mends.push_back(Finding{line, Severity::Note, text}); }
 
+    // One note for the text lines mended past those listed, at the first of them.
+    void noteUnlisted()
+    {
+        if (m_mendedLines > ListedLineMends)
+            mend(m_unlistedFrom, Messages::tr("%n more text line(s) are written with a space before them, as these "
+                                              "are; they are not listed",
+                                              nullptr, m_mendedLines - ListedLineMends));
+    }
+
 private:
+    static constexpr int ListedLineMends = 10;
     TavreloCopy &m_copy;
+    int m_mendedLines = 0;
+    qint64 m_unlistedFrom = 0;
 };
 
 // One line, as an answer or a text line must be.
@@ -125,6 +142,7 @@ TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQue
             writer.line(line, answer.line, mended);
         }
     }
+    writer.noteUnlisted();
     return copy;
 }
 

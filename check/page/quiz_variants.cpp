@@ -65,7 +65,7 @@ void QuizVariants::appendVariant(QByteArray &html, int variant, QByteArrayView t
             const QString &body = question.answers[size_t(from)];
             // An empty button stays without a letter, as the quiz shows it.
             const QString label = question.empty[size_t(from)] ? QString() : QChar(u'A' + button) + u")"_s + body;
-            appendShownText(html, label, question.lengths[size_t(from)] + 2);
+            appendShownText(html, label, label.isEmpty() ? 0 : question.lengths[size_t(from)] + 2);
             html += "</p>\n";
         }
         if (m_places[index].buttons > 0)

@@ -99,13 +99,15 @@ bool refersToOtherAnswers(QStringView answer)
 {
     static const QStringList whole{u"все"_s, u"оба"_s,  u"ничего"_s, u"никакой"_s, u"ни один"_s,
                                    u"all"_s, u"none"_s, u"both"_s,   u"neither"_s};
-    static const QStringList parts{
-        u"все ответы"_s,  u"все варианты"_s, u"все перечисл"_s,  u"вышеперечисл"_s, u"все указанн"_s,  u"вышеуказанн"_s,
-        u"все выше"_s,    u"все утвержд"_s,  u"все верн"_s,      u"все правильн"_s, u"все из "_s,      u"все, кроме"_s,
-        u"все кроме"_s,   u"ни один из"_s,   u"ни одно из"_s,    u"ни одного"_s,    u"ничего из"_s,    u"никакой из"_s,
-        u"ни то, ни"_s,   u"нет верн"_s,     u"нет правильн"_s,  u"нет ответа"_s,   u"нет подходящ"_s, u"оба ответа"_s,
-        u"оба вариант"_s, u"оба утвержд"_s,  u"другой ответ"_s,  u"свой вариант"_s, u"затрудняюсь"_s,  u"all of the"_s,
-        u"none of the"_s, u"both of the"_s,  u"all the above"_s, u"neither of"_s};
+    static const QStringList parts{u"все ответы"_s,   u"все варианты"_s, u"все перечисл"_s,  u"вышеперечисл"_s,
+                                   u"все указанн"_s,  u"вышеуказанн"_s,  u"все выше"_s,      u"все утвержд"_s,
+                                   u"все верн"_s,     u"все правильн"_s, u"все из "_s,       u"все, кроме"_s,
+                                   u"все кроме"_s,    u"ни один из"_s,   u"ни одно из"_s,    u"ни одного"_s,
+                                   u"ничего из"_s,    u"никакой из"_s,   u"ни то, ни"_s,     u"нет верн"_s,
+                                   u"нет правильн"_s, u"нет ответа"_s,   u"ответа нет"_s,    u"ответов нет"_s,
+                                   u"нет подходящ"_s, u"оба ответа"_s,   u"оба вариант"_s,   u"оба утвержд"_s,
+                                   u"другой ответ"_s, u"свой вариант"_s, u"затрудняюсь"_s,   u"all of the"_s,
+                                   u"none of the"_s,  u"both of the"_s,  u"all the above"_s, u"neither of"_s};
     QString text = folded(answer);
     while (!text.isEmpty() && (text.back() == u'.' || text.back() == u'!' || text.back() == u','))
         text.chop(1);

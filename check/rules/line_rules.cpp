@@ -92,7 +92,7 @@ bool readLikeHeader(QStringView line, HeaderLook &look)
 
 } // namespace
 
-QString looksLikeAnswer(QStringView line)
+QString looksLikeAnswer(QStringView line, bool belowAnswers)
 {
     const qsizetype start = leadingBlanks(line);
     if (line.size() < start + 2 || line[start + 1] != u')')
@@ -126,7 +126,7 @@ QString looksLikeAnswer(QStringView line)
             .arg(QChar(letter));
     default: break;
     }
-    if (letter >= u'E' && letter <= u'Z') {
+    if (belowAnswers && letter >= u'E' && letter <= u'Z') {
         if (isMarkedAnswer(line))
             return Messages::tr("looks like answer %1, but Tavrelo shows only answers A) to D), so the line is "
                                 "question text, its \"*\" too")

@@ -15,8 +15,9 @@ bool isBlankChar(QChar ch);
 // How many such characters the line begins with.
 qsizetype leadingBlanks(QStringView line);
 
-// A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)", "E)" past the last one.
-QString looksLikeAnswer(QStringView line);
+// A text line that was meant as an answer: "А)" with a Cyrillic letter, "b)", "  C)", or, below answers already
+// given, "E)" past the last one (above them, "I)" or "V)" numbers a list in the question's text).
+QString looksLikeAnswer(QStringView line, bool belowAnswers = true);
 
 // An answer line whose button would show its letter alone: "A)", "B) *".
 bool answerWithoutText(QStringView answerLine);

@@ -223,7 +223,7 @@ void QuestionChecker::checkText(const Line &line)
         m_question.hasText = true;
     if (checkHeaderLikeOrUnshown(line))
         return;
-    if (const QString answer = looksLikeAnswer(line.text); !answer.isEmpty()) {
+    if (const QString answer = looksLikeAnswer(line.text, hasAnswers()); !answer.isEmpty()) {
         add(line, Severity::Warning, answer);
         return;
     }

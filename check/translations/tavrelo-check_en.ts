@@ -108,5 +108,12 @@
             <numerusform>%n left out</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more text line(s) are written with a space before them, as these are; they are not listed</source>
+        <translation>
+            <numerusform>%n more text line is written with a space before it, as these are; it is not listed</numerusform>
+            <numerusform>%n more text lines are written with a space before them, as these are; they are not listed</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -874,7 +874,7 @@
     </message>
     <message>
         <source>the file holds %1 zip entries, more than the %2 a document is read with</source>
-        <translation>в файле %1 элементов zip, больше %2, с которыми читается документ</translation>
+        <translation>в файле %1 элементов zip, а документ читается, только если их не больше %2</translation>
     </message>
     <message>
         <source>%1 in the document cannot be read: %2</source>
@@ -882,15 +882,15 @@
     </message>
     <message>
         <source>it would unpack to %1 MB, more than the %2 MB a part is read with</source>
-        <translation>она распаковалась бы в %1 МБ, больше %2 МБ, с которыми читается часть</translation>
+        <translation>она распаковалась бы в %1 МБ, а часть документа читается, только если в ней не больше %2 МБ</translation>
     </message>
     <message>
         <source>it would unpack to %1 times its packed size, as a zip bomb does</source>
-        <translation>она распаковалась бы в %1 раз больше своего сжатого размера, как zip-бомба</translation>
+        <translation>распакованная, она была бы в %1 раз больше, чем в сжатом виде, как zip-бомба</translation>
     </message>
     <message>
         <source>the document&apos;s parts together would unpack to more than %1 MB</source>
-        <translation>части документа вместе распаковались бы больше чем в %1 МБ</translation>
+        <translation>распакованные части документа заняли бы вместе больше %1 МБ</translation>
     </message>
     <message>
         <source>it is encrypted</source>
@@ -902,7 +902,7 @@
     </message>
     <message>
         <source>it unpacks to more than the zip&apos;s directory says, as a zip bomb does</source>
-        <translation>она распаковывается в больше, чем сказано в оглавлении zip, как zip-бомба</translation>
+        <translation>при распаковке она оказывается больше, чем сказано в оглавлении zip, как zip-бомба</translation>
     </message>
     <message>
         <source>it is packed in a way other than deflate (method %1)</source>
@@ -914,7 +914,7 @@
     </message>
     <message>
         <source>%1 in the document is not well-formed XML (line %2): %3</source>
-        <translation>часть документа %1 — не правильный XML (строка %2): %3</translation>
+        <translation>часть документа %1 — некорректный XML (строка %2): %3</translation>
     </message>
     <message>
         <source>an image is left out: Tavrelo shows text alone</source>
@@ -1072,6 +1072,14 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>cannot write %1 to %2, since %3 goes into a folder of that name (%4): name two different places; nothing was written</source>
         <translation>нельзя записать %1 в %2: в папку с тем же именем надо записать %3 (%4); укажите два разных места; ничего не записано</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more text line(s) are written with a space before them, as these are; they are not listed</source>
+        <translation>
+            <numerusform>ещё %n строка текста записана с пробелом в начале, как и эти; она не перечисляется</numerusform>
+            <numerusform>ещё %n строки текста записаны с пробелом в начале, как и эти; они не перечисляются</numerusform>
+            <numerusform>ещё %n строк текста записаны с пробелом в начале, как и эти; они не перечисляются</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,12 @@ void TestConvert::intoTavrelo_data()
                        u"2: note: the text line \"A) a\" would be taken for answer A"_s,
                        u"2: note: the text line \"Вес вопроса: 2\" begins with \"Ве\""_s,
                        u"2: note: the wrong answer \"y*\" ends in \"*\""_s};
+    QTest::newRow("mends: ten text lines listed, one note for the rest")
+        << u"Q"_s + u"\\nA) x"_s.repeated(12) + u"{=a ~b}"_s
+        << q + u"Q\n"_s + u" A) x\n"_s.repeated(12) + u"A) a*\nB) b\n"_s
+        << QStringList(10, u"1: note: the text line \"A) x\" would be taken for answer A"_s)
+               + QStringList{u"1: note: 2 more text lines are written with a space before them, as these are; they "
+                             u"are not listed"_s};
     QTest::newRow("the checker's word on the copy")
         << u"Город:\nА) Москва\n{=x ~y}"_s << q + u"Город:\nА) Москва\nA) x*\nB) y\n"_s
         << QStringList{u"2: note: the checker says of this line in the copy: looks like answer A, but its \"А\" is "

@@ -107,6 +107,8 @@ void TestQuestionChecker::findings_data()
     row("answers past D", {H, u"Q"_s, u"A)a"_s, u"B)b*"_s, u"E) e*"_s, u"F)f"_s},
         {u"5: warning: looks like answer E, but Tavrelo shows only answers A) to D), so the line is question text, its \"*\" too"_s,
          u"6: warning: looks like answer F"_s});
+    row("an enumeration in the text, before the answers",
+        {H, u"Что верно?"_s, u"I) Земля круглая"_s, u"V) x"_s, u"A)a*"_s}, {});
     row("star then a space", {H, u"Q"_s, u"A)a*"_s, u"B)b* "_s},
         {u"4: warning: answer B ends in \"*\" followed by spaces or tabs"_s});
     row("text after answers, once a question",

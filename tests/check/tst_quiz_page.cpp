@@ -74,9 +74,10 @@ void TestQuizPage::holds_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("fragments"); // in this order
     QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<int>("variants");
     const auto row = [](const char *name, const QString &text, const QStringList &fragments,
-                        QLocale::Language language = QLocale::English) {
-        QTest::newRow(name) << u"Вес вопроса: 1\n"_s + text << fragments << language;
+                        QLocale::Language language = QLocale::English, int variants = 0) {
+        QTest::newRow(name) << u"Вес вопроса: 1\n"_s + text << fragments << language << variants;
     };
 
     row("a question as the quiz shows it", u"Столица?\nA) Москва*\nB) Казань\n"_s,
@@ -97,7 +98,7 @@ void TestQuizPage::holds_data()
         << u"Title\nВес вопроса: 1\nQ\nA) a*\n"_s
         << QStringList{u"<section class=\"pre\">"_s, u"<p class=\"x\" data-n=\"1\"><bdi>Title</bdi></p>"_s,
                        u"<section class=\"q\" id=\"q1\">"_s}
-        << QLocale::English;
+        << QLocale::English << 0;
     // The key's label, the title, the file's name, the counts, then the learner's fields.
     QTest::newRow("the quiz's title as the heading")
         << u"\n  Тест «Клетка» \"1\"  \n9 класс\n\nВес вопроса: 1\nQ\nA) a*\n"_s
@@ -109,7 +110,7 @@ void TestQuizPage::holds_data()
                        u"<p class=\"sum\">"_s,
                        u"<div class=\"fields\"><span>Name:</span><span>Class:</span><span>Date:</span></div>"_s,
                        u"<main>"_s}
-        << QLocale::English;
+        << QLocale::English << 0;
     row("the file's name without a title", u"Q\nA) a*\n"_s,
         {u"<title>quiz.txt — Tavrelo</title>"_s, u"<h1><bdi>quiz.txt</bdi></h1>\n<p class=\"enc\">"_s});
     row("a question taller than a sheet", u"Q\n"_s.repeated(45) + u"A) a*\n"_s,
@@ -121,6 +122,8 @@ void TestQuizPage::holds_data()
          u"<p class=\"x\" data-n=\"4\"><bdi>C) c*</bdi><em>no button shows it: the question has only 2 answer "
          u"buttons</em>"_s,
          u"<p class=\"f e\"><b>line 4, error:</b>"_s, u"<ol><li><b>1.</b> \u2014</li></ol>"_s});
+    row("a gap in a variant: the empty button, nothing said cut", u"Q\nA) a\nC) c*\n"_s,
+        {u"<article class=\"v v1\""_s, u"<p class=\"o\"><bdi></bdi></p>"_s}, QLocale::English, 2);
     row("a replaced answer keeps its mark", u"Q\nA) a*\nA) b\n"_s,
         {u"<span class=\"sr\">right answer: </span><bdi>A) b</bdi>"_s,
          u"<p class=\"x\" data-n=\"3\"><bdi>A) a*</bdi><em>replaced by a later answer A"_s});
@@ -143,8 +146,9 @@ void TestQuizPage::holds()
     QFETCH(QString, file);
     QFETCH(QStringList, fragments);
     QFETCH(QLocale::Language, language);
+    QFETCH(int, variants);
     useUserLanguage(QLocale(language));
-    const QString page = makePage(file.toUtf8());
+    const QString page = makePage(file.toUtf8(), u"quiz.txt"_s, variants);
     qsizetype at = 0;
     for (const QString &fragment : fragments) {
         at = page.indexOf(fragment, at);
@@ -352,6 +356,8 @@ void TestQuizPage::answersThatStay_data()
     QTest::newRow("все ответы верны") << u" все ответы верны"_s << 1;
     QTest::newRow("всё перечисленное") << u" Всё перечисленное."_s << 1;
     QTest::newRow("нет верного ответа") << u" нет верного ответа"_s << 1;
+    QTest::newRow("правильного ответа нет") << u" Правильного ответа нет"_s << 1;
+    QTest::newRow("верных ответов нет") << u" верных ответов нет"_s << 1;
     QTest::newRow("ни один из") << u" Ни один из перечисленных"_s << 1;
     QTest::newRow("оба") << u" оба"_s << 1;
     QTest::newRow("none of the above") << u" None of the above"_s << 1;
