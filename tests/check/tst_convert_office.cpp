@@ -231,6 +231,22 @@ void TestConvertOffice::snippets_data()
                 "</text:list-item></text:list></text:list-item></text:list>"_s)
         << u"Title\n"_s + q + u"Question?\nA) x*\nB) y\n"_s << QStringList();
     // clang-format on
+    QString manyQuestions;
+    QString manyExpected;
+    for (int i = 0; i < 1000; ++i) {
+        manyQuestions += wp(u"Вопрос"_s, 1) + wp(u"а) x*"_s) + wp(u"б) y"_s);
+        manyExpected += (i ? u"\n"_s : QString()) + q + u"Вопрос\nA) x*\nB) y\n"_s;
+    }
+    const QString longLevelText =
+        u"<w:numbering "_s + wordNamespaces
+        + uR"x(><w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:start w:val="1"/><w:numFmt w:val="decimal"/>)x"
+          uR"x(<w:lvlText w:val="%1.)x"_s
+        + u"%1"_s.repeated(3000000)
+        + uR"x("/></w:lvl></w:abstractNum><w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num></w:numbering>)x"_s;
+    QTest::newRow("Word: a list's text of megabytes costs a numbered paragraph no pass over it") << support::zip(
+        {{u"word/document.xml"_s,
+          (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + manyQuestions + u"</w:body></w:document>"_s).toUtf8()},
+         {u"word/numbering.xml"_s, longLevelText.toUtf8()}}) << manyExpected << QStringList();
 }
 
 // One row per rule of the office readers and of the layout of questions, on a document made in memory.

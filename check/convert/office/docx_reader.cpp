@@ -174,7 +174,9 @@ Numbering readNumbering(const QByteArray &bytes, QString &error)
             level->style = wordNumberStyle(xml.attribute(u"w:val"), xml.attribute(u"w:format"));
             formatRead = true;
         } else if (name == u"w:lvlText" && level) {
-            level->text = xml.attribute(u"w:val");
+            // Cut before it is counted into: a label is never longer, and a document's text of megabytes of
+            // "%1" would cost every numbered paragraph a pass over it.
+            level->text = xml.attribute(u"w:val").left(100);
         } else if (name == u"w:lvlRestart" && level) {
             level->restart = xml.attribute(u"w:val").toInt();
         } else if (name == u"w:abstractNumId" && instance) {
