@@ -1069,6 +1069,10 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over, unless --replace is given. Started from Explorer, the checker writes a page beside each file and opens it.</source>
         <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check, если не указан --replace. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
+    <message>
+        <source>it holds more than %1 paragraphs of text, more than any test</source>
+        <translation>в ней больше %1 абзацев с текстом — столько не бывает ни в одном тесте</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

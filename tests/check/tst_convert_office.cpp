@@ -322,6 +322,8 @@ void TestConvertOffice::hostile_data()
     QTest::newRow("a part cut short") << body.left(30) + body.mid(60) << u"the file is broken or cut short"_s;
     QTest::newRow("a DTD") << document("<!DOCTYPE w [<!ENTITY a \"aaaa\">]><w:document>&a;</w:document>")
         << u"word/document.xml in the document cannot be read: it declares a DTD"_s;
+    QTest::newRow("more paragraphs of text than any test") << support::zip({{u"word/document.xml"_s, "<w:document><w:body>" + QByteArray("<w:p><w:r><w:t>a</w:t></w:r></w:p>").repeated(100001) + "</w:body></w:document>"}})
+        << u"word/document.xml in the document cannot be read: it holds more than 100000 paragraphs"_s;
     QTest::newRow("broken XML") << document("<w:document><w:p>") << u"word/document.xml in the document is not well-formed XML"_s;
     QTest::newRow("a .doc") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 and more") << u"this is a Word 97-2003 document (.doc)"_s;
     QTest::newRow("an RTF") << QByteArray("{\\rtf1 text}") << u"this is an RTF document"_s;

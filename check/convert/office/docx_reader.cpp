@@ -319,6 +319,8 @@ public:
                 // An empty paragraph is only counted: a document of millions of them takes no memory for them.
                 if (!m_paragraph.text.trimmed().isEmpty() || !m_paragraph.label.isEmpty())
                     m_document.paragraphs.push_back(std::move(m_paragraph));
+                if (!m_xml.withinParagraphs(qsizetype(m_document.paragraphs.size())))
+                    break;
             } else if (name == u"w:sectPr" || name == u"mc:Fallback") {
                 m_xml.skip();
             }
