@@ -320,6 +320,8 @@ void TestConvertOffice::hostile_data()
     QTest::newRow("too many entries") << support::zip(many) << u"the file holds 5002 zip entries"_s;
     QTest::newRow("cut short") << body.left(body.size() / 2) << u"the file is broken or cut short"_s;
     QTest::newRow("a part cut short") << body.left(30) + body.mid(60) << u"the file is broken or cut short"_s;
+    QTest::newRow("two parts of one name") << support::zip({{u"word/document.xml"_s, "<w:document/>"}, {u"word/document.xml"_s, "<w:document/>"}})
+        << u"the file is broken or cut short: its zip directory cannot be read"_s;
     QTest::newRow("a DTD") << document("<!DOCTYPE w [<!ENTITY a \"aaaa\">]><w:document>&a;</w:document>")
         << u"word/document.xml in the document cannot be read: it declares a DTD"_s;
     QTest::newRow("more paragraphs of text than any test") << support::zip({{u"word/document.xml"_s, "<w:document><w:body>" + QByteArray("<w:p><w:r><w:t>a</w:t></w:r></w:p>").repeated(100001) + "</w:body></w:document>"}})
