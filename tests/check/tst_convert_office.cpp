@@ -191,6 +191,9 @@ void TestConvertOffice::snippets_data()
                        u"1: warning: question 1 \"Один\" is left out: none"_s,
                        u"4: warning: 2 answers of question 2"_s, u"4: warning: question 2 \"Два\" is left out"_s,
                        u"11: warning: the key names question 9"_s};
+    QTest::newRow("Word: answers typed as lines of the question's paragraph, as in a table's cell")
+        << docx(wp(u"1. Вопрос\nвторой строкой\nа) x\nб) **y**\nв) z"_s) + wp(u"2. Ещё\nа) один\nи) не ответ"_s))
+        << q + u"Вопрос\nвторой строкой\nA) x\nB) y*\nC) z\n"_s << QStringList{u"2: warning: question 2 \"Ещё\" is left out"_s};
     QTest::newRow("Word: question numbers in a table's first column, its cells' paragraphs in order")
         << docx(u"<w:tbl><w:tr><w:tc>"_s + wp(u"1"_s) + u"</w:tc><w:tc>"_s + wp(u"Один"_s) + wp(u"а) x"_s)
                 + wp(u"б) y+"_s) + u"</w:tc></w:tr></w:tbl>"_s)
