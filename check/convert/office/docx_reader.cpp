@@ -210,7 +210,8 @@ public:
         if (m_used.insert(numId).second) {
             for (const auto &[overridden, start] : instance->second.startOverrides) {
                 counters.started[size_t(overridden)] = true;
-                counters.value[size_t(overridden)] = qBound(-1, start - 1, 1000000);
+                // In 64 bits: a start of -2147483648 less one would overflow an int.
+                counters.value[size_t(overridden)] = int(qBound(qint64(-1), qint64(start) - 1, qint64(1000000)));
             }
         }
         const WordLevel &own = levels[size_t(level)];
