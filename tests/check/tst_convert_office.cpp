@@ -246,6 +246,17 @@ void TestConvertOffice::snippets_data()
           uR"x(<w:lvlText w:val="%1.)x"_s
         + u"%1"_s.repeated(3000000)
         + uR"x("/></w:lvl></w:abstractNum><w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num></w:numbering>)x"_s;
+    const QString leastStart =
+        u"<w:numbering "_s + wordNamespaces
+        + uR"x(><w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:start w:val="1"/><w:numFmt w:val="decimal"/>)x"
+          uR"x(<w:lvlText w:val="%1."/></w:lvl></w:abstractNum><w:num w:numId="1"><w:abstractNumId w:val="0"/>)x"
+          uR"x(<w:lvlOverride w:ilvl="0"><w:startOverride w:val="-2147483648"/></w:lvlOverride></w:num></w:numbering>)x"_s;
+    QTest::newRow("Word: a start override of the least int") << support::zip(
+        {{u"word/document.xml"_s, (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + wp(u"Вопрос"_s, 1)
+                                   + wp(u"а) x*"_s) + wp(u"б) y"_s) + u"</w:body></w:document>"_s)
+                                      .toUtf8()},
+         {u"word/numbering.xml"_s, leastStart.toUtf8()}}) << q + u"Вопрос\nA) x*\nB) y\n"_s
+                                                             << QStringList();
     QTest::newRow("Word: a list's text of megabytes costs a numbered paragraph no pass over it") << support::zip(
         {{u"word/document.xml"_s,
           (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + manyQuestions + u"</w:body></w:document>"_s).toUtf8()},
