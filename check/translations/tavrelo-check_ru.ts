@@ -1081,6 +1081,10 @@ The checker never writes over a file it reads, nor two files to one name, howeve
             <numerusform>ещё %n строк текста записаны с пробелом в начале, как и эти; они не перечисляются</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it holds more than %1 paragraphs of text, more than any test</source>
+        <translation>в ней больше %1 абзацев с текстом — столько не бывает ни в одном тесте</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

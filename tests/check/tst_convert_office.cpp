@@ -191,6 +191,9 @@ void TestConvertOffice::snippets_data()
                        u"1: warning: question 1 \"Один\" is left out: none"_s,
                        u"4: warning: 2 answers of question 2"_s, u"4: warning: question 2 \"Два\" is left out"_s,
                        u"11: warning: the key names question 9"_s};
+    QTest::newRow("Word: answers typed as lines of the question's paragraph, as in a table's cell")
+        << docx(wp(u"1. Вопрос\nвторой строкой\nа) x\nб) **y**\nв) z"_s) + wp(u"2. Ещё\nа) один\nи) не ответ"_s))
+        << q + u"Вопрос\nвторой строкой\nA) x\nB) y*\nC) z\n"_s << QStringList{u"2: warning: question 2 \"Ещё\" is left out"_s};
     QTest::newRow("Word: question numbers in a table's first column, its cells' paragraphs in order")
         << docx(u"<w:tbl><w:tr><w:tc>"_s + wp(u"1"_s) + u"</w:tc><w:tc>"_s + wp(u"Один"_s) + wp(u"а) x"_s)
                 + wp(u"б) y+"_s) + u"</w:tc></w:tr></w:tbl>"_s)
@@ -231,6 +234,33 @@ void TestConvertOffice::snippets_data()
                 "</text:list-item></text:list></text:list-item></text:list>"_s)
         << u"Title\n"_s + q + u"Question?\nA) x*\nB) y\n"_s << QStringList();
     // clang-format on
+    QString manyQuestions;
+    QString manyExpected;
+    for (int i = 0; i < 1000; ++i) {
+        manyQuestions += wp(u"Вопрос"_s, 1) + wp(u"а) x*"_s) + wp(u"б) y"_s);
+        manyExpected += (i ? u"\n"_s : QString()) + q + u"Вопрос\nA) x*\nB) y\n"_s;
+    }
+    const QString longLevelText =
+        u"<w:numbering "_s + wordNamespaces
+        + uR"x(><w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:start w:val="1"/><w:numFmt w:val="decimal"/>)x"
+          uR"x(<w:lvlText w:val="%1.)x"_s
+        + u"%1"_s.repeated(3000000)
+        + uR"x("/></w:lvl></w:abstractNum><w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num></w:numbering>)x"_s;
+    const QString leastStart =
+        u"<w:numbering "_s + wordNamespaces
+        + uR"x(><w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:start w:val="1"/><w:numFmt w:val="decimal"/>)x"
+          uR"x(<w:lvlText w:val="%1."/></w:lvl></w:abstractNum><w:num w:numId="1"><w:abstractNumId w:val="0"/>)x"
+          uR"x(<w:lvlOverride w:ilvl="0"><w:startOverride w:val="-2147483648"/></w:lvlOverride></w:num></w:numbering>)x"_s;
+    QTest::newRow("Word: a start override of the least int") << support::zip(
+        {{u"word/document.xml"_s, (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + wp(u"Вопрос"_s, 1)
+                                   + wp(u"а) x*"_s) + wp(u"б) y"_s) + u"</w:body></w:document>"_s)
+                                      .toUtf8()},
+         {u"word/numbering.xml"_s, leastStart.toUtf8()}}) << q + u"Вопрос\nA) x*\nB) y\n"_s
+                                                             << QStringList();
+    QTest::newRow("Word: a list's text of megabytes costs a numbered paragraph no pass over it") << support::zip(
+        {{u"word/document.xml"_s,
+          (u"<w:document "_s + wordNamespaces + u"><w:body>"_s + manyQuestions + u"</w:body></w:document>"_s).toUtf8()},
+         {u"word/numbering.xml"_s, longLevelText.toUtf8()}}) << manyExpected << QStringList();
 }
 
 // One row per rule of the office readers and of the layout of questions, on a document made in memory.
@@ -304,8 +334,12 @@ void TestConvertOffice::hostile_data()
     QTest::newRow("too many entries") << support::zip(many) << u"the file holds 5002 zip entries"_s;
     QTest::newRow("cut short") << body.left(body.size() / 2) << u"the file is broken or cut short"_s;
     QTest::newRow("a part cut short") << body.left(30) + body.mid(60) << u"the file is broken or cut short"_s;
+    QTest::newRow("two parts of one name") << support::zip({{u"word/document.xml"_s, "<w:document/>"}, {u"word/document.xml"_s, "<w:document/>"}})
+        << u"the file is broken or cut short: its zip directory cannot be read"_s;
     QTest::newRow("a DTD") << document("<!DOCTYPE w [<!ENTITY a \"aaaa\">]><w:document>&a;</w:document>")
         << u"word/document.xml in the document cannot be read: it declares a DTD"_s;
+    QTest::newRow("more paragraphs of text than any test") << support::zip({{u"word/document.xml"_s, "<w:document><w:body>" + QByteArray("<w:p><w:r><w:t>a</w:t></w:r></w:p>").repeated(100001) + "</w:body></w:document>"}})
+        << u"word/document.xml in the document cannot be read: it holds more than 100000 paragraphs"_s;
     QTest::newRow("broken XML") << document("<w:document><w:p>") << u"word/document.xml in the document is not well-formed XML"_s;
     QTest::newRow("a .doc") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 and more") << u"this is a Word 97-2003 document (.doc)"_s;
     QTest::newRow("an RTF") << QByteArray("{\\rtf1 text}") << u"this is an RTF document"_s;

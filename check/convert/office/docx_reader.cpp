@@ -174,7 +174,9 @@ Numbering readNumbering(const QByteArray &bytes, QString &error)
             level->style = wordNumberStyle(xml.attribute(u"w:val"), xml.attribute(u"w:format"));
             formatRead = true;
         } else if (name == u"w:lvlText" && level) {
-            level->text = xml.attribute(u"w:val");
+            // Cut before it is counted into: a label is never longer, and a document's text of megabytes of
+            // "%1" would cost every numbered paragraph a pass over it.
+            level->text = xml.attribute(u"w:val").left(100);
         } else if (name == u"w:lvlRestart" && level) {
             level->restart = xml.attribute(u"w:val").toInt();
         } else if (name == u"w:abstractNumId" && instance) {
@@ -208,7 +210,8 @@ public:
         if (m_used.insert(numId).second) {
             for (const auto &[overridden, start] : instance->second.startOverrides) {
                 counters.started[size_t(overridden)] = true;
-                counters.value[size_t(overridden)] = qBound(-1, start - 1, 1000000);
+                // In 64 bits: a start of -2147483648 less one would overflow an int.
+                counters.value[size_t(overridden)] = int(qBound(qint64(-1), qint64(start) - 1, qint64(1000000)));
             }
         }
         const WordLevel &own = levels[size_t(level)];
@@ -317,6 +320,8 @@ public:
                 // An empty paragraph is only counted: a document of millions of them takes no memory for them.
                 if (!m_paragraph.text.trimmed().isEmpty() || !m_paragraph.label.isEmpty())
                     m_document.paragraphs.push_back(std::move(m_paragraph));
+                if (!m_xml.withinParagraphs(qsizetype(m_document.paragraphs.size())))
+                    break;
             } else if (name == u"w:sectPr" || name == u"mc:Fallback") {
                 m_xml.skip();
             }

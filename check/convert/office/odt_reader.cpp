@@ -214,6 +214,8 @@ public:
                 // An empty paragraph is only counted: a document of millions of them takes no memory for them.
                 if (!m_paragraph.text.trimmed().isEmpty() || !m_paragraph.label.isEmpty())
                     m_document.paragraphs.push_back(std::move(m_paragraph));
+                if (!m_xml.withinParagraphs(qsizetype(m_document.paragraphs.size())))
+                    break;
             } else if (name == u"office:annotation" || name == u"text:tracked-changes"
                        || name == u"text:table-of-content" || name == u"office:forms") {
                 m_xml.skip();

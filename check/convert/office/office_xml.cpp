@@ -46,6 +46,14 @@ QString OfficeXml::failure(const QString &part) const
         .arg(errorString());
 }
 
+bool OfficeXml::withinParagraphs(qsizetype paragraphs)
+{
+    if (paragraphs <= maxParagraphs)
+        return true;
+    raiseError(Messages::tr("it holds more than %1 paragraphs of text, more than any test").arg(maxParagraphs));
+    return false;
+}
+
 QString OfficeXml::attribute(QStringView qualifiedName) const
 {
     return attributes().value(qualifiedName.toString()).toString();

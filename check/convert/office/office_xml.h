@@ -19,4 +19,9 @@ public:
     // An attribute of the element just started, by its qualified name ("w:val").
     QString attribute(QStringView qualifiedName) const;
     bool hasAttribute(QStringView qualifiedName) const;
+
+    // A test has some thousands of paragraphs; millions of short ones would take many times their bytes in memory.
+    static constexpr qsizetype maxParagraphs = 100000;
+    // Stops the reading once a document holds more paragraphs of text than that; false then.
+    bool withinParagraphs(qsizetype paragraphs);
 };

@@ -67,6 +67,44 @@ std::optional<Typed> typedLabel(const QString &text)
     return Typed{*label, match.capturedLength(), match.capturedLength(1) > 0};
 }
 
+// A paragraph whose last lines are answers lettered from "а" (typed with line breaks, as in a table's cell) is
+// taken as its question's lines, then a paragraph for each answer; others as they are.
+void splitAnswerLines(const OfficeParagraph &paragraph, std::vector<OfficeParagraph> &into)
+{
+    const QStringList lines = paragraph.text.split(u'\n');
+    qsizetype first = lines.size();
+    while (first > 1) {
+        const std::optional<Typed> typed = typedLabel(lines[first - 1]);
+        if (!typed || typed->label.digit)
+            break;
+        --first;
+    }
+    const auto letterAt = [&](qsizetype line) { return typedLabel(lines[line])->label.value; };
+    bool lettered = lines.size() - first >= 2 && lines.size() - first <= 4;
+    for (qsizetype line = first; lettered && line < lines.size(); ++line)
+        lettered = letterAt(line) == line - first + 1;
+    if (!lettered) {
+        into.push_back(paragraph);
+        return;
+    }
+    const auto piece = [&](qsizetype from, qsizetype length, bool keepsLabel) {
+        OfficeParagraph part = paragraph;
+        if (!keepsLabel)
+            part.label.clear();
+        part.text = paragraph.text.mid(from, length);
+        part.emphasis = paragraph.emphasis.mid(from, length);
+        into.push_back(std::move(part));
+    };
+    qsizetype at = 0;
+    for (qsizetype line = 0; line < first; ++line)
+        at += lines[line].size() + 1;
+    piece(0, at - 1, true);
+    for (qsizetype line = first; line < lines.size(); ++line) {
+        piece(at, lines[line].size(), false);
+        at += lines[line].size() + 1;
+    }
+}
+
 // A paragraph as the layout sees it.
 struct Item {
     const OfficeParagraph *paragraph = nullptr;
@@ -326,7 +364,10 @@ SourceQuiz paragraphQuestions(const OfficeDocument &document)
     SourceQuiz quiz;
     quiz.notes = document.notes;
     Layout layout(quiz);
-    const auto &paragraphs = document.paragraphs;
+    std::vector<OfficeParagraph> paragraphs;
+    paragraphs.reserve(document.paragraphs.size());
+    for (const OfficeParagraph &paragraph : document.paragraphs)
+        splitAnswerLines(paragraph, paragraphs);
     std::optional<Label> tableNumber;
     int tableRow = 0;
     size_t keyAt = paragraphs.size();

@@ -11,6 +11,7 @@
 #endif
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -100,6 +101,7 @@ ZipEntries::ZipEntries(const QByteArray &zip) : m_zip(zip)
         return;
     }
     qint64 at = directory;
+    std::set<QString> names;
     for (qint64 i = 0; i < count; ++i) {
         if (at + centralSize > end || u32(zip, qsizetype(at)) != centralSignature) {
             m_error = broken;
@@ -122,6 +124,12 @@ ZipEntries::ZipEntries(const QByteArray &zip) : m_zip(zip)
         }
         const QByteArray name = zip.mid(p + centralSize, qsizetype(nameSize));
         entry.name = (entry.flags & utf8Names) ? QString::fromUtf8(name) : QString::fromLatin1(name);
+        // Two parts of one name: office programs differ on which they take, so the text read could be other
+        // than the one the teacher sees in hers.
+        if (!names.insert(entry.name).second) {
+            m_error = broken;
+            return;
+        }
         m_entries.push_back(entry);
         at += centralSize + nameSize + extraSize + commentSize;
     }
