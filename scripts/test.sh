@@ -35,7 +35,7 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --no-tests=error -j"$jobs" | tee build-asan/ctest.log
 
-echo "== Fuzzing the question file reader, the checker and the GIFT reader for ${fuzz_seconds}s in all"
+echo "== Fuzzing the question file reader, the checker, the GIFT reader and the office document reader for ${fuzz_seconds}s in all"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF \
   -DTAVRELO_BENCHMARKS=OFF
 fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz office_reader_fuzz)
