@@ -6,7 +6,7 @@
 if(NOT MINGW)
   message(FATAL_ERROR "Tavrelo builds for Windows with MinGW-w64 against a static Qt: see scripts/build-windows.sh")
 endif()
-get_target_property(qt_core_type Qt6::Core TYPE)
+get_target_property(qt_core_type Qt::Core TYPE)
 if(NOT qt_core_type STREQUAL "STATIC_LIBRARY")
   message(FATAL_ERROR "Tavrelo for Windows needs a static Qt: scripts/qt-mingw.sh prints where one is")
 endif()
@@ -56,5 +56,5 @@ endfunction()
 # tavrelo_windows_test(TARGET): a static Qt holds only the platform plugins it is told to hold, and tests run
 # offscreen.
 function(tavrelo_windows_test target)
-  qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+  qt_import_plugins(${target} INCLUDE ${TAVRELO_QT}::QOffscreenIntegrationPlugin)
 endfunction()

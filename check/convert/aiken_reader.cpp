@@ -33,7 +33,7 @@ public:
             } else if (isAikenAnswer(line)) {
                 open(number);
                 m_letters += line[0];
-                m_question.answers.push_back(SourceAnswer{.text = line.sliced(3).trimmed(), .line = number});
+                m_question.answers.push_back(SourceAnswer{.text = line.mid(3).trimmed(), .line = number});
             } else {
                 // Text after answers begins the next question: this one never got its ANSWER line.
                 if (m_open && !m_question.answers.empty())
@@ -77,7 +77,7 @@ private:
             return;
         }
         m_open = false;
-        const QStringView named = line.sliced(7).trimmed();
+        const QStringView named = line.mid(7).trimmed();
         const qsizetype right = named.isEmpty() ? -1 : m_letters.indexOf(named.front());
         if (right < 0) {
             warn(number, Messages::tr("question %1 is left out: its \"ANSWER:\" line names no answer it has")

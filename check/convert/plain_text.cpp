@@ -62,11 +62,11 @@ std::pair<char32_t, qsizetype> entityAt(QStringView text)
     const qsizetype end = text.indexOf(u';');
     if (end < 2 || end > 32)
         return {0, 0};
-    const QStringView body = text.sliced(1, end - 1);
+    const QStringView body = text.mid(1, end - 1);
     if (body.front() == u'#') {
         const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
         bool ok = false;
-        const uint code = body.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+        const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
         // No NUL, no half of a surrogate pair, nothing beyond Unicode: those stay as written.
         if (!ok || code == 0 || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF)
             return {0, 0};
@@ -131,7 +131,7 @@ QString tagName(QStringView tag)
     const qsizetype start = i;
     while (i < tag.size() && tag[i].isLetterOrNumber())
         ++i;
-    return tag.sliced(start, i - start).toString().toLower();
+    return tag.mid(start, i - start).toString().toLower();
 }
 
 bool isBlockTag(const QString &name)
@@ -225,11 +225,11 @@ PlainText plainText(QStringView text, TextFormat format)
     QString skipUntil;   // the closing tag of a script or a style
     int superscript = 0; // inside <sup> (1) or <sub> (-1)
     for (qsizetype i = 0; i < text.size();) {
-        const QStringView rest = text.sliced(i);
+        const QStringView rest = text.mid(i);
         if (markup && isTagStart(rest)) {
             const qsizetype end = tagEnd(rest);
             if (end > 0) {
-                const QString name = tagName(rest.first(end));
+                const QString name = tagName(rest.left(end));
                 const bool closing = rest.startsWith(u"</");
                 i += end;
                 if (!skipUntil.isEmpty()) {

@@ -57,7 +57,7 @@ bool readLikeHeader(QStringView line, HeaderLook &look)
         const qsizetype start = i;
         while (i < line.size() && isBlankChar(line[i]))
             ++i;
-        return line.sliced(start, i - start);
+        return line.mid(start, i - start);
     };
     const auto readWord = [&](QStringView word) {
         for (const QChar expected : word) {

@@ -22,7 +22,7 @@ char16_t visible(char16_t ch)
 QString quote(QStringView line)
 {
     const bool shortened = line.size() > MaxQuoted;
-    const QStringView shown = shortened ? line.first(MaxQuoted - 1) : line;
+    const QStringView shown = shortened ? line.left(MaxQuoted - 1) : line;
     QString quoted;
     quoted.reserve(shown.size() + 3);
     quoted += u'"';
