@@ -16,8 +16,10 @@ enable_language(RC)
 # libwinpthread-1.dll beside them.
 target_link_options(tavrelo_options INTERFACE -static -static-libgcc -static-libstdc++)
 # The host's rcc, Debian's, compresses with zstd, which this Qt cannot read back (the link misses
-# qResourceFeatureZstd).
-set(CMAKE_AUTORCC_OPTIONS --no-zstd)
+# qResourceFeatureZstd). Qt 5's rcc is the static Qt's own, built without zstd, and knows no such option.
+if(TAVRELO_QT_MAJOR EQUAL 6)
+  set(CMAKE_AUTORCC_OPTIONS --no-zstd)
+endif()
 # Built on Linux, CTest runs the tests under Wine.
 if(CMAKE_HOST_UNIX)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-test.sh)
