@@ -93,12 +93,13 @@ void BM_CheckHandingOverSections(benchmark::State &state)
         benchmark::DoNotOptimize(checkFile(bench.file, Nothing, [](const QuizSection &) {}));
 }
 
+// The page, and with range(1) variants for a class in place of the file's order.
 void BM_CheckWithPage(benchmark::State &state)
 {
     const Bench bench(state);
     const QString page = bench.folder.filePath(u"data.html"_s);
     for (auto _ : state) {
-        QuizPages pages(page, false, {bench.file});
+        QuizPages pages(page, false, {bench.file}, int(state.range(1)));
         benchmark::DoNotOptimize(pages.check(bench.file, Nothing));
     }
     state.counters["page_to_file"] = double(QFileInfo(page).size()) / double(bench.fileSize);
@@ -108,7 +109,7 @@ void BM_CheckWithPage(benchmark::State &state)
 // Arg: the quiz, 0 for 1000 questions in Windows-1251, 1 for the same in UTF-8, 2 for one line of 50 MB.
 BENCHMARK(BM_PlainCheck)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckHandingOverSections)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CheckWithPage)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckWithPage)->ArgsProduct({{0, 1, 2}, {0}})->Args({0, 10})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -18,6 +18,7 @@
 #include "tests/support/buffer_stream.h"
 
 #include <QBuffer>
+#include <QStringDecoder>
 
 #include <cstdint>
 #include <cstdio>
@@ -111,7 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const Conversion conversion = convertQuiz(input, QString(), to, [](const QString &line) {
             require(oneLine(line), "a note is one line");
         });
-        require(conversion.output.isEmpty() || conversion.output.startsWith("\xEF\xBB\xBF"), "output in UTF-8");
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(conversion.output);
+        require(text.size() <= conversion.output.size() && !utf8.hasError()
+                    && !conversion.output.startsWith("\xEF\xBB\xBF"),
+                "output in UTF-8, its byte-order mark left to its file");
     }
     return 0;
 }

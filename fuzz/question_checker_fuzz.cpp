@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tavrelo developers
 // SPDX-License-Identifier: MIT
 //
-// Feeds arbitrary bytes to the question file checker and to its Windows-1251 conversion, and aborts when a finding
-// names a line the file does not have or spans more than one line, or when a conversion that succeeds loses or
-// adds a line. The question reader's fuzz target checks that the checker counts what the program loads.
+// Feeds arbitrary bytes to the question file checker, to its Windows-1251 conversion and to the page of the quiz with
+// its variants for a class, and aborts when a finding names a line the file does not have or spans more than one
+// line, when a conversion that succeeds loses or adds a line, or when a variant does not hold every question once.
+// The question reader's fuzz target checks that the checker counts what the program loads.
 #include "check/convert/to_cp1251.h"
+#include "check/page/quiz_variants.h"
+#include "check/page/section_html.h"
 #include "check/rules/check_file.h"
 #include "check/rules/finding_log.h"
 #include "platform/core/text_file.h"
@@ -65,6 +68,28 @@ void checkConversion(const QByteArray &bytes)
             "every converted line ends in CR LF");
 }
 
+void checkPage(const QByteArray &bytes)
+{
+    support::BufferStream source(bytes);
+    QByteArray html;
+    QuizVariants variants;
+    qsizetype questions = 0;
+    QuizBuilder builder([&](const QuizSection &section) {
+        html.truncate(0);
+        appendSectionHtml(html, section);
+        variants.add(section);
+        questions += section.kind == SectionKind::Question ? 1 : 0;
+    });
+    FindingLog log([&](const Finding &finding) { builder.takeFinding(finding); });
+    checkStream(source.stream(), log, &builder);
+    for (int variant = 1; variant <= 2; ++variant) {
+        html.truncate(0);
+        variants.appendVariant(html, variant, "<h1>t</h1>", "<div class=\"fields\"></div>");
+        require(html.count("<section class=\"q") == questions, "a variant holds every question once");
+        require(html.count("<li>") == questions, "a variant's key has every question");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -72,5 +97,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     checkFindings(bytes);
     checkConversion(bytes);
+    checkPage(bytes);
     return 0;
 }

@@ -22,7 +22,7 @@ if [ "${1:-}" = --windows ]; then
 else
   packages=(
     build-essential cmake
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev zlib1g-dev
     qt6-base-private-dev
     qt6-l10n-tools qt6-tools-dev
     # The leg built with Qt 5.15.

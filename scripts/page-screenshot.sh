@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
 # Photographs the page that tavrelo-check writes of a quiz (--html), in Russian, as a teacher sees it in her browser:
-# the README's file with a few slips, into docs/quiz-page.png, through headless Chromium. Builds nothing: run it
-# after `cmake --build build`.
+# the README's file with a few slips, into docs/quiz-page.png, and the quiz converted from the Word test of the
+# tests (tests/check/data/office/word-lists-bold.docx), into docs/word-test-page.png, through headless Chromium.
+# Builds nothing: run it after `cmake --build build`.
 # Usage: scripts/page-screenshot.sh [BUILD_FOLDER]   (needs chromium)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,3 +24,13 @@ timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run --disa
   --window-size=1000,1240 --screenshot="$PWD/docs/quiz-page.png" "file://$work/data.html" 2>"$work/chromium.log" ||
   { cat "$work/chromium.log" >&2; exit 1; }
 echo "docs/quiz-page.png"
+
+cp tests/check/data/office/word-lists-bold.docx "$work/history.docx"
+(cd "$work" && LANGUAGE= LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 "$build/tavrelo-check" --convert history.txt history.docx;
+  LANGUAGE= LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 "$build/tavrelo-check" --html history.html history.txt) || true
+[ -s "$work/history.html" ] || { echo "page-screenshot.sh: no page of the Word test was written" >&2; exit 1; }
+timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
+  --disable-component-update --disable-sync --user-data-dir="$work/profile" --hide-scrollbars \
+  --window-size=1000,1100 --screenshot="$PWD/docs/word-test-page.png" "file://$work/history.html" 2>"$work/chromium.log" ||
+  { cat "$work/chromium.log" >&2; exit 1; }
+echo "docs/word-test-page.png"

@@ -4,7 +4,8 @@
 # Installs what is missing, checks the sources' format, then builds and runs every test: a normal build, a build with
 # Qt 5.15 (what the 32-bit Windows package is built with), a build under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader, of the checker and of the GIFT
-# reader; then the Windows legs, where a Qt for MinGW is at hand. Each leg says how long it took.
+# reader, whose findings (crash-*, leak-*, ...) go into build-fuzz/; then the Windows legs, where a Qt for MinGW is at
+# hand. The Qt 5.15 and Windows legs say how long they took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -47,14 +48,15 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== Fuzzing the question file reader, the checker and the GIFT reader for ${fuzz_seconds}s in all"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_FUZZ=ON -DBUILD_TESTING=OFF \
   -DTAVRELO_BENCHMARKS=OFF
-fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz)
+fuzzers=(question_reader_fuzz question_checker_fuzz gift_reader_fuzz office_reader_fuzz)
 cmake --build build-fuzz -j"$jobs" --target "${fuzzers[@]}"
 for fuzzer in "${fuzzers[@]}"; do
   seeds=fuzz/corpus
   [ "$fuzzer" = gift_reader_fuzz ] && seeds=fuzz/gift_corpus
+  [ "$fuzzer" = office_reader_fuzz ] && seeds=fuzz/office_corpus
   mkdir -p "build-fuzz/corpus/$fuzzer"
   "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + ${#fuzzers[@]} - 1) / ${#fuzzers[@]} ))" \
-    -max_len=65536 -rss_limit_mb=4096 "build-fuzz/corpus/$fuzzer" "$seeds"
+    -max_len=65536 -rss_limit_mb=4096 -artifact_prefix="build-fuzz/$fuzzer-" "build-fuzz/corpus/$fuzzer" "$seeds"
 done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }

@@ -23,3 +23,9 @@ std::optional<ExitStatus> openConversionInput(QFile &input, const QString &outpu
         return fail(inputPath, Messages::tr("cannot be read: %1").arg(input.errorString()));
     return std::nullopt;
 }
+
+ExitStatus cannotWrite(const OutputFile &output, const PrintLine &print)
+{
+    print(output.path() + u": error: "_s + Messages::tr("cannot be written: %1").arg(output.errorString()));
+    return ExitStatus::Unreadable;
+}

@@ -9,6 +9,7 @@
 #include "check/convert/gift_reader.h"
 #include "check/convert/gift_writer.h"
 #include "check/convert/lettered_reader.h"
+#include "check/convert/office/office_document.h"
 #include "check/convert/playable.h"
 #include "check/rules/finding_log.h"
 #include "check/rules/messages.h"
@@ -17,7 +18,6 @@
 #include "platform/core/text_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -169,15 +169,107 @@ int writeOther(QuizFormat to, const std::vector<PlayedQuestion> &played, QString
     return int(writeAiken(played, text, notes));
 }
 
-QByteArray withBom(const QString &text)
+QByteArray withCrLf(const QString &text)
 {
-    return "\xEF\xBB\xBF" + QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+    return QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+}
+
+OutputFormat fileFormat(QuizFormat format)
+{
+    switch (format) {
+    case QuizFormat::Tavrelo: break;
+    case QuizFormat::Gift: return OutputFormat::Gift;
+    case QuizFormat::Aiken: return OutputFormat::Aiken;
+    }
+    return OutputFormat::Tavrelo;
+}
+
+} // namespace
+
+namespace {
+
+// Converts the questions a reader found into Tavrelo's question file, or on through it into GIFT or Aiken.
+void convertSource(const SourceQuiz &source, QuizFormat to, Conversion &conversion, std::vector<Finding> &notes,
+                   QString &text)
+{
+    const IntoTavrelo into = intoTavrelo(source, notes);
+    conversion.leftOut = into.leftOut;
+    conversion.converted = int(into.copy.questions.size());
+    if (to == QuizFormat::Tavrelo) {
+        if (conversion.converted > 0)
+            conversion.output = tavreloBytes(into.copy);
+        return;
+    }
+    // On through Tavrelo's quiz, with the source's lines and numbers for the notes.
+    const auto sourceLine = [&](qint64 line) {
+        return line > 0 && size_t(line) <= into.copy.sourceLines.size() ? into.copy.sourceLines[size_t(line - 1)] : 0;
+    };
+    std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, notes, conversion.leftOut);
+    for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
+        PlayedQuestion &question = played[i];
+        question.number = into.copy.questions[i].source->number;
+        question.line = into.copy.questions[i].source->line;
+        for (qint64 &line : question.answerLines)
+            line = sourceLine(line);
+    }
+    const int written = writeOther(to, played, text, notes);
+    conversion.leftOut += conversion.converted - written;
+    conversion.converted = written;
+}
+
+// Prints the notes in the order of the source's lines, and ends the conversion.
+void finishConversion(Conversion &conversion, QuizFormat to, const QString &text, std::vector<Finding> &notes,
+                      const QString &inputName, const PrintLine &print)
+{
+    if (to != QuizFormat::Tavrelo && conversion.converted > 0)
+        conversion.output = withCrLf(text);
+    std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    bool slips = conversion.converted == 0;
+    for (const Finding &note : notes) {
+        print(formatFinding(inputName, note));
+        slips = slips || note.severity != Severity::Note;
+    }
+    conversion.status = slips ? ExitStatus::Slips : ExitStatus::Clean;
+}
+
+// A Word or Writer document, read whole (within a bound) and taken apart in memory.
+Conversion convertOffice(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print)
+{
+    Conversion conversion;
+    const auto fail = [&](const QString &text) {
+        print(inputName + u": error: "_s + text);
+        return conversion;
+    };
+    if (input.size() > maxOfficeFileSize) {
+        return fail(Messages::tr("the document is larger than %1 MB, more than a test needs")
+                        .arg(maxOfficeFileSize / (1024 * 1024)));
+    }
+    // In pieces, since read(n) would take n bytes of memory at once, whatever the file holds.
+    QByteArray bytes;
+    for (QByteArray piece; !(piece = input.read(1024 * 1024)).isEmpty();) {
+        bytes += piece;
+        if (bytes.size() > maxOfficeFileSize) {
+            return fail(Messages::tr("the document is larger than %1 MB, more than a test needs")
+                            .arg(maxOfficeFileSize / (1024 * 1024)));
+        }
+    }
+    const OfficeQuestions read = readOfficeDocument(bytes);
+    if (!read.quiz)
+        return fail(read.error);
+    conversion.read = true;
+    std::vector<Finding> notes;
+    QString text;
+    convertSource(*read.quiz, to, conversion, notes, text);
+    finishConversion(conversion, to, text, notes, inputName, print);
+    return conversion;
 }
 
 } // namespace
 
 Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print)
 {
+    if (looksLikeOfficeFile(input.peek(8)))
+        return convertOffice(input, inputName, to, print);
     Conversion conversion;
     QStringList lines;
     std::optional<QuizFormat> from;
@@ -210,51 +302,15 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
         const SourceQuiz source = readSource(*from, lines);
-        const IntoTavrelo into = intoTavrelo(source, notes);
-        conversion.leftOut = into.leftOut;
-        conversion.converted = int(into.copy.questions.size());
-        if (to == QuizFormat::Tavrelo) {
-            if (conversion.converted > 0)
-                conversion.output = tavreloBytes(into.copy);
-        } else {
-            // On through Tavrelo's quiz, with the source's lines and numbers for the notes.
-            const auto sourceLine = [&](qint64 line) {
-                return line > 0 && size_t(line) <= into.copy.sourceLines.size()
-                         ? into.copy.sourceLines[size_t(line - 1)]
-                         : 0;
-            };
-            std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, notes, conversion.leftOut);
-            for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
-                PlayedQuestion &question = played[i];
-                question.number = into.copy.questions[i].source->number;
-                question.line = into.copy.questions[i].source->line;
-                for (qint64 &line : question.answerLines)
-                    line = sourceLine(line);
-            }
-            const int written = writeOther(to, played, text, notes);
-            conversion.leftOut += conversion.converted - written;
-            conversion.converted = written;
-        }
+        convertSource(source, to, conversion, notes, text);
     }
-    if (to != QuizFormat::Tavrelo && conversion.converted > 0)
-        conversion.output = withBom(text);
-
-    std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
-    bool slips = conversion.converted == 0;
-    for (const Finding &note : notes) {
-        print(formatFinding(inputName, note));
-        slips = slips || note.severity != Severity::Note;
-    }
-    conversion.status = slips ? ExitStatus::Slips : ExitStatus::Clean;
+    finishConversion(conversion, to, text, notes, inputName, print);
     return conversion;
 }
 
-ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print)
+ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print,
+                       Replace replace, bool *written)
 {
-    const auto fail = [&](const QString &path, const QString &text) {
-        print(path + u": error: "_s + text);
-        return ExitStatus::Unreadable;
-    };
     QFile input(inputPath);
     if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
         return *failed;
@@ -272,10 +328,11 @@ ExitStatus convertFile(const QString &inputPath, const QString &outputPath, Quiz
         print(summary + Messages::tr("nothing was written"));
         return conversion.status;
     }
-    QSaveFile output(outputPath); // written beside the target and put in place only at commit
-    if (!output.open(QIODevice::WriteOnly) || output.write(conversion.output) != conversion.output.size()
-        || !output.commit())
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
+    OutputFile output(outputPath, fileFormat(to), replace);
+    if (!output.open() || !output.write(conversion.output) || !output.commit())
+        return cannotWrite(output, print);
     print(summary + Messages::tr("written to %1").arg(outputPath));
+    if (written)
+        *written = true;
     return conversion.status;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "check/convert/formats.h"
+#include "check/output/output_file.h"
 #include "check/rules/check_file.h"
 
 #include <QByteArray>
@@ -13,7 +14,8 @@ class QIODevice;
 struct Conversion {
     ExitStatus status = ExitStatus::Unreadable;
     bool read = false; // whether the input was read and its format told
-    QByteArray output; // the converted file, UTF-8 with a byte-order mark and CR LF; empty when nothing converted
+    QByteArray output; // the converted file in UTF-8 with CR LF, without the byte-order mark that its file gets;
+                       // empty when nothing converted
     int converted = 0;
     int leftOut = 0;
 };
@@ -25,6 +27,8 @@ struct Conversion {
 // "NAME:LINE: level: text" at the input's lines, in line order.
 Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print);
 
-// The same from a file into a new one, written whole or not at all, never over the input; ends with a line that
-// counts the questions and names what was written.
-ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print);
+// The same from a file into a new one, written whole or not at all, never over the input nor over a file the checker
+// did not make unless replace says so, with the checker's mark where the format has room for it; ends with a line
+// that counts the questions and names what was written; sets written, if given, when the file was written.
+ExitStatus convertFile(const QString &inputPath, const QString &outputPath, QuizFormat to, const PrintLine &print,
+                       Replace replace = Replace::OwnFiles, bool *written = nullptr);

@@ -4,6 +4,7 @@
 
 #include "bank/line_class.h"
 #include "bank/question_bank.h"
+#include "check/output/output_file.h"
 #include "check/rules/messages.h"
 #include "check/rules/quote.h"
 
@@ -63,6 +64,8 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
     TavreloCopy copy;
     Writer writer(copy);
     for (const QString &line : preamble) {
+        if (isCheckerMark(line))
+            continue; // the file gets a new one
         // Before the first header nothing shows, but a header would start a question.
         const bool header = classifyLine(line).kind == LineKind::Header;
         writer.line(header ? u' ' + line : line, 0, header);
@@ -116,5 +119,5 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
 
 QByteArray tavreloBytes(const TavreloCopy &copy)
 {
-    return "\xEF\xBB\xBF" + copy.text.toUtf8();
+    return copy.text.toUtf8();
 }

@@ -34,5 +34,5 @@ struct TavreloCopy {
 // wrong answer ending in "*" (which would mark it) a space after it. Questions past the bank's 1000 are left out.
 TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const SourceQuestion *> &questions);
 
-// The copy as it is written: UTF-8 with a byte-order mark.
+// The copy as it is written, in UTF-8; its file puts a byte-order mark before it.
 QByteArray tavreloBytes(const TavreloCopy &copy);

@@ -9,19 +9,22 @@
 #include "platform/core/windows1251.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Where the encoded lines go: a device, or the file being written.
+using LineSink = std::function<void(const QByteArray &)>;
+
 // Writes lines in Windows-1251, each with CR LF, until a character has no Windows-1251 form; from then on only
 // reports such characters.
 class LineEncoder final {
 public:
-    LineEncoder(QIODevice &output, const QString &inputName, const PrintLine &print)
+    LineEncoder(const LineSink &output, const QString &inputName, const PrintLine &print)
         : m_output(output), m_inputName(inputName), m_print(print)
     {
     }
@@ -60,8 +63,9 @@ public:
             i = end;
         }
         bytes += "\r\n";
-        if (m_errors == 0)
-            m_output.write(bytes);
+        // A copy of the checker's own file: its mark goes, for the copy's own.
+        if (m_errors == 0 && !(m_lineNumber == 1 && isCheckerMark(line)))
+            m_output(bytes);
     }
 
     qint64 errors() const { return m_errors; }
@@ -80,16 +84,14 @@ private:
                 + text);
     }
 
-    QIODevice &m_output;
+    const LineSink &m_output;
     const QString &m_inputName;
     const PrintLine &m_print;
     qint64 m_lineNumber = 0;
     qint64 m_errors = 0;
 };
 
-} // namespace
-
-ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
+ExitStatus encode(QIODevice &input, const LineSink &output, const QString &inputName, const PrintLine &print)
 {
     const auto fail = [&](const QString &text, ExitStatus status) {
         print(inputName + u": error: "_s + text);
@@ -109,26 +111,31 @@ ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &i
     return encoder.errors() > 0 ? ExitStatus::Slips : ExitStatus::Clean;
 }
 
-ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print)
+} // namespace
+
+ExitStatus convertToCp1251(QIODevice &input, QIODevice &output, const QString &inputName, const PrintLine &print)
 {
-    const auto fail = [&](const QString &path, const QString &text) {
-        print(path + u": error: "_s + text);
-        return ExitStatus::Unreadable;
-    };
+    return encode(
+        input, [&](const QByteArray &bytes) { output.write(bytes); }, inputName, print);
+}
+
+ExitStatus convertToCp1251(const QString &inputPath, const QString &outputPath, const PrintLine &print, Replace replace)
+{
     QFile input(inputPath);
     if (const std::optional<ExitStatus> failed = openConversionInput(input, outputPath, print))
         return *failed;
-    QSaveFile output(outputPath); // written beside the target and put in place only at commit
-    if (!output.open(QIODevice::WriteOnly))
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
-
-    const ExitStatus status = convertToCp1251(input, output, inputPath, print);
+    OutputFile output(outputPath, OutputFormat::TavreloCp1251, replace);
+    if (!output.open())
+        return cannotWrite(output, print);
+    // Put in place only when the whole file has a Windows-1251 form.
+    const ExitStatus status = encode(
+        input, [&](const QByteArray &bytes) { output.write(bytes); }, inputPath, print);
     if (status != ExitStatus::Clean) {
-        output.cancelWriting();
+        output.cancel();
         print(outputPath + u": "_s + Messages::tr("nothing was written"));
         return status;
     }
     if (!output.commit())
-        return fail(outputPath, Messages::tr("cannot be written: %1").arg(output.errorString()));
+        return cannotWrite(output, print);
     return ExitStatus::Clean;
 }

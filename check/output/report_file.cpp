@@ -12,21 +12,11 @@ constexpr char LineEnd[] = "\n";
 
 } // namespace
 
-ReportFile::ReportFile(const QString &path) : m_file(path)
+ReportFile::ReportFile(const QString &path, Replace replace) : m_file(path, OutputFormat::Report, replace)
 {
-}
-
-bool ReportFile::open()
-{
-    return m_file.open(QIODevice::WriteOnly) && m_file.write("\xEF\xBB\xBF") == 3;
 }
 
 void ReportFile::writeLine(const QString &line)
 {
     m_file.write(line.toUtf8() + LineEnd);
-}
-
-bool ReportFile::commit()
-{
-    return m_file.commit();
 }

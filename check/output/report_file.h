@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QSaveFile>
+#include "check/output/output_file.h"
+
 #include <QString>
 
 // The report written to a file by the checker itself (--output): UTF-8 with a byte-order mark and, on Windows, CR LF
@@ -10,14 +11,14 @@
 // program's output in the console's code page before it writes the file. The file is put in place whole at commit.
 class ReportFile final {
 public:
-    explicit ReportFile(const QString &path);
+    ReportFile(const QString &path, Replace replace);
     Q_DISABLE_COPY_MOVE(ReportFile)
 
-    bool open();
+    bool open() { return m_file.open(); }
     void writeLine(const QString &line);
-    bool commit();
+    bool commit() { return m_file.commit(); }
     QString errorString() const { return m_file.errorString(); }
 
 private:
-    QSaveFile m_file;
+    OutputFile m_file;
 };

@@ -75,10 +75,14 @@ char *putEscaped(char *out, char16_t ch)
     }
 }
 
-// NUL..U+001F as the Control Pictures block draws them (U+2400..), DEL as U+2421.
-char32_t controlPicture(char16_t ch)
+// NUL..U+001F and DEL by their short names, which the page draws in a box in plain letters: the Control Pictures
+// (U+2400..) that would say the same are missing from the fonts Debian and Windows use by default.
+const char *controlName(char16_t ch)
 {
-    return ch == 0x7F ? 0x2421 : 0x2400 + ch;
+    static constexpr const char *names[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT",  "LF",
+                                            "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+                                            "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+    return ch == 0x7F ? "DEL" : names[ch];
 }
 
 const char *bidiName(char16_t ch)
@@ -90,12 +94,11 @@ const char *bidiName(char16_t ch)
 // A character drawn as a mark: a control character or a bidirectional control.
 template<bool Markup> char *putMark(char *out, char16_t ch)
 {
-    const bool pictured = ch < 0x20 || ch == 0x7F;
     if constexpr (!Markup)
-        return putUtf8(out, pictured ? controlPicture(ch) : U'\uFFFD');
+        return putUtf8(out, U'\uFFFD');
     out = put(out, "<span class=\"c\">");
-    if (pictured) {
-        out = putUtf8(out, controlPicture(ch));
+    if (ch < 0x20 || ch == 0x7F) {
+        out = put(out, controlName(ch));
     } else if (ch <= 0x9F) {
         static constexpr char hex[] = "0123456789ABCDEF";
         out = put(out, "U+00");
@@ -209,6 +212,22 @@ template<bool Markup> void appendText(QByteArray &html, QStringView text)
 void appendHtmlText(QByteArray &html, QStringView text)
 {
     appendText<true>(html, text);
+}
+
+void appendQuotedHtmlText(QByteArray &html, QStringView text)
+{
+    const auto picturing = [](char16_t ch) { return (ch >= 0x2400 && ch < 0x2420) || ch == 0x2421; };
+    qsizetype from = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t ch = text[at].unicode();
+        if (!picturing(ch))
+            continue;
+        appendText<true>(html, text.sliced(from, at - from));
+        char mark[MaxBytesPerUnit];
+        html.append(mark, putMark<true>(mark, ch == 0x2421 ? char16_t(0x7F) : char16_t(ch - 0x2400)) - mark);
+        from = at + 1;
+    }
+    appendText<true>(html, text.sliced(from));
 }
 
 void appendPlainHtmlText(QByteArray &html, QStringView text)

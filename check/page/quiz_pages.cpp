@@ -29,6 +29,23 @@ QString pageName(const QString &file)
     return QFileInfo(file).completeBaseName() + u".html"_s;
 }
 
+// The page's name in a folder that holds the pages of several files: two files of one name (a/x.txt, b/x.txt) get
+// x.html and x-2.html, in the order given, letter case aside, as Windows compares names.
+QString distinctPageName(const QString &file, QStringList &taken)
+{
+    const QString base = QFileInfo(file).completeBaseName();
+    QString name = base + u".html"_s;
+    for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
+        name = base + u'-' + QString::number(n) + u".html"_s;
+    taken << name;
+    return name;
+}
+
+bool namesAPage(const QString &path)
+{
+    return path.endsWith(u".html"_s, Qt::CaseInsensitive) || path.endsWith(u".htm"_s, Qt::CaseInsensitive);
+}
+
 // The page beside the file, its folder spelt as the file's is.
 QString besideFile(const QString &file)
 {
@@ -41,15 +58,18 @@ QString besideFile(const QString &file)
 
 } // namespace
 
-QuizPages::QuizPages(const QString &page, bool fromExplorer, const QStringList &files) : m_open(fromExplorer)
+QuizPages::QuizPages(const QString &page, bool fromExplorer, const QStringList &files, int variants, Replace replace)
+    : m_variants(variants), m_open(fromExplorer), m_replace(replace)
 {
     const bool inFolder = !page.isEmpty() && (files.size() > 1 || endsInSeparator(page) || QFileInfo(page).isDir());
     if (inFolder)
         m_folder = page;
-    for (const QString &file : files) {
+    m_notAFolder = files.size() > 1 && namesAPage(page) && !QFileInfo(page).isDir();
+    QStringList taken;
+    for (const QString &file : distinctFiles(files)) { // a file named twice has one page
         QString path;
         if (inFolder)
-            path = endsInSeparator(page) ? page + pageName(file) : page + u'/' + pageName(file);
+            path = (endsInSeparator(page) ? page : page + u'/') + distinctPageName(file, taken);
         else if (!page.isEmpty())
             path = page;
         else if (fromExplorer)
@@ -69,19 +89,15 @@ void QuizPages::plan(WritePlan &plan) const
 
 QString QuizPages::refusal() const
 {
+    if (m_notAFolder)
+        return Messages::tr("with several question files, --html names the folder their pages go into, but %1 is the "
+                            "name of a page: name a folder, such as pages, and each file's page goes into it named "
+                            "after the file; nothing was written")
+            .arg(m_folder);
     if (!m_folder.isEmpty() && QFileInfo::exists(m_folder) && !QFileInfo(m_folder).isDir())
         return Messages::tr("%1 is a file, but the pages of several question files go into a folder of that name; "
                             "nothing was written")
             .arg(m_folder);
-    for (const QString &page : m_order) {
-        const QFileInfo info(page);
-        if (info.isDir())
-            return Messages::tr("cannot write the page to %1, a folder; nothing was written").arg(page);
-        if (info.exists() && !QuizPage::isMadeHere(page))
-            return Messages::tr("%1 is no page that tavrelo-check made, so it is not written over: name another "
-                                "file for the page, or move that one away; nothing was written")
-                .arg(page);
-    }
     return {};
 }
 
@@ -101,7 +117,7 @@ ExitStatus QuizPages::check(const QString &file, const PrintLine &print)
     };
     if (!m_folder.isEmpty() && !QDir().mkpath(m_folder))
         return checkWithoutPage(Messages::tr("its folder cannot be made"));
-    QuizPage page(path);
+    QuizPage page(path, m_variants, m_replace);
     if (!page.open(QFileInfo(file).fileName())) {
         page.cancel();
         return checkWithoutPage(page.errorString());

@@ -108,7 +108,7 @@ void appendFindings(QByteArray &html, const std::vector<Finding> &findings)
         html += "<b>";
         appendWords(html, levelLabel(finding));
         html += "</b> <bdi>";
-        appendHtmlText(html, finding.text); // the finding quotes the line
+        appendQuotedHtmlText(html, finding.text); // the finding quotes the line
         html += "</bdi></p>\n";
     }
 }
@@ -141,9 +141,9 @@ void appendUnseen(QByteArray &html, const QuizLine &line, const QString &why)
     appendFindings(html, line.findings);
 }
 
-// The text as the learner reads it above the answers, every text line in order, with the dropped lines where they
-// fell out.
-void appendText(QByteArray &html, const QuizSection &section)
+// The text as the learner reads it above the answers, every text line in order; with its sources, the line numbers,
+// the findings and the dropped lines where they fell out.
+void appendText(QByteArray &html, const QuizSection &section, bool withSources)
 {
     // Blank lines at the text's end (those between questions, mostly) show nothing to the learner: they stand on the
     // page only for a finding of their own, and take no room on paper.
@@ -154,7 +154,7 @@ void appendText(QByteArray &html, const QuizSection &section)
     }
     bool open = false;
     for (const QuizLine &line : section.lines) {
-        if (line.role != LineRole::Text && line.role != LineRole::Dropped)
+        if (line.role != LineRole::Text && (line.role != LineRole::Dropped || !withSources))
             continue;
         if (!open) {
             html += "<div class=\"t\">\n";
@@ -165,12 +165,13 @@ void appendText(QByteArray &html, const QuizSection &section)
             continue;
         }
         const bool trailing = line.number > lastWritten;
-        if (trailing && line.findings.empty())
+        if (trailing && (line.findings.empty() || !withSources))
             continue;
-        openRow(html, "p", trailing ? "tb" : "", line.number);
+        openRow(html, "p", trailing ? "tb" : "", withSources ? line.number : 0);
         appendFileText(html, line.text, line.length);
         add(html, "</p>\n");
-        appendFindings(html, line.findings);
+        if (withSources)
+            appendFindings(html, line.findings);
     }
     if (open)
         html += "</div>\n";
@@ -189,14 +190,8 @@ void appendAnswers(QByteArray &html, const QuizSection &section)
             if (line.answer == answer && line.role == LineRole::Answer)
                 source = &line;
         }
-        const bool right = answer == section.rightAnswer;
-        openRow(html, "p", right ? "o r" : "o", source ? source->number : 0);
-        if (right) {
-            html += "<span class=\"m\" aria-hidden=\"true\">\xE2\x9C\x94</span><span class=\"sr\">";
-            appendWords(html, Messages::tr("right answer:"));
-            html += " </span>";
-        }
         const QString &label = section.answers[size_t(answer - 1)];
+        openAnswerButton(html, answer == section.rightAnswer, source ? source->number : 0);
         appendFileText(html, label, label.size());
         if (label.isEmpty()) {
             html += "<span class=\"hint\">";
@@ -214,16 +209,56 @@ void appendAnswers(QByteArray &html, const QuizSection &section)
     html += "</div>\n";
 }
 
+// About how many lines of 12 pt text a question takes in print, against about how many one A4 sheet holds.
+constexpr int PrintCharactersPerLine = 75;
+constexpr int PrintLinesPerSheet = 40;
+
+qint64 printedLines(qint64 characters)
+{
+    return qMax<qint64>(1, (qMin<qint64>(characters, MaxCharactersShown) + PrintCharactersPerLine - 1)
+                               / PrintCharactersPerLine);
+}
+
+qint64 printedLines(const QuizSection &section)
+{
+    qint64 lines = 2; // the caption and the room around the question
+    for (const QuizLine &line : section.lines) {
+        if (line.role == LineRole::Text && !isBlank(line.text))
+            lines += printedLines(line.length);
+    }
+    for (int answer = 1; answer <= section.shownAnswers(); ++answer)
+        lines += printedLines(section.answers[size_t(answer - 1)].size() + 5); // the button's room
+    return lines;
+}
+
+// Print keeps a question whole on one sheet where it can; one taller than a sheet is split, and the author is told.
+void appendTallNote(QByteArray &html, qint64 lines)
+{
+    html += "<p class=\"f w\"><b>";
+    appendWords(html, Messages::tr("in print:"));
+    html += "</b> ";
+    appendWords(html, Messages::tr("this question takes about %1 lines, more than one A4 sheet holds (about %2): "
+                                   "it will be split across sheets")
+                          .arg(lines)
+                          .arg(PrintLinesPerSheet));
+    html += "</p>\n";
+}
+
 void appendQuestion(QByteArray &html, const QuizSection &section)
 {
-    html += "<section class=\"q\" id=\"q" + QByteArray::number(section.number) + "\">\n";
+    const qint64 lines = printedLines(section);
+    const bool tall = lines > PrintLinesPerSheet;
+    html += (tall ? "<section class=\"q tall\" id=\"q" : "<section class=\"q\" id=\"q")
+          + QByteArray::number(section.number) + "\">\n";
     // The caption as the quiz writes it, beside the header line.
     const QuizLine *header = section.lines.empty() ? nullptr : &section.lines.front();
     openRow(html, "h2", "", header ? header->number : 0);
     html += "Question #" + QByteArray::number(section.number) + "</h2>\n";
     if (header)
         appendFindings(html, header->findings);
-    appendText(html, section);
+    if (tall)
+        appendTallNote(html, lines);
+    appendText(html, section, true);
     appendAnswers(html, section);
 }
 
@@ -242,6 +277,31 @@ void appendLinesAround(QByteArray &html, const QuizSection &section)
 }
 
 } // namespace
+
+bool isTallInPrint(const QuizSection &section)
+{
+    return printedLines(section) > PrintLinesPerSheet;
+}
+
+void openAnswerButton(QByteArray &html, bool right, qint64 line)
+{
+    openRow(html, "p", right ? "o r" : "o", line);
+    if (right) {
+        html += "<span class=\"m\" aria-hidden=\"true\">\xE2\x9C\x94</span><span class=\"sr\">";
+        appendWords(html, Messages::tr("right answer:"));
+        html += " </span>";
+    }
+}
+
+void appendPrintedText(QByteArray &html, const QuizSection &section)
+{
+    appendText(html, section, false);
+}
+
+void appendShownText(QByteArray &html, QStringView text, qint64 length)
+{
+    appendFileText(html, text, length);
+}
 
 void appendSectionHtml(QByteArray &html, const QuizSection &section)
 {

@@ -335,22 +335,6 @@
         <translation>в &quot;%1&quot; есть символ U+%2, которого нет в Windows-1251</translation>
     </message>
     <message>
-        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
-
-A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
-
-Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.
-
-The checker never writes over a file it reads, nor two files to one name, however the names are spelt: such a run stops with status 2 before anything is written.</source>
-        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
-
-Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
-
-Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.
-
-Проверка никогда не записывает поверх файла, который она читает, и не пишет два файла под одним именем, как бы ни были записаны имена: такой запуск завершается с кодом 2, ничего не записав.</translation>
-    </message>
-    <message>
         <source>cannot write %1 to %2, a file the checker reads; nothing was written</source>
         <translation>нельзя записать %1 в %2: этот файл читает проверка; ничего не записано</translation>
     </message>
@@ -483,14 +467,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <translation>страницу</translation>
     </message>
     <message>
-        <source>cannot write the page to %1, a folder; nothing was written</source>
-        <translation>нельзя записать страницу в %1: это папка; ничего не записано</translation>
-    </message>
-    <message>
-        <source>%1 is no page that tavrelo-check made, so it is not written over: name another file for the page, or move that one away; nothing was written</source>
-        <translation>%1 — не страница, сделанная tavrelo-check, поэтому она не перезаписывается: назовите для страницы другой файл или уберите этот; ничего не записано</translation>
-    </message>
-    <message>
         <source>the page cannot be written: %1</source>
         <translation>страницу нельзя записать: %1</translation>
     </message>
@@ -501,10 +477,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     <message>
         <source>page written to %1</source>
         <translation>страница записана в %1</translation>
-    </message>
-    <message>
-        <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over. Started from Explorer, the checker writes a page beside each file and opens it.</source>
-        <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
     <message>
         <source>page</source>
@@ -747,10 +719,6 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <translation>записано в %1</translation>
     </message>
     <message>
-        <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
-        <translation>Перевести ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с &quot;Вес вопроса:&quot; (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка &quot;ANSWER: X&quot;; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Переносятся только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось перенести ни одного вопроса, ничего не записывается.</translation>
-    </message>
-    <message>
         <source>The format --convert writes: tavrelo, gift or aiken.</source>
         <translation>Формат, в который переводит --convert: tavrelo, gift или aiken.</translation>
     </message>
@@ -770,6 +738,267 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>the converted file</source>
         <comment>cannot write ... to</comment>
         <translation>переведённый файл</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>стр. %1 из %2</translation>
+    </message>
+    <message>
+        <source>Variant %1</source>
+        <translation>Вариант %1</translation>
+    </message>
+    <message>
+        <source>in print:</source>
+        <translation>в печати:</translation>
+    </message>
+    <message>
+        <source>this question takes about %1 lines, more than one A4 sheet holds (about %2): it will be split across sheets</source>
+        <translation>вопрос занимает около %1 строк, больше, чем вмещает один лист A4 (около %2): в печати он будет разделён между листами</translation>
+    </message>
+    <message>
+        <source>Answer key, variant %1</source>
+        <translation>Ключ ответов, вариант %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Фамилия, имя:</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Класс:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Each variant starts on a new sheet, with its own answer key.</source>
+        <translation>Каждый вариант начинается с нового листа, у каждого свой ключ ответов.</translation>
+    </message>
+    <message>
+        <source>with several question files, --html names the folder their pages go into, but %1 is the name of a page: name a folder, such as pages, and each file&apos;s page goes into it named after the file; nothing was written</source>
+        <translation>для нескольких файлов с вопросами --html называет папку для их страниц, а %1 — имя страницы: назовите папку, например pages, и страница каждого файла ляжет в неё под именем файла; ничего не записано</translation>
+    </message>
+    <message>
+        <source>With --html, put &lt;n&gt; variants of the quiz for a class on the page (2 to 10), each on new sheets with its own answer key: every question once, the questions and their answers in an order drawn from the file&apos;s content, so the same file always gives the same variants; the answers lettered A) to D) anew, an answer that speaks of the others (&quot;все ответы верны&quot;, &quot;A и B&quot;) kept in its place. The findings then stay in the report.</source>
+        <translation>Вместе с --html поместить на страницу &lt;n&gt; вариантов теста для класса (от 2 до 10), каждый с нового листа и со своим ключом ответов: каждый вопрос по разу, вопросы и ответы в порядке, который задаёт содержимое файла, так что один и тот же файл всегда даёт одни и те же варианты; ответы заново помечены буквами от A) до D), а ответ, который говорит о других («все ответы верны», «A и B»), остаётся на своём месте. Замечания проверки тогда остаются только в отчёте.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>--html needs the name of the page, or of a folder for the pages; nothing was written</source>
+        <translation>после --html нужно имя страницы или папки для страниц; ничего не записано</translation>
+    </message>
+    <message>
+        <source>--variants goes with --html and takes a number from %1 to %2</source>
+        <translation>--variants задаётся вместе с --html и принимает число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>the document is larger than %1 MB, more than a test needs</source>
+        <translation>документ больше %1 МБ — больше, чем нужно тесту</translation>
+    </message>
+    <message>
+        <source>the file is broken or cut short: its zip directory cannot be read</source>
+        <translation>файл повреждён или обрезан: его оглавление zip не читается</translation>
+    </message>
+    <message>
+        <source>the file holds %1 zip entries, more than the %2 a document is read with</source>
+        <translation>в файле %1 элементов zip, больше %2, с которыми читается документ</translation>
+    </message>
+    <message>
+        <source>%1 in the document cannot be read: %2</source>
+        <translation>часть документа %1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>it would unpack to %1 MB, more than the %2 MB a part is read with</source>
+        <translation>она распаковалась бы в %1 МБ, больше %2 МБ, с которыми читается часть</translation>
+    </message>
+    <message>
+        <source>it would unpack to %1 times its packed size, as a zip bomb does</source>
+        <translation>она распаковалась бы в %1 раз больше своего сжатого размера, как zip-бомба</translation>
+    </message>
+    <message>
+        <source>the document&apos;s parts together would unpack to more than %1 MB</source>
+        <translation>части документа вместе распаковались бы больше чем в %1 МБ</translation>
+    </message>
+    <message>
+        <source>it is encrypted</source>
+        <translation>она зашифрована</translation>
+    </message>
+    <message>
+        <source>the file is broken or cut short</source>
+        <translation>файл повреждён или обрезан</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than the zip&apos;s directory says, as a zip bomb does</source>
+        <translation>она распаковывается в больше, чем сказано в оглавлении zip, как zip-бомба</translation>
+    </message>
+    <message>
+        <source>it is packed in a way other than deflate (method %1)</source>
+        <translation>она сжата не методом deflate (метод %1)</translation>
+    </message>
+    <message>
+        <source>it declares a DTD, which no office program writes</source>
+        <translation>в ней объявлен DTD, а офисные программы его не пишут</translation>
+    </message>
+    <message>
+        <source>%1 in the document is not well-formed XML (line %2): %3</source>
+        <translation>часть документа %1 — не правильный XML (строка %2): %3</translation>
+    </message>
+    <message>
+        <source>an image is left out: Tavrelo shows text alone</source>
+        <translation>рисунок пропущен: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a drawing or chart is left out: Tavrelo shows text alone</source>
+        <translation>рисунок из фигур или диаграмма пропущены: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a text box is left out with its text: Tavrelo shows the text of paragraphs alone</source>
+        <translation>надпись (текстовое поле) пропущена вместе с текстом: Tavrelo показывает только текст абзацев</translation>
+    </message>
+    <message>
+        <source>a footnote is left out: Tavrelo shows none</source>
+        <translation>сноска пропущена: Tavrelo их не показывает</translation>
+    </message>
+    <message>
+        <source>a formula is left out: Tavrelo shows text alone</source>
+        <translation>формула пропущена: Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>a formula is kept as its plain text, %1: check that it reads right</source>
+        <translation>формула оставлена простым текстом, %1: проверьте, что она читается верно</translation>
+    </message>
+    <message>
+        <source>this paragraph between questions is left out: it is no question, and no answers follow it</source>
+        <translation>этот абзац между вопросами пропущен: это не вопрос, и за ним нет ответов</translation>
+    </message>
+    <message>
+        <source>the key names question %1, which the document does not hold</source>
+        <translation>в ключе назван вопрос %1, которого в документе нет</translation>
+    </message>
+    <message>
+        <source>the key gives question %1 the answer %2, which it does not have</source>
+        <translation>ключ даёт вопросу %1 ответ %2, которого у него нет</translation>
+    </message>
+    <message>
+        <source>this looks like a key of answers, but it holds no pair of a question&apos;s number and an answer&apos;s letter, as &quot;1 – б&quot;</source>
+        <translation>это похоже на ключ ответов, но в нём нет ни одной пары из номера вопроса и буквы ответа, как «1 – б»</translation>
+    </message>
+    <message>
+        <source>the &quot;*&quot; or &quot;+&quot;</source>
+        <translation>«*» или «+»</translation>
+    </message>
+    <message>
+        <source>the formatting</source>
+        <translation>оформление</translation>
+    </message>
+    <message>
+        <source>the key</source>
+        <translation>ключ</translation>
+    </message>
+    <message>
+        <source>%1 answers of question %2 are set apart by bold, underline, highlight or colour, so none is taken as right</source>
+        <translation>у вопроса %2 выделено полужирным, подчёркиванием, фоном или цветом ответов: %1, поэтому ни один не принят за правильный</translation>
+    </message>
+    <message>
+        <source>%1 marks %2</source>
+        <comment>the key marks б)</comment>
+        <translation>%1 отмечает %2</translation>
+    </message>
+    <message>
+        <source>the marks of question %1 disagree (%2), so none is taken</source>
+        <translation>отметки вопроса %1 расходятся (%2), поэтому ни одна не принята</translation>
+    </message>
+    <message>
+        <source>open it in Word or LibreOffice and save it as a Word document (.docx) or an OpenDocument text (.odt)</source>
+        <translation>откройте его в Word или LibreOffice и сохраните как документ Word (.docx) или текст OpenDocument (.odt)</translation>
+    </message>
+    <message>
+        <source>this is a Word 97-2003 document (.doc), a password-protected one or another older Office file, which the checker cannot read: %1</source>
+        <translation>это документ Word 97-2003 (.doc), защищённый паролем документ или другой старый файл Office, которые проверка не читает: %1</translation>
+    </message>
+    <message>
+        <source>this is an RTF document, which the checker cannot read: %1</source>
+        <translation>это документ RTF, который проверка не читает: %1</translation>
+    </message>
+    <message>
+        <source>this is an OpenDocument file, but no text document (it is %1): %2</source>
+        <translation>это файл OpenDocument, но не текстовый документ (это %1): %2</translation>
+    </message>
+    <message>
+        <source>this is a zip file, but no Word or Writer document: %1</source>
+        <translation>это файл zip, но не документ Word или Writer: %1</translation>
+    </message>
+    <message>
+        <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or plain question, then its lettered or numbered answers, as typed or as the lists show them; the right one marked by &quot;*&quot; or &quot;+&quot;, set apart by bold, underline, highlight or colour, or named in a key at the end (&quot;Ответы: 1 – б, 2 – а&quot;). Its notes name paragraphs, counted from 1 through the document, empty ones and those in tables&apos; cells included. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
+        <translation>Преобразовать ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с «Вес вопроса:» (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка «ANSWER: X»; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Документ Word (.docx) или LibreOffice Writer (.odt) читается по абзацам: нумерованный или простой вопрос, за ним его ответы с буквами или номерами — набранными вручную или такими, как их показывают списки; правильный отмечен «*» или «+», выделен полужирным, подчёркиванием, фоном или цветом или назван в ключе в конце («Ответы: 1 – б, 2 – а»). Сообщения о нём называют абзацы, считая с 1 по всему документу, включая пустые и абзацы в ячейках таблиц. Преобразуются только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось преобразовать ни одного вопроса, ничего не записывается.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>это устройство</translation>
+    </message>
+    <message>
+        <source>it is a pipe</source>
+        <translation>это канал (pipe)</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>это сокет</translation>
+    </message>
+    <message>
+        <source>Windows keeps that name for a device</source>
+        <translation>Windows отводит это имя устройству</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>that file is there, and tavrelo-check did not make it or it was changed since: name another file, or add --replace to replace it</source>
+        <translation>такой файл уже есть, и его сделала не tavrelo-check или его с тех пор изменили: назовите другой файл или добавьте --replace, чтобы заменить его</translation>
+    </message>
+    <message>
+        <source>cannot write %1 to %2: %3; nothing was written</source>
+        <translation>нельзя записать %1 в %2: %3; ничего не записано</translation>
+    </message>
+    <message>
+        <source>Reads Tavrelo question files exactly as Tavrelo does and tells, line by line, what the learner will meet.
+
+A file is read as UTF-8 or UTF-16 when it begins with a byte-order mark that says so, as UTF-8 when the whole file is well-formed UTF-8, and as Windows-1251 otherwise.
+
+Exit status: 0 when no error or warning was found, 1 when one was, 2 when a file cannot be read.
+
+The checker never writes over a file it reads, nor two files to one name, however the names are spelt, nor to a folder, a device or a pipe; and it replaces a file that is there only when tavrelo-check made it and it is unchanged since, or with --replace. Otherwise the run stops with status 2 before anything is written.</source>
+        <translation>Читает файлы с вопросами точно так же, как программа Tavrelo, и по строкам сообщает, что увидит ученик.
+
+Файл читается в UTF-8 или UTF-16, если он начинается с метки порядка байтов (BOM) этой кодировки; в UTF-8, если весь файл записан в правильном UTF-8; иначе в Windows-1251.
+
+Код завершения: 0 — ошибок и предупреждений нет, 1 — они есть, 2 — файл не удаётся прочитать.
+
+Проверка никогда не записывает поверх файла, который она читает, не пишет два файла под одним именем, как бы ни были записаны имена, и не пишет в папку, устройство или канал; а уже существующий файл заменяет, только если его сделала tavrelo-check и он с тех пор не изменён, или с ключом --replace. Иначе запуск завершается с кодом 2, ничего не записав.</translation>
+    </message>
+    <message>
+        <source>Replace a file that is there already with what is written, even one that tavrelo-check did not make or that was changed since, such as an Aiken file, which has no room for the mark by which tavrelo-check knows its own files. Without it, only the checker&apos;s own unchanged files are replaced.</source>
+        <translation>Заменять уже существующий файл записываемым, даже если его сделала не tavrelo-check или его с тех пор изменили, например файл Aiken, в котором нет места для метки, по которой tavrelo-check узнаёт свои файлы. Без этого ключа заменяются только неизменённые файлы самой проверки.</translation>
+    </message>
+    <message>
+        <source>its folder may not be written</source>
+        <translation>в его папку писать нельзя</translation>
+    </message>
+    <message>
+        <source>it may not be written</source>
+        <translation>его нельзя изменять</translation>
+    </message>
+    <message>
+        <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over, unless --replace is given. Started from Explorer, the checker writes a page beside each file and opens it.</source>
+        <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check, если не указан --replace. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
 </context>
 <context>

@@ -39,10 +39,10 @@ Converted convert(const QByteArray &input, QuizFormat to)
     return converted;
 }
 
-// The file as the converter writes it: UTF-8 with a byte-order mark, CR LF.
+// The converted file as the converter hands it to its writer: UTF-8, CR LF.
 QByteArray written(const QString &text)
 {
-    return text.isEmpty() ? QByteArray() : "\xEF\xBB\xBF" + QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
+    return text.isEmpty() ? QByteArray() : QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
 }
 
 // The quiz as Tavrelo plays it, as the round trip compares it: each question whose marked answer a button shows
