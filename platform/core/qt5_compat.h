@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // What Qt 5.15 lacks of what the sources use, force-included into every file of a Qt 5 build alone (CMakeLists.txt):
-// the string literals u"..."_s and "..."_ba, and a read-only view of bytes with the members the sources call.
+// the string literals u"..."_s and "..."_ba, a read-only view of bytes with the members the sources call, a range-for
+// over a regular expression's matches, and Qt Test's ordered comparisons.
 #include <QtGlobal>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstring>
@@ -78,6 +80,36 @@ private:
     const char *m_data = nullptr;
     qsizetype m_size = 0;
 };
+
+// for (const QRegularExpressionMatch &match : expression.globalMatch(text)), as Qt 6 has it: found by the iterator's
+// own namespace.
+struct QRegularExpressionMatchEnd {};
+class QRegularExpressionMatchStep {
+public:
+    explicit QRegularExpressionMatchStep(QRegularExpressionMatchIterator &matches) : m_matches(matches) { ++*this; }
+    const QRegularExpressionMatch &operator*() const { return m_match; }
+    QRegularExpressionMatchStep &operator++()
+    {
+        m_done = !m_matches.hasNext();
+        if (!m_done)
+            m_match = m_matches.next();
+        return *this;
+    }
+    bool operator!=(QRegularExpressionMatchEnd) const { return !m_done; }
+
+private:
+    QRegularExpressionMatchIterator &m_matches;
+    QRegularExpressionMatch m_match;
+    bool m_done = false;
+};
+inline QRegularExpressionMatchStep begin(QRegularExpressionMatchIterator &matches)
+{
+    return QRegularExpressionMatchStep(matches);
+}
+inline QRegularExpressionMatchEnd end(QRegularExpressionMatchIterator &)
+{
+    return {};
+}
 
 // Qt Test's ordered comparisons, from Qt 6.4 on.
 #define QCOMPARE_LE(a, b) QVERIFY2((a) <= (b), #a " <= " #b)

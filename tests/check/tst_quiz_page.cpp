@@ -321,7 +321,7 @@ void TestQuizPage::variants()
                 texts << match.captured(3);
                 if (!match.captured(1).isEmpty()) {
                     QCOMPARE(match.captured(3), u"ответ %1.%2"_s.arg(k).arg(k % 4 + 1)); // the mark moved along
-                    QCOMPARE(QString(keyLetters[place]), match.captured(2));
+                    QCOMPARE(QString(keyLetters.at(place)), match.captured(2));
                 }
             }
             QCOMPARE(letters, u"ABCD"_s);
