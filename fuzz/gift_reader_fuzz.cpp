@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (!source.stream().AtEndOfStream())
         lines << source.stream().ReadLine();
 
-    const SourceQuiz quiz = readGift(lines);
+    const SourceQuiz quiz = readGift(linesOf(lines));
     std::vector<const SourceQuestion *> playable;
     for (const SourceQuestion &question : quiz.questions) {
         require(question.line >= 1 && question.line <= lines.size(), "a question begins at a line of the file");
@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         played.push_back(std::move(*question));
     }
 
-    const SourceQuiz gift = readGift(writeGift(played, notes).split(u'\n'));
+    const QStringList giftLines = writeGift(played, notes).split(u'\n');
+    const SourceQuiz gift = readGift(linesOf(giftLines));
     require(gift.questions.size() == played.size() && gift.unreadable == 0, "GIFT reads back question for question");
     for (size_t i = 0; i < played.size(); ++i) {
         require(!leftOutNote(gift.questions[i]), "GIFT reads back as multiple choice with one right answer");
@@ -100,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QString aiken;
     const qsizetype written = writeAiken(played, aiken, notes);
-    const SourceQuiz aikenBack = readAiken(aiken.split(u'\n'));
+    const QStringList aikenLines = aiken.split(u'\n');
+    const SourceQuiz aikenBack = readAiken(linesOf(aikenLines));
     require(qsizetype(aikenBack.questions.size()) == written && aikenBack.unreadable == 0,
             "Aiken reads back question for question");
 

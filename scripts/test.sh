@@ -56,7 +56,7 @@ for fuzzer in "${fuzzers[@]}"; do
   [ "$fuzzer" = office_reader_fuzz ] && seeds=fuzz/office_corpus
   mkdir -p "build-fuzz/corpus/$fuzzer"
   "build-fuzz/fuzz/$fuzzer" -max_total_time="$(( (fuzz_seconds + ${#fuzzers[@]} - 1) / ${#fuzzers[@]} ))" \
-    -max_len=65536 -rss_limit_mb=4096 -artifact_prefix="build-fuzz/$fuzzer-" "build-fuzz/corpus/$fuzzer" "$seeds"
+    -max_len=65536 -timeout=3 -rss_limit_mb=1024 -artifact_prefix="build-fuzz/$fuzzer-" "build-fuzz/corpus/$fuzzer" "$seeds"
 done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }

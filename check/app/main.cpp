@@ -110,7 +110,7 @@ int run()
                      "from 1 through the document, empty ones and those in tables' cells included. Only "
                      "questions with one right answer among at most four are converted; every other question, and "
                      "every change, is noted at its line. Nothing is written when no question could be converted."),
-        Messages::tr("out"));
+        Messages::tr("out", "the file --convert writes"));
     parser.addOption(convert);
     const QCommandLineOption replace(
         u"replace"_s,

@@ -40,6 +40,12 @@ qsizetype writeAiken(const std::vector<PlayedQuestion> &questions, QString &aike
                      Messages::tr("question %1 is left out: Aiken has no answer without text").arg(question.number));
             continue;
         }
+        if (question.answers.size() < 2) {
+            leaveOut(question.line, Messages::tr("question %1 is left out: it has one answer alone, and Moodle takes "
+                                                 "no Aiken question with fewer than two")
+                                        .arg(question.number));
+            continue;
+        }
         if (shown.size() > 1) {
             notes.push_back(Finding{question.line, Severity::Note,
                                     Messages::tr("the %n lines of question %1's text are joined into one, since Aiken "

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/convert/convert_file.h"
 
+#include "bank/line_class.h"
 #include "check/convert/aiken_reader.h"
 #include "check/convert/aiken_writer.h"
 #include "check/convert/conversion_input.h"
@@ -38,8 +39,14 @@ void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
             penalties.push_back(source.penaltyLine);
         if (source.imageLine > 0) {
             notes.push_back(Finding{source.imageLine, Severity::Warning,
-                                    Messages::tr("question %1 shows an image or other media, which is left out: "
-                                                 "Tavrelo shows text alone")
+                                    Messages::tr("question %1 holds an image, a sound, a video or a link, which is "
+                                                 "left out: Tavrelo shows text alone")
+                                        .arg(questionName(source))});
+        }
+        if (source.raisedLine > 0) {
+            notes.push_back(Finding{source.raisedLine, Severity::Note,
+                                    Messages::tr("question %1 has a superscript or subscript that plain text has no "
+                                                 "sign for: it is written after \"^\" or \"_\", as in \"2^x\"")
                                         .arg(questionName(source))});
         }
     }
@@ -64,14 +71,24 @@ void noteLosses(const TavreloCopy &copy, std::vector<Finding> &notes)
     }
 }
 
-SourceQuiz readSource(QuizFormat format, const QStringList &lines)
+// The stream's lines, one at a time.
+NextLine linesOf(platform::TextStream &stream)
+{
+    return [&stream]() -> std::optional<QString> {
+        if (stream.AtEndOfStream())
+            return std::nullopt;
+        return stream.ReadLine();
+    };
+}
+
+SourceQuiz readSource(QuizFormat format, platform::TextStream &stream)
 {
     switch (format) {
     case QuizFormat::Tavrelo: break;
-    case QuizFormat::Gift: return readGift(lines);
-    case QuizFormat::Aiken: return readAiken(lines);
+    case QuizFormat::Gift: return readGift(linesOf(stream));
+    case QuizFormat::Aiken: return readAiken(linesOf(stream));
     }
-    return readLettered(lines);
+    return readLettered(linesOf(stream));
 }
 
 // The questions Tavrelo can play, written as its question file and read back by its reader; a question that
@@ -82,9 +99,10 @@ struct IntoTavrelo {
     int leftOut = 0;
 };
 
-// The copy points into the quiz, which must outlive it: never a temporary.
-IntoTavrelo intoTavrelo(const SourceQuiz &&quiz, std::vector<Finding> &notes) = delete;
-IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
+// The copy points into the quiz, which must outlive it: never a temporary. What was mended in the copy, and what the
+// checker says of it, is said only when the copy is the file written.
+IntoTavrelo intoTavrelo(const SourceQuiz &&quiz, std::vector<Finding> &notes, bool copyWritten) = delete;
+IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes, bool copyWritten)
 {
     IntoTavrelo into;
     into.leftOut = quiz.unreadable;
@@ -114,6 +132,9 @@ IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
     into.leftOut += int(kept.size() - into.copy.questions.size()); // past the bank's 1000
     notes.insert(notes.end(), into.copy.notes.begin(), into.copy.notes.end());
     noteLosses(into.copy, notes);
+    if (!copyWritten)
+        return into;
+    notes.insert(notes.end(), into.copy.mends.begin(), into.copy.mends.end());
     // What the checker says of a line that was not mended on purpose, at the line of the source it came from.
     for (const Finding &finding : into.check.findings) {
         const size_t at = size_t(finding.line - 1);
@@ -125,17 +146,39 @@ IntoTavrelo intoTavrelo(const SourceQuiz &quiz, std::vector<Finding> &notes)
     return into;
 }
 
-// The questions of Tavrelo's quiz that another format can hold.
-std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, std::vector<Finding> &notes,
-                                            int &leftOut)
+// How many question headers the lines hold from line `from` on.
+int headersFrom(const NextLine &nextLine, qint64 from)
+{
+    int headers = 0;
+    qint64 number = 0;
+    while (const std::optional<QString> line = nextLine())
+        headers += ++number >= from && classifyLine(*line).kind == LineKind::Header ? 1 : 0;
+    return headers;
+}
+
+// The line at which Tavrelo stops loading questions, or 0.
+qint64 notLoadedLine(const std::vector<QuizSection> &sections)
+{
+    for (const QuizSection &section : sections) {
+        if (section.kind == SectionKind::NotLoaded)
+            return section.lines.empty() ? 0 : section.lines.front().number;
+    }
+    return 0;
+}
+
+// The questions of Tavrelo's quiz that another format can hold; notLoaded counts those past the ones Tavrelo loads.
+std::vector<PlayedQuestion> playedQuestions(const std::vector<QuizSection> &sections, int notLoaded,
+                                            std::vector<Finding> &notes, int &leftOut)
 {
     std::vector<PlayedQuestion> played;
     for (const QuizSection &section : sections) {
         if (section.kind == SectionKind::NotLoaded) {
-            notes.push_back(Finding{section.lines.empty() ? 0 : section.lines.front().number, Severity::Warning,
+            const qint64 line = section.lines.empty() ? 0 : section.lines.front().number;
+            notes.push_back(Finding{line, Severity::Warning,
                                     Messages::tr("the questions from this line on are left out: Tavrelo loads only "
                                                  "the first %1")
                                         .arg(section.number - 1)});
+            leftOut += notLoaded;
             continue;
         }
         if (std::optional<PlayedQuestion> question = playedQuestion(section, notes))
@@ -192,7 +235,7 @@ namespace {
 void convertSource(const SourceQuiz &source, QuizFormat to, Conversion &conversion, std::vector<Finding> &notes,
                    QString &text)
 {
-    const IntoTavrelo into = intoTavrelo(source, notes);
+    const IntoTavrelo into = intoTavrelo(source, notes, to == QuizFormat::Tavrelo);
     conversion.leftOut = into.leftOut;
     conversion.converted = int(into.copy.questions.size());
     if (to == QuizFormat::Tavrelo) {
@@ -204,7 +247,7 @@ void convertSource(const SourceQuiz &source, QuizFormat to, Conversion &conversi
     const auto sourceLine = [&](qint64 line) {
         return line > 0 && size_t(line) <= into.copy.sourceLines.size() ? into.copy.sourceLines[size_t(line - 1)] : 0;
     };
-    std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, notes, conversion.leftOut);
+    std::vector<PlayedQuestion> played = playedQuestions(into.check.questions, 0, notes, conversion.leftOut);
     for (size_t i = 0; i < played.size() && i < into.copy.questions.size(); ++i) {
         PlayedQuestion &question = played[i];
         question.number = into.copy.questions[i].source->number;
@@ -223,6 +266,10 @@ void finishConversion(Conversion &conversion, QuizFormat to, const QString &text
 {
     if (to != QuizFormat::Tavrelo && conversion.converted > 0)
         conversion.output = withCrLf(text);
+    if (conversion.converted == 0 && conversion.leftOut == 0) {
+        notes.push_back(Finding{1, Severity::Warning,
+                                Messages::tr("nothing in the file reads as a question, so nothing is converted")});
+    }
     std::stable_sort(notes.begin(), notes.end(), [](const Finding &a, const Finding &b) { return a.line < b.line; });
     bool slips = conversion.converted == 0;
     for (const Finding &note : notes) {
@@ -271,16 +318,46 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
     if (looksLikeOfficeFile(input.peek(8)))
         return convertOffice(input, inputName, to, print);
     Conversion conversion;
-    QStringList lines;
     std::optional<QuizFormat> from;
+    bool lettered = false; // a file of Tavrelo's read as its author meant it
+    int notLoaded = 0;     // the questions of a file of Tavrelo's past those Tavrelo loads
     std::vector<QuizSection> model;
+    SourceQuiz read;
     try {
-        platform::TextStream stream(input);
-        while (!stream.AtEndOfStream())
-            lines << stream.ReadLine();
-        from = detectFormat(lines);
-        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && input.seek(0))
-            model = readModel(input);
+        // Read a line at a time: once for the format, then by its reader.
+        const auto rewind = [&] {
+            if (!input.seek(0))
+                throw platform::RuntimeError(platform::Error::DeviceIOError);
+        };
+        {
+            platform::TextStream stream(input);
+            from = detectFormat(linesOf(stream));
+        }
+        if (from)
+            rewind();
+        // A file of Tavrelo's goes out as Tavrelo plays it, unless it is lettered the Russian way or its headers
+        // misspelt: then as it goes into Tavrelo's format, read as its author meant it.
+        if (from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
+            {
+                platform::TextStream stream(input);
+                read = readLettered(linesOf(stream), false);
+            }
+            lettered = std::any_of(read.notes.begin(), read.notes.end(),
+                                   [](const Finding &note) { return note.severity == Severity::Note; });
+            if (!lettered) {
+                read = SourceQuiz();
+                rewind();
+                model = readModel(input);
+                if (const qint64 line = notLoadedLine(model)) {
+                    rewind();
+                    platform::TextStream stream(input);
+                    notLoaded = headersFrom(linesOf(stream), line);
+                }
+            }
+        } else if (from) {
+            platform::TextStream stream(input);
+            read = readSource(*from, stream);
+        }
     } catch (const platform::RuntimeError &) {
         print(inputName + u": error: "_s + Messages::tr("cannot be read: %1").arg(input.errorString()));
         return conversion;
@@ -296,13 +373,12 @@ Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to
 
     std::vector<Finding> notes;
     QString text;
-    if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo) {
-        const std::vector<PlayedQuestion> played = playedQuestions(model, notes, conversion.leftOut);
+    if (*from == QuizFormat::Tavrelo && to != QuizFormat::Tavrelo && !lettered) {
+        const std::vector<PlayedQuestion> played = playedQuestions(model, notLoaded, notes, conversion.leftOut);
         conversion.converted = writeOther(to, played, text, notes);
         conversion.leftOut += int(played.size()) - conversion.converted;
     } else {
-        const SourceQuiz source = readSource(*from, lines);
-        convertSource(source, to, conversion, notes, text);
+        convertSource(read, to, conversion, notes, text);
     }
     finishConversion(conversion, to, text, notes, inputName, print);
     return conversion;

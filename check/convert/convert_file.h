@@ -24,7 +24,8 @@ struct Conversion {
 // another: into Tavrelo's question file from GIFT, Aiken or a lettered file of Tavrelo's layout, checked by Tavrelo's
 // reader before it is handed back; out of Tavrelo's question file into GIFT or Aiken as Tavrelo plays it; from GIFT
 // or Aiken into either through Tavrelo's. Prints a note on every question left out and on every change, as
-// "NAME:LINE: level: text" at the input's lines, in line order.
+// "NAME:LINE: level: text" at the input's lines, in line order. The input is read twice, line by line, and must
+// be able to go back to its start.
 Conversion convertQuiz(QIODevice &input, const QString &inputName, QuizFormat to, const PrintLine &print);
 
 // The same from a file into a new one, written whole or not at all, never over the input nor over a file the checker

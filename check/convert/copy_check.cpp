@@ -11,9 +11,23 @@
 
 namespace {
 
+// The text compared line by line as it stands in the section, without a list of its lines.
+bool sameText(const QuizSection &section, const QStringList &lines)
+{
+    if (section.text.isEmpty())
+        return lines.isEmpty();
+    qsizetype at = 0;
+    for (const QStringView line : QStringView(section.text).sliced(2).tokenize(u"\r\n")) {
+        if (at == lines.size() || line != lines[at])
+            return false;
+        ++at;
+    }
+    return at == lines.size();
+}
+
 bool readsAsWritten(const QuizSection &section, const TavreloCopy::Question &written)
 {
-    return section.textLines() == written.textLines && section.answers == written.answers
+    return sameText(section, written.textLines) && section.answers == written.answers
         && section.rightAnswer == written.rightAnswer;
 }
 

@@ -21,11 +21,12 @@ bool isConvertedWhenDropped(const QString &path)
     if (looksLikeOfficeFile(file.peek(8)))
         return true;
     try {
-        QStringList lines;
         platform::TextStream stream(file);
-        while (!stream.AtEndOfStream())
-            lines << stream.ReadLine();
-        const std::optional<QuizFormat> format = detectFormat(lines);
+        const std::optional<QuizFormat> format = detectFormat([&stream]() -> std::optional<QString> {
+            if (stream.AtEndOfStream())
+                return std::nullopt;
+            return stream.ReadLine();
+        });
         return format == QuizFormat::Gift || format == QuizFormat::Aiken;
     } catch (const platform::RuntimeError &) {
         return false;

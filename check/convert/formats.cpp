@@ -31,13 +31,14 @@ bool isGiftLine(const QString &line)
 
 } // namespace
 
-std::optional<QuizFormat> detectFormat(const QStringList &lines)
+std::optional<QuizFormat> detectFormat(const NextLine &nextLine)
 {
     bool aiken = false;
     bool gift = false;
     bool misspeltHeader = false;
     QString previous;
-    for (const QString &line : lines) {
+    while (const std::optional<QString> next = nextLine()) {
+        const QString &line = *next;
         if (classifyLine(line).kind == LineKind::Header)
             return QuizFormat::Tavrelo;
         const QString trimmed = line.trimmed();

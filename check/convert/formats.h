@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/convert/source_question.h"
+
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -14,7 +15,7 @@ enum class QuizFormat : quint8 { Tavrelo, Gift, Aiken };
 // "Вес вопроса:" of Tavrelo's (spelt right); an Aiken answer line "ANSWER: X" right after a lettered answer; a
 // GIFT answer block "{", a "::title::" or a "$CATEGORY:"; a misspelt header of Tavrelo's. None for a file that
 // holds none of these.
-std::optional<QuizFormat> detectFormat(const QStringList &lines);
+std::optional<QuizFormat> detectFormat(const NextLine &nextLine);
 
 // The output format --format names (tavrelo, gift or aiken, in any case), or without it the one OUT's name
 // tells: ".gift" is GIFT, anything else Tavrelo's. None for a name --format does not know.

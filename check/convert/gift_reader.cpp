@@ -47,6 +47,52 @@ QString unescape(QStringView text)
     return plain;
 }
 
+// A text with GIFT's escapes undone, pieced from parts of a block, which can tell where each of its characters stood
+// in the block: from where each part began and where escapes dropped a backslash (few, so little is kept).
+class Unescaped final {
+public:
+    // A part of the block from `base` on; fixed: a text of our own, all of it standing at `base`.
+    void append(QStringView part, qsizetype base, bool fixed = false)
+    {
+        m_parts.push_back(Part{m_text.size(), base, fixed, m_escapes.size()});
+        m_text.reserve(m_text.size() + part.size());
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            if (!fixed && part[i] == u'\\' && i + 1 < part.size() && isEscapable(part[i + 1])) {
+                ++i;
+                m_escapes.push_back(m_text.size());
+                m_text += part[i] == u'n' ? QChar(u'\n') : part[i];
+            } else {
+                m_text += part[i];
+            }
+        }
+    }
+    const QString &text() const { return m_text; }
+    qsizetype originOf(qsizetype at) const
+    {
+        const auto part = std::upper_bound(m_parts.begin(), m_parts.end(), at,
+                                           [](qsizetype position, const Part &p) { return position < p.start; });
+        if (part == m_parts.begin())
+            return 0;
+        const Part &p = *(part - 1);
+        if (p.fixed)
+            return p.base;
+        // Each escape before `at` in this part stood for two characters of the block.
+        const auto escapes = std::upper_bound(m_escapes.begin() + qsizetype(p.firstEscape), m_escapes.end(), at);
+        return p.base + (at - p.start) + (escapes - (m_escapes.begin() + qsizetype(p.firstEscape)));
+    }
+
+private:
+    struct Part {
+        qsizetype start; // in the text
+        qsizetype base;  // in the block
+        bool fixed;
+        size_t firstEscape;
+    };
+    QString m_text;
+    std::vector<Part> m_parts;
+    std::vector<qsizetype> m_escapes; // where in the text a character came from an escape
+};
+
 qsizetype skipSpaces(QStringView text, qsizetype from)
 {
     while (from < text.size() && text[from].isSpace())
@@ -69,9 +115,9 @@ std::optional<std::pair<double, qsizetype>> weightAt(QStringView answer)
         return !part.isEmpty()
             && std::all_of(part.begin(), part.end(), [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
     };
-    const bool wellFormed = point < 0
-                              ? digits(number.mid(digitsFrom))
-                              : digits(number.mid(digitsFrom, point - digitsFrom)) && digits(number.mid(point + 1));
+    const bool wellFormed = point < 0 ? digits(number.mid(digitsFrom))
+                                      : digits(number.mid(digitsFrom, point - digitsFrom))
+                                            && digits(number.mid(point + 1));
     if (!wellFormed)
         return std::nullopt;
     return std::pair{number.toDouble(), end + 1};
@@ -112,16 +158,6 @@ public:
         return m_numbers[size_t(std::max<std::ptrdiff_t>(after - m_starts.begin() - 1, 0))];
     }
     qint64 firstLine() const { return m_numbers.front(); }
-    // The block without its first line.
-    Block rest() const
-    {
-        Block block;
-        for (size_t i = 1; i < m_starts.size(); ++i) {
-            const qsizetype end = i + 1 < m_starts.size() ? m_starts[i + 1] - 1 : m_text.size();
-            block.add(m_numbers[i], m_text.mid(m_starts[i], end - m_starts[i]));
-        }
-        return block;
-    }
 
 private:
     QString m_text;
@@ -131,20 +167,26 @@ private:
 
 class GiftReader final {
 public:
-    SourceQuiz read(const QStringList &lines)
+    SourceQuiz read(const NextLine &nextLine)
     {
         Block block;
-        for (qsizetype i = 0; i <= lines.size(); ++i) {
-            const QString trimmed = i < lines.size() ? lines[i].trimmed() : QString();
+        for (qint64 number = 1;; ++number) {
+            const std::optional<QString> line = nextLine();
+            const QString trimmed = line ? line->trimmed() : QString();
             if (trimmed.startsWith(u"//"))
                 continue; // a comment neither ends a question nor belongs to it
             if (!trimmed.isEmpty()) {
-                block.add(i + 1, lines[i]);
+                // Moodle takes the "$CATEGORY:" lines that begin a block as a category's name; a question typed
+                // right below them is kept.
+                if (!block.isEmpty() || !trimmed.startsWith(u"$CATEGORY:"))
+                    block.add(number, *line);
                 continue;
             }
             if (!block.isEmpty())
                 readBlock(block);
             block = Block();
+            if (!line)
+                break;
         }
         return std::move(m_quiz);
     }
@@ -152,13 +194,6 @@ public:
 private:
     void readBlock(const Block &block)
     {
-        if (block.text().trimmed().startsWith(u"$CATEGORY:")) {
-            // Moodle takes the whole block as the category's name; a question typed right below it is kept.
-            const Block rest = block.rest();
-            if (!rest.isEmpty() && !rest.text().trimmed().isEmpty())
-                readBlock(rest);
-            return;
-        }
         SourceQuestion question;
         question.number = ++m_number;
         question.line = block.firstLine();
@@ -191,7 +226,9 @@ private:
         const qsizetype open = findUnescaped(text, u"{", pos);
         if (open < 0) {
             question.kind = QuestionKind::Description;
-            setText(question, text.mid(pos), format);
+            Unescaped whole;
+            whole.append(text.mid(pos), pos);
+            setText(block, question, whole, format);
             return true;
         }
         const qsizetype close = findUnescaped(text, u"}", open + 1);
@@ -210,19 +247,29 @@ private:
             return false;
         }
         // Text after the answers makes a sentence with a gap where they stand.
-        const QString before = text.mid(pos, open - pos).toString();
-        setText(question, after.trimmed().isEmpty() ? before : before + u"_____"_s + after.toString(), format);
+        Unescaped sentence;
+        sentence.append(text.mid(pos, open - pos), pos);
+        if (!after.trimmed().isEmpty()) {
+            sentence.append(u"_____", open, true);
+            sentence.append(after, close + 1);
+        }
+        setText(block, question, sentence, format);
         readAnswers(block, open + 1, close, format, question);
         return !m_answerWithoutText;
     }
 
-    void setText(SourceQuestion &question, QStringView text, TextFormat format)
+    // Each line at the line of the file it begins on.
+    void setText(const Block &block, SourceQuestion &question, const Unescaped &text, TextFormat format)
     {
-        const PlainText plain = plainText(unescape(text), format);
-        for (const QString &line : plain.lines)
-            question.text.push_back(SourceLine{line, question.line});
+        const PlainText plain = plainText(text.text(), format);
+        for (qsizetype k = 0; k < plain.lines.size(); ++k) {
+            const qint64 line = block.lineAt(text.originOf(plain.starts[size_t(k)]));
+            question.text.push_back(SourceLine{plain.lines[k], line});
+        }
         if (plain.media)
-            question.imageLine = question.line;
+            question.imageLine = block.lineAt(text.originOf(plain.mediaAt));
+        if (plain.raisedAsSigns)
+            question.raisedLine = block.lineAt(text.originOf(plain.raisedAt));
     }
 
     void readAnswers(const Block &block, qsizetype from, qsizetype to, TextFormat format, SourceQuestion &question)
@@ -267,8 +314,8 @@ private:
             readAnswer(block, from, answers.left(starts.front()), u'~', format, question);
         for (size_t k = 0; k < starts.size(); ++k) {
             const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : answers.size();
-            readAnswer(block, from + starts[k] + 1, answers.mid(starts[k] + 1, end - starts[k] - 1), answers[starts[k]],
-                       format, question);
+            readAnswer(block, from + starts[k] + 1, answers.mid(starts[k] + 1, end - starts[k] - 1),
+                       answers[starts[k]], format, question);
         }
     }
 
@@ -290,6 +337,8 @@ private:
         const TextFormat answerFormat = takeFormatTag(body).value_or(format);
         const PlainText plain = plainText(unescape(body), answerFormat);
         answer.text = plain.lines.join(u' ');
+        if (plain.raisedAsSigns)
+            question.raisedLine = question.raisedLine > 0 ? question.raisedLine : answer.line;
         if (plain.media) {
             if (answer.text.isEmpty()) {
                 warn(answer.line, Messages::tr("question %1 is left out: one of its answers is an image or other "
@@ -302,6 +351,20 @@ private:
         const double full = weight.value_or(marker == u'=' ? 100 : 0);
         answer.right = full == 100;
         answer.partial = full > 0 && full != 100;
+        if (answer.text.isEmpty() && !plain.media) {
+            // Moodle leaves out an answer without text, and a question whose right answer that was.
+            if (answer.right) {
+                warn(answer.line, Messages::tr("question %1 is left out: its right answer has no text, and Moodle "
+                                               "leaves out an answer without text")
+                                      .arg(questionName(question)));
+                m_answerWithoutText = true;
+            } else {
+                m_quiz.notes.push_back(Finding{answer.line, Severity::Note,
+                                               Messages::tr("an answer without text is left out, as Moodle leaves "
+                                                            "it out")});
+            }
+            return;
+        }
         if (full < 0)
             question.penaltyLine = question.penaltyLine > 0 ? question.penaltyLine : answer.line;
         question.answers.push_back(std::move(answer));
@@ -314,7 +377,7 @@ private:
 
 } // namespace
 
-SourceQuiz readGift(const QStringList &lines)
+SourceQuiz readGift(const NextLine &nextLine)
 {
-    return GiftReader().read(lines);
+    return GiftReader().read(nextLine);
 }

@@ -8,5 +8,5 @@
 
 // Reads Moodle's GIFT as Moodle imports it: questions parted by blank lines, "//" comment lines, "$CATEGORY:",
 // "::title::", a [html], [moodle], [plain] or [markdown] tag, backslash escapes, and an answer block in braces whose
-// content tells the kind of question. lines[i] is line i + 1 of the file.
-SourceQuiz readGift(const QStringList &lines);
+// content tells the kind of question.
+SourceQuiz readGift(const NextLine &nextLine);

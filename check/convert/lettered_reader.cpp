@@ -58,7 +58,7 @@ std::optional<QChar> answerLetter(QStringView line)
 bool inOrder(const QString &letters, int (*place)(QChar))
 {
     for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (place(letters.at(i)) != i + 1)
+        if (place(letters[i]) != i + 1)
             return false;
     }
     return true;
@@ -71,11 +71,14 @@ struct RawLine {
 
 class LetteredReader final {
 public:
-    SourceQuiz read(const QStringList &lines)
+    explicit LetteredReader(bool intoTavrelo) : m_intoTavrelo(intoTavrelo) {}
+
+    SourceQuiz read(const NextLine &nextLine)
     {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString &line = lines[i];
-            const qint64 number = i + 1;
+        qint64 number = 0;
+        while (const std::optional<QString> next = nextLine()) {
+            const QString &line = *next;
+            ++number;
             const bool header = classifyLine(line).kind == LineKind::Header;
             const QString slips = header ? QString() : headerSlips(line);
             if (header || !slips.isEmpty()) {
@@ -92,7 +95,8 @@ public:
             } else if (m_open) {
                 m_lines.push_back(RawLine{number, line});
             } else {
-                m_quiz.preamble << line;
+                m_quiz.preamble += line;
+                m_quiz.preamble += u'\n';
             }
         }
         finish();
@@ -134,21 +138,23 @@ private:
 
     void readLines(const QString &letters)
     {
-        bool spaced = false;
-        bool starSpaced = false;
+        qint64 spaced = 0;     // the first answer line with spaces before its letter
+        qint64 starSpaced = 0; // the first whose "*" has spaces after it
         for (const RawLine &line : m_lines) {
             if (!answerLetter(line.text)) {
                 m_question.text.push_back(SourceLine{line.text, line.number});
                 continue;
             }
             const qsizetype start = leadingBlanks(line.text);
-            spaced = spaced || start > 0;
+            if (spaced == 0 && start > 0)
+                spaced = line.number;
             QString text = line.text.mid(start + 2);
             qsizetype end = text.size();
-            while (end > 0 && isBlankChar(text.at(end - 1)))
+            while (end > 0 && isBlankChar(text[end - 1]))
                 --end;
-            const bool right = end > 0 && text.at(end - 1) == AnswerMark;
-            starSpaced = starSpaced || (right && end < text.size());
+            const bool right = end > 0 && text[end - 1] == AnswerMark;
+            if (starSpaced == 0 && right && end < text.size())
+                starSpaced = line.number;
             if (right)
                 text.truncate(end - 1);
             m_question.answers.push_back(SourceAnswer{.text = text.trimmed(), .line = line.number, .right = right});
@@ -169,19 +175,25 @@ private:
             QStringList written;
             for (const QChar letter : letters)
                 written << QString(letter) + u')';
-            note(first, Messages::tr("the answers of question %1, lettered %2, are written with the Latin letters "
-                                     "that Tavrelo takes")
+            note(first, (m_intoTavrelo ? Messages::tr("the answers of question %1, lettered %2, are written with the "
+                                                      "Latin letters that Tavrelo takes")
+                                       : Messages::tr("the answers of question %1, lettered %2, are read as its "
+                                                      "answers in that order"))
                             .arg(m_question.number)
                             .arg(written.join(u", "_s)));
         }
-        if (spaced) {
-            note(first, Messages::tr("the answers of question %1 are written without the spaces before their letters")
-                            .arg(m_question.number));
+        if (spaced > 0) {
+            note(spaced, (m_intoTavrelo ? Messages::tr("the answers of question %1 are written without the spaces "
+                                                       "before their letters")
+                                        : Messages::tr("the answers of question %1 are read as answers, though "
+                                                       "spaces stand before their letters"))
+                             .arg(m_question.number));
         }
-        if (starSpaced) {
-            note(first, Messages::tr("the \"*\" followed by spaces in question %1 is taken as the mark of its right "
-                                     "answer")
-                            .arg(m_question.number));
+        if (starSpaced > 0) {
+            note(starSpaced,
+                 Messages::tr("the \"*\" followed by spaces in question %1 is taken as the mark of its right "
+                              "answer")
+                     .arg(m_question.number));
         }
     }
 
@@ -190,11 +202,12 @@ private:
     std::vector<RawLine> m_lines;
     bool m_open = false;
     int m_number = 0;
+    bool m_intoTavrelo = true;
 };
 
 } // namespace
 
-SourceQuiz readLettered(const QStringList &lines)
+SourceQuiz readLettered(const NextLine &nextLine, bool intoTavrelo)
 {
-    return LetteredReader().read(lines);
+    return LetteredReader(intoTavrelo).read(nextLine);
 }

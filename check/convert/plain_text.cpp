@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +62,9 @@ const QHash<QString, char16_t> &namedEntities()
 // The character an entity at the start of text stands for, and how long the entity is; 0 long for none.
 std::pair<char32_t, qsizetype> entityAt(QStringView text)
 {
-    const qsizetype end = text.indexOf(u';');
-    if (end < 2 || end > 32)
+    constexpr qsizetype MaxLength = 32; // up to the ";", longer than any entity's name or number
+    const qsizetype end = text.left(qMin(text.size(), MaxLength + 1)).indexOf(u';');
+    if (end < 2 || end > MaxLength)
         return {0, 0};
     const QStringView body = text.mid(1, end - 1);
     if (body.front() == u'#') {
@@ -79,7 +83,7 @@ std::pair<char32_t, qsizetype> entityAt(QStringView text)
 }
 
 // The superscript or subscript form of a character, as a formula's "m/s<sup>2</sup>" or "H<sub>2</sub>O" shows
-// it in plain text, or the character itself where Unicode has none.
+// it in plain text, or 0 where Unicode has none.
 char32_t raised(char32_t ch, bool superscript)
 {
     static constexpr char32_t sup[] = {U'⁰', U'¹', U'²', U'³', U'⁴', U'⁵', U'⁶', U'⁷', U'⁸', U'⁹'};
@@ -93,8 +97,8 @@ char32_t raised(char32_t ch, bool superscript)
     case U'=': return superscript ? U'⁼' : U'₌';
     case U'(': return superscript ? U'⁽' : U'₍';
     case U')': return superscript ? U'⁾' : U'₎';
-    case U'n': return superscript ? U'ⁿ' : ch;
-    default: return ch;
+    case U'n': return superscript ? U'ⁿ' : 0;
+    default: return 0;
     }
 }
 
@@ -103,27 +107,74 @@ bool isTagStart(QStringView text)
     return text.size() > 1 && text[0] == u'<' && (text[1].isLetter() || text[1] == u'/' || text[1] == u'!');
 }
 
-// Where a tag that begins the text ends, quoted attribute values skipped; -1 when it never does.
-qsizetype tagEnd(QStringView text)
-{
-    if (text.startsWith(u"<!--")) {
-        const qsizetype end = text.indexOf(u"-->", 4);
-        return end < 0 ? -1 : end + 3;
-    }
-    QChar quoteChar;
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (!quoteChar.isNull()) {
-            if (ch == quoteChar)
-                quoteChar = QChar();
-        } else if (ch == u'"' || ch == u'\'') {
-            quoteChar = ch;
-        } else if (ch == u'>') {
-            return i + 1;
+// Where the tags that begin at places of a text end, asked for in the order of those places. A search that found
+// no end is not run again over the same text: a text of many unclosed "<a" or "<!--" costs one pass.
+class TagEnds final {
+public:
+    explicit TagEnds(QStringView text) : m_text(text) {}
+
+    // Where the tag that begins at `at` ends, after its ">", quoted attribute values skipped; -1 when it never does.
+    qsizetype tagEnd(qsizetype at)
+    {
+        if (at < m_lastAsked)
+            *this = TagEnds(m_text); // asked out of order: start afresh
+        m_lastAsked = at;
+        const QStringView rest = m_text.mid(at);
+        if (rest.startsWith(u"<!--")) {
+            // A "-->" missing after one place is missing after every later place.
+            if (m_noCommentEndFrom >= 0 && at + 4 >= m_noCommentEndFrom)
+                return -1;
+            const qsizetype end = rest.indexOf(u"-->", 4);
+            if (end < 0)
+                m_noCommentEndFrom = at + 4;
+            return end < 0 ? -1 : at + end + 3;
         }
+        const qsizetype from = at + 1;
+        for (UnclosedScan &scan : m_unclosed) {
+            scan.moveTo(m_text, from);
+            if (scan.quote == 0)
+                return -1; // this scan is where that one was, and will miss the ">" as that one did
+        }
+        char16_t quote = 0;
+        for (qsizetype i = from; i < m_text.size(); ++i) {
+            const char16_t ch = m_text[i].unicode();
+            if (quote != 0) {
+                if (ch == quote)
+                    quote = 0;
+            } else if (ch == u'"' || ch == u'\'') {
+                quote = ch;
+            } else if (ch == u'>') {
+                return i + 1;
+            }
+        }
+        m_unclosed.push_back(UnclosedScan{from, 0});
+        return -1;
     }
-    return -1;
-}
+
+private:
+    // A scan for a tag's ">" that reached the text's end without one, followed on as later tags are asked for.
+    // Each quote moves every scan from one state into another (outside quotes, inside "..." or inside '...'), never
+    // two into the same, so scans that part stay parted: no more than three of them ever reach the end.
+    struct UnclosedScan {
+        qsizetype at;   // how far it is followed
+        char16_t quote; // the quote it is inside at that place, 0 for none
+        void moveTo(QStringView text, qsizetype to)
+        {
+            for (; at < to; ++at) {
+                const char16_t ch = text[at].unicode();
+                if (quote != 0)
+                    quote = ch == quote ? 0 : quote;
+                else if (ch == u'"' || ch == u'\'')
+                    quote = ch;
+            }
+        }
+    };
+
+    QStringView m_text;
+    qsizetype m_lastAsked = 0;
+    qsizetype m_noCommentEndFrom = -1; // no "-->" from this place on
+    std::vector<UnclosedScan> m_unclosed;
+};
 
 QString tagName(QStringView tag)
 {
@@ -147,11 +198,12 @@ bool isBlockTag(const QString &name)
     return blocks.contains(name);
 }
 
-bool isMediaTag(const QString &name)
+// What plain text cannot show: an image, a sound, a video, an embedded page, and a link's target (its words stay).
+bool isMediaTag(const QString &name, QStringView tag)
 {
-    static const QStringList media = {u"img"_s,    u"svg"_s,   u"video"_s,  u"audio"_s,
-                                      u"object"_s, u"embed"_s, u"iframe"_s, u"canvas"_s};
-    return media.contains(name);
+    static const QStringList media = {u"img"_s,     u"svg"_s,    u"video"_s, u"audio"_s,  u"source"_s, u"track"_s,
+                                      u"picture"_s, u"object"_s, u"embed"_s, u"iframe"_s, u"canvas"_s, u"map"_s};
+    return media.contains(name) || (name == u"a" && tag.contains(u"href", Qt::CaseInsensitive));
 }
 
 // Builds the lines as a browser lays the text out, roughly: enough for questions, which are paragraphs, lists
@@ -160,10 +212,19 @@ class LineBuilder final {
 public:
     explicit LineBuilder(bool collapse) : m_collapse(collapse) {}
 
-    void add(char32_t ch)
+    // Inside <pre>, white space and line breaks show as written.
+    void keepSpaces(bool keep) { m_keep = keep; }
+
+    // A character of the text at `at`.
+    void add(char32_t ch, qsizetype at)
     {
-        const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && m_collapse);
-        if (space && m_collapse) {
+        const bool collapse = m_collapse && !m_keep;
+        const bool space = ch == u' ' || ch == u'\t' || ch == u'\f' || ((ch == u'\n' || ch == u'\r') && collapse);
+        if (!m_started && !QChar::isSpace(ch)) { // as trimming sees it: a no-break space alone starts nothing
+            m_started = true;
+            m_start = at;
+        }
+        if (space && collapse) {
             m_lastWasCr = false;
             if (!m_line.isEmpty() && !m_line.endsWith(u' '))
                 m_line += u' ';
@@ -177,42 +238,103 @@ public:
             }
             m_lastWasCr = ch == u'\r';
             breakLine();
+            m_start = at + 1;
             return;
         }
         m_lastWasCr = false;
-        m_line += QString::fromUcs4(&ch, 1);
+        if (QChar::requiresSurrogates(ch)) {
+            m_line += QChar(QChar::highSurrogate(ch));
+            m_line += QChar(QChar::lowSurrogate(ch));
+        } else {
+            m_line += QChar(char16_t(ch));
+        }
     }
 
     void breakLine()
     {
         m_lines << m_line.trimmed();
+        m_starts.push_back(m_start);
         m_line.clear();
+        m_started = false;
     }
 
     // A paragraph, a list item or a table row begins or ends: a new line, unless one has just begun.
     void breakBlock()
     {
-        if (!m_line.trimmed().isEmpty())
+        if (m_started)
             breakLine();
         else
             m_line.clear();
     }
 
-    QStringList finish()
+    void finish(PlainText &plain)
     {
         breakLine();
-        while (!m_lines.isEmpty() && m_lines.front().isEmpty())
-            m_lines.removeFirst();
-        while (!m_lines.isEmpty() && m_lines.back().isEmpty())
-            m_lines.removeLast();
-        return m_lines;
+        qsizetype first = 0;
+        while (first < m_lines.size() && m_lines[first].isEmpty())
+            ++first;
+        qsizetype end = m_lines.size();
+        while (end > first && m_lines[end - 1].isEmpty())
+            --end;
+        plain.lines = m_lines.mid(first, end - first);
+        plain.starts.assign(m_starts.begin() + first, m_starts.begin() + end);
     }
 
 private:
     const bool m_collapse;
+    bool m_keep = false;
     bool m_lastWasCr = false;
+    bool m_started = false; // the line holds more than white space
     QString m_line;
+    qsizetype m_start = 0;
     QStringList m_lines;
+    std::vector<qsizetype> m_starts;
+};
+
+// The characters inside <sup> or <sub>: written raised when Unicode has a form for each, else after "^" or "_",
+// in parentheses when more than one, so that "2<sup>x</sup>" reads "2^x" and not "2x".
+class RaisedRun final {
+public:
+    void begin(int direction)
+    {
+        m_direction = direction;
+        m_text.clear();
+    }
+    bool isOpen() const { return m_direction != 0; }
+    void add(char32_t ch, qsizetype at)
+    {
+        if (m_text.empty())
+            m_at = at;
+        m_text.push_back(ch);
+    }
+    qsizetype at() const { return m_at; }
+    // Writes the run; true when it took signs.
+    bool end(LineBuilder &builder)
+    {
+        const bool superscript = m_direction > 0;
+        m_direction = 0;
+        if (m_text.empty())
+            return false;
+        if (std::all_of(m_text.begin(), m_text.end(), [&](char32_t ch) { return raised(ch, superscript) != 0; })) {
+            for (const char32_t ch : m_text)
+                builder.add(raised(ch, superscript), m_at);
+            return false;
+        }
+        const bool several = m_text.size() > 1;
+        builder.add(superscript ? U'^' : U'_', m_at);
+        if (several)
+            builder.add(U'(', m_at);
+        for (const char32_t ch : m_text)
+            builder.add(ch, m_at);
+        if (several)
+            builder.add(U')', m_at);
+        return true;
+    }
+
+private:
+    int m_direction = 0; // 1 inside <sup>, -1 inside <sub>
+    qsizetype m_at = 0;
+    std::u32string m_text;
 };
 
 } // namespace
@@ -222,36 +344,76 @@ PlainText plainText(QStringView text, TextFormat format)
     const bool markup = format == TextFormat::Moodle || format == TextFormat::Html;
     LineBuilder builder(format == TextFormat::Html);
     PlainText plain;
-    QString skipUntil;   // the closing tag of a script or a style
-    int superscript = 0; // inside <sup> (1) or <sub> (-1)
+    QString skipUntil; // the closing tag of a script or a style
+    RaisedRun raisedRun;
+    int preDepth = 0;
+    const auto endRaised = [&] {
+        if (!raisedRun.isOpen())
+            return;
+        const qsizetype at = raisedRun.at();
+        if (raisedRun.end(builder) && !plain.raisedAsSigns) {
+            plain.raisedAsSigns = true;
+            plain.raisedAt = at;
+        }
+    };
+    const auto add = [&](char32_t ch, qsizetype at) {
+        if (raisedRun.isOpen())
+            raisedRun.add(ch, at);
+        else
+            builder.add(ch, at);
+    };
+    TagEnds tagEnds(text);
     for (qsizetype i = 0; i < text.size();) {
         const QStringView rest = text.mid(i);
         if (markup && isTagStart(rest)) {
-            const qsizetype end = tagEnd(rest);
-            if (end > 0) {
-                const QString name = tagName(rest.left(end));
+            if (const qsizetype end = tagEnds.tagEnd(i); end > 0) {
+                const QStringView tag = rest.left(end - i);
+                const QString name = tagName(tag);
                 const bool closing = rest.startsWith(u"</");
-                i += end;
+                const qsizetype at = i;
+                i = end;
                 if (!skipUntil.isEmpty()) {
                     if (closing && name == skipUntil)
                         skipUntil.clear();
-                } else if (name == u"script" || name == u"style") {
+                    continue;
+                }
+                if (name == u"sup" || name == u"sub") {
+                    endRaised();
+                    if (!closing)
+                        raisedRun.begin(name == u"sup" ? 1 : -1);
+                    continue;
+                }
+                if (isMediaTag(name, tag)) {
+                    if (!plain.media)
+                        plain.mediaAt = at;
+                    plain.media = true;
+                    continue;
+                }
+                // A raised run never crosses a line; inline tags such as <b> inside it leave it whole.
+                if (name == u"script" || name == u"style") {
+                    endRaised();
                     if (!closing)
                         skipUntil = name;
                 } else if (name == u"br") {
+                    endRaised();
                     builder.breakLine();
                 } else if (name == u"li" && !closing) {
+                    endRaised();
                     builder.breakBlock();
-                    builder.add(U'•');
-                    builder.add(U' ');
+                    builder.add(U'•', at);
+                    builder.add(U' ', at);
                 } else if (isBlockTag(name)) {
+                    endRaised();
                     builder.breakBlock();
+                    if (name == u"pre") {
+                        preDepth = qMax(0, preDepth + (closing ? -1 : 1));
+                        builder.keepSpaces(preDepth > 0);
+                        // As a browser does, a line break right after <pre> starts no line.
+                        if (!closing && i < text.size() && (text[i] == u'\r' || text[i] == u'\n'))
+                            i += text.mid(i).startsWith(u"\r\n") ? 2 : 1;
+                    }
                 } else if (name == u"td" || name == u"th") {
-                    builder.add(U' ');
-                } else if (name == u"sup" || name == u"sub") {
-                    superscript = closing ? 0 : name == u"sup" ? 1 : -1;
-                } else if (isMediaTag(name)) {
-                    plain.media = true;
+                    add(U' ', at);
                 }
                 continue;
             }
@@ -262,7 +424,7 @@ PlainText plainText(QStringView text, TextFormat format)
         }
         if (markup && rest.front() == u'&') {
             if (const auto [ch, length] = entityAt(rest); length > 0) {
-                builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
+                add(ch, i);
                 i += length;
                 continue;
             }
@@ -273,9 +435,12 @@ PlainText plainText(QStringView text, TextFormat format)
             ch = QChar::surrogateToUcs4(rest[0], rest[1]);
             length = 2;
         }
-        builder.add(superscript == 0 ? ch : raised(ch, superscript > 0));
+        if (raisedRun.isOpen() && (ch == u'\n' || ch == u'\r'))
+            endRaised();
+        add(ch, i);
         i += length;
     }
-    plain.lines = builder.finish();
+    endRaised();
+    builder.finish(plain);
     return plain;
 }

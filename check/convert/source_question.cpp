@@ -6,6 +6,15 @@
 
 #include <algorithm>
 
+NextLine linesOf(const QStringList &lines)
+{
+    return [&lines, next = qsizetype(0)]() mutable -> std::optional<QString> {
+        if (next == lines.size())
+            return std::nullopt;
+        return lines[next++];
+    };
+}
+
 QString questionName(const SourceQuestion &question)
 {
     QString name = QString::number(question.number);

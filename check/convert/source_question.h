@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 // A question as another format holds it, in plain text, before anything decides whether Tavrelo can play it. The
@@ -47,15 +49,23 @@ struct SourceQuestion {
     qint64 imageLine = 0;    // an image or other media that plain text cannot show, or 0
     qint64 feedbackLine = 0; // feedback the learner would have read, or 0
     qint64 penaltyLine = 0;  // a negative mark for a wrong answer, or 0
+    qint64 raisedLine = 0;   // a superscript or subscript written with "^" or "_", or 0
 };
 
 // What a reader made of a file: its questions in order, and what it had to say on the way.
 struct SourceQuiz {
-    QStringList preamble; // lines to keep before the first header, never shown
+    QString preamble; // lines to keep before the first header, never shown, each ended by LF: one string for them all
     std::vector<SourceQuestion> questions;
     std::vector<Finding> notes;
     int unreadable = 0; // questions the reader could not make out, each with a note
 };
+
+// The lines of a source, one at a time, as a reader takes them: each call gives the next line, or nothing after the
+// last. A reader keeps no more of them than the question it is reading.
+using NextLine = std::function<std::optional<QString>()>;
+
+// The lines of a list, one at a time.
+NextLine linesOf(const QStringList &lines);
 
 // How a note names a question: its number, then its title or the start of its text.
 QString questionName(const SourceQuestion &question);

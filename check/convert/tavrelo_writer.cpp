@@ -16,7 +16,7 @@ class Writer final {
 public:
     explicit Writer(TavreloCopy &copy) : m_copy(copy) {}
 
-    void line(const QString &text, qint64 sourceLine, bool mended = false)
+    void line(QStringView text, qint64 sourceLine, bool mended = false)
     {
         m_copy.text += text;
         m_copy.text += u"\r\n"_s;
@@ -34,7 +34,7 @@ public:
         }
         const QString mended = u' ' + text;
         line(mended, sourceLine, true);
-        note(sourceLine, lineClass.kind == LineKind::Answer
+        mend(sourceLine, lineClass.kind == LineKind::Answer
                              ? Messages::tr("the text line %1 would be taken for answer %2: it is written with a "
                                             "space before it")
                                    .arg(quote(text))
@@ -45,7 +45,7 @@ public:
         return mended;
     }
 
-    void note(qint64 line, const QString &text) { m_copy.notes.push_back(Finding{line, Severity::Note, text}); }
+    void mend(qint64 line, const QString &text) { m_copy.mends.push_back(Finding{line, Severity::Note, text}); }
 
 private:
     TavreloCopy &m_copy;
@@ -59,16 +59,23 @@ QString oneLine(QString text)
 
 } // namespace
 
-TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const SourceQuestion *> &questions)
+TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQuestion *> &questions)
 {
     TavreloCopy copy;
     Writer writer(copy);
-    for (const QString &line : preamble) {
+    for (qsizetype from = 0; from < preamble.size();) {
+        qsizetype end = preamble.indexOf(u'\n', from);
+        if (end < 0)
+            end = preamble.size();
+        const QStringView line = preamble.sliced(from, end - from);
+        from = end + 1;
         if (isCheckerMark(line))
             continue; // the file gets a new one
         // Before the first header nothing shows, but a header would start a question.
-        const bool header = classifyLine(line).kind == LineKind::Header;
-        writer.line(header ? u' ' + line : line, 0, header);
+        if (classifyLine(line).kind == LineKind::Header)
+            writer.line(u' ' + line.toString(), 0, true);
+        else
+            writer.line(line, 0);
     }
     for (const SourceQuestion *source : questions) {
         if (copy.questions.size() == QuestionBank::QuestionCapacity) {
@@ -87,6 +94,10 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
         TavreloCopy::Question &written = copy.questions.emplace_back(TavreloCopy::Question{.source = source});
         writer.line(source->header.isEmpty() ? u"Вес вопроса: 1"_s : source->header, source->line);
         for (const SourceLine &line : source->text) {
+            if (!line.text.contains(u'\n') && !line.text.contains(u'\r')) {
+                written.textLines << writer.textLine(line.text, line.line); // no copy of a string of its own
+                continue;
+            }
             for (const QString &part : line.text.split(u'\n')) {
                 QString text = part;
                 text.remove(u'\r');
@@ -107,7 +118,7 @@ TavreloCopy writeTavrelo(const QStringList &preamble, const std::vector<const So
                 line += u' ';
                 written.answers[k] = line;
                 mended = true;
-                writer.note(answer.line, Messages::tr("the wrong answer %1 ends in \"*\", which would mark it right: "
+                writer.mend(answer.line, Messages::tr("the wrong answer %1 ends in \"*\", which would mark it right: "
                                                       "it is written with a space after it")
                                              .arg(quote(text)));
             }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "check/output/content_digest.h"
+
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QSaveFile>
 #include <QString>
 
@@ -21,14 +22,13 @@ enum class OutputFormat {
     TavreloCp1251, // the same in Windows-1251, without a byte-order mark
     Gift,          // UTF-8 with a mark; the checker's mark is a // comment on the first line
     Aiken,         // UTF-8 with a mark; no room for the checker's
-    Page,          // the page writes its own mark, its generator, near its start
+    Page,          // the checker's mark is the page's generator, which the page has written near its start
 };
 
 // Whether an existing file is replaced: only one that the checker made and nobody changed since, or any (--replace).
 enum class Replace { OwnFiles, Any };
 
-// The page's mark, within its first bytes: only its language comes before it.
-inline constexpr char PageMark[] = R"(<meta name="generator" content="tavrelo-check">)";
+// The page's mark is found within its first bytes: only its language comes before it.
 inline constexpr qsizetype PageMarkWithin = 160;
 
 // Why the checker may not write to the target: its own words, to follow "cannot write ... to PATH: "; empty when it
@@ -61,8 +61,12 @@ public:
     // Whether everything so far was written.
     bool ok() const { return m_file && m_file->error() == QFileDevice::NoError; }
     qint64 pos() const { return m_file ? m_file->pos() : 0; }
-    // Only for a page, which writes its heading last, over room kept for it.
-    bool seek(qint64 at);
+    // Only for a page: its mark, the generator, as a line of its head.
+    bool writePageMark();
+    // Only for a page, whose heading is known last: spaces kept for it here, and at the end the heading over them
+    // (no longer than the room). The mark's digest takes the room's bytes last, so it is still written in one pass.
+    bool keepRoom(qsizetype size);
+    bool fillRoom(const QByteArray &bytes);
     bool commit();
     void cancel();
     QString errorString() const;
@@ -72,7 +76,9 @@ private:
     OutputFormat m_format;
     Replace m_replace;
     std::unique_ptr<QSaveFile> m_file;
-    QCryptographicHash m_digest{QCryptographicHash::Sha256};
+    ContentDigest m_digest;
     qint64 m_digestAt = -1; // where the mark's digest goes, when the format has a mark
+    qint64 m_roomAt = -1;   // a page's room for its heading, and what it holds
+    QByteArray m_room;
     QString m_error;
 };

@@ -6,6 +6,7 @@
 #include "platform/core/file_names.h"
 
 #include <algorithm>
+#include <utility>
 
 QStringList distinctFiles(const QStringList &files)
 {
@@ -60,6 +61,14 @@ QString WritePlan::clash() const
                 return Messages::
                     tr("cannot write %1 (%2) and %3 (%4) to one file: name two different files; nothing was written")
                         .arg(m_written[other].what, m_written[other].path, output.what, output.path);
+            // One a file, the other made in a folder of that name: the second to be written would fail half-way.
+            for (const auto &[file, folder] : {std::pair{other, w}, std::pair{w, other}}) {
+                if (platform::isInside(written[file], written[folder]))
+                    return Messages::tr("cannot write %1 to %2, since %3 goes into a folder of that name (%4): name "
+                                        "two different places; nothing was written")
+                        .arg(m_written[folder].what, m_written[folder].path, m_written[file].what,
+                             m_written[file].path);
+            }
         }
     }
     for (size_t w = 0; w < m_written.size(); ++w) {

@@ -34,7 +34,8 @@ constexpr std::array<Ascii, 128> AsciiKinds = asciiKinds();
 
 bool isBidiControl(char16_t ch)
 {
-    return (ch >= 0x202A && ch <= 0x202E) || (ch >= 0x2066 && ch <= 0x2069);
+    return ch == 0x061C || ch == 0x200E || ch == 0x200F || (ch >= 0x202A && ch <= 0x202E)
+        || (ch >= 0x2066 && ch <= 0x2069);
 }
 
 char *put(char *out, const char *text)
@@ -88,7 +89,12 @@ const char *controlName(char16_t ch)
 const char *bidiName(char16_t ch)
 {
     static constexpr const char *names[] = {"LRE", "RLE", "PDF", "LRO", "RLO", "LRI", "RLI", "FSI", "PDI"};
-    return ch <= 0x202E ? names[ch - 0x202A] : names[5 + ch - 0x2066];
+    switch (ch) {
+    case 0x061C: return "ALM";
+    case 0x200E: return "LRM";
+    case 0x200F: return "RLM";
+    default: return ch <= 0x202E ? names[ch - 0x202A] : names[5 + ch - 0x2066];
+    }
 }
 
 // A character drawn as a mark: a control character or a bidirectional control.
@@ -126,6 +132,7 @@ inline __attribute__((always_inline)) char *putEightSimple(char *out, const char
     bad = _mm_or_si128(bad, _mm_cmpeq_epi16(_mm_or_si128(v, _mm_set1_epi16(1)), _mm_set1_epi16('\'')));
     bad = _mm_or_si128(bad, _mm_cmpeq_epi16(_mm_or_si128(v, _mm_set1_epi16(2)), _mm_set1_epi16('>')));
     bad = _mm_or_si128(bad, _mm_cmpeq_epi16(v, _mm_set1_epi16('"')));
+    bad = _mm_or_si128(bad, _mm_cmpeq_epi16(v, _mm_set1_epi16(0x061C))); // the Arabic letter mark
     if (_mm_movemask_epi8(_mm_andnot_si128(bad, below800)) != 0xFFFF)
         return nullptr;
     const __m128i ascii = _mm_cmplt_epi16(v, _mm_set1_epi16(0x80));
@@ -161,7 +168,7 @@ template<bool Markup> char *putUnit(char *out, const char16_t *&from, const char
         case Ascii::Control: out = putMark<Markup>(out, ch); break;
         }
     } else if (ch < 0x800) {
-        out = ch <= 0x9F ? putMark<Markup>(out, ch) : putUtf8(out, ch);
+        out = ch <= 0x9F || ch == 0x061C ? putMark<Markup>(out, ch) : putUtf8(out, ch);
     } else if (QChar::isSurrogate(ch)) {
         if (QChar::isHighSurrogate(ch) && from < end && QChar::isLowSurrogate(*from))
             out = putUtf8(out, QChar::surrogateToUcs4(ch, *from++));

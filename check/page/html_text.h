@@ -7,9 +7,10 @@
 
 // Text from a question file or its name, made page text in UTF-8: it shows as the characters it is, never as
 // markup, and nothing in it acts on the rest of the page. "<", ">", "&" and quotes are escaped; control characters,
-// NUL included, and the bidirectional embeddings, overrides and isolates (U+202A..U+202E, U+2066..U+2069) are drawn
-// as visible marks instead of being passed on, so that none of them can hide text or reorder what follows it; a
-// lone surrogate becomes U+FFFD. Escaping and encoding go in one pass, since a page holds all of its file's text.
+// NUL included, the direction marks (U+200E, U+200F, U+061C) and the bidirectional embeddings, overrides and
+// isolates (U+202A..U+202E, U+2066..U+2069) are drawn as visible marks instead of being passed on, so that none of
+// them can hide text or reorder what follows it; a lone surrogate becomes U+FFFD. Escaping and encoding go in one pass,
+// since a page holds all of its file's text.
 
 // For an element's content or a quoted attribute value: the marks are small boxed spans that name the character
 // (NUL, ESC, U+0085, RLO) in plain letters, which every font has.

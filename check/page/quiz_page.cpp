@@ -102,10 +102,12 @@ void QuizPage::writeHead(const QuizSection *before)
     if (!titled)
         title << m_fileName;
     QByteArray head = "<!DOCTYPE html>\n<html lang=\""
-                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n" + PageMark
-                    + "\n<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
-                      "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
-                      "content=\"width=device-width, initial-scale=1\">\n<title>";
+                    + Messages::tr("en", "the page's language, as HTML names it").toUtf8() + "\">\n<head>\n";
+    write(head);
+    m_file.writePageMark(); // a failure shows at commit, as every write's does
+    head = "<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
+           "content=\"default-src 'none'; style-src 'unsafe-inline'\">\n<meta name=\"viewport\" "
+           "content=\"width=device-width, initial-scale=1\">\n<title>";
     appendPlainHtmlText(head, title.first());
     head += " \xE2\x80\x94 Tavrelo</title>\n<style>";
     head += pageStyle();
@@ -128,8 +130,7 @@ void QuizPage::writeHead(const QuizSection *before)
         head += "</bdi></p>\n";
     }
     write(head);
-    m_headingAt = m_file.pos();
-    write(QByteArray(HeadingRoom, ' '));
+    m_file.keepRoom(HeadingRoom);
     QString tip = Messages::tr("Print it with Ctrl+P on A4: each question stays on one page, and the findings and the "
                                "lines the learner never sees are left out.");
     if (m_variants)
@@ -189,8 +190,7 @@ bool QuizPage::commit(const FileSummary &summary)
     QByteArray top = heading(summary);
     if (top.size() > HeadingRoom)
         top.clear(); // never in practice: numbers and the translator's words
-    const qint64 endAt = m_file.pos();
-    if (!m_file.seek(m_headingAt) || !m_file.write(top) || !m_file.seek(endAt)) {
+    if (!m_file.fillRoom(top)) {
         m_file.cancel();
         return false;
     }

@@ -43,8 +43,7 @@ private:
     int m_variantCount = 0;
     std::unique_ptr<QuizVariants> m_variants;
     bool m_headWritten = false;
-    QByteArray m_title; // the title's part of the heading, which each variant repeats
-    qint64 m_headingAt = 0;
+    QByteArray m_title;        // the title's part of the heading, which each variant repeats
     std::vector<quint8> m_key; // each question's right answer 1..4, 0 when no button is marked
     QByteArray m_html;         // sections not yet written
 };

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "check/rules/line_rules.h"
 
+#include "bank/line_class.h"
 #include "check/rules/messages.h"
 
 #include <QStringList>
 
-#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -124,8 +124,26 @@ QString looksLikeAnswer(QStringView line)
         return Messages::tr("looks like an answer, but answers take the Latin letters A) to D), not \"%1)\", so the "
                             "line is question text")
             .arg(QChar(letter));
-    default: return {};
+    default: break;
     }
+    if (letter >= u'E' && letter <= u'Z') {
+        if (isMarkedAnswer(line))
+            return Messages::tr("looks like answer %1, but Tavrelo shows only answers A) to D), so the line is "
+                                "question text, its \"*\" too")
+                .arg(QChar(letter));
+        return Messages::tr("looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question "
+                            "text")
+            .arg(QChar(letter));
+    }
+    return {};
+}
+
+bool answerWithoutText(QStringView answerLine)
+{
+    QStringView text = answerLine.sliced(qMin<qsizetype>(2, answerLine.size()));
+    if (isMarkedAnswer(text))
+        text.chop(1);
+    return isBlank(text);
 }
 
 QString headerSlips(QStringView line)
@@ -162,18 +180,45 @@ bool isBlank(QStringView line)
     return leadingBlanks(line) == line.size();
 }
 
-QString controlCharacter(QStringView line, platform::TextEncoding encoding, qsizetype illFormedAt)
+LineMarks findMarks(QStringView line)
 {
-    const auto isControl = [](QChar ch) {
-        return (ch < u' ' && ch != u'\t') || (ch >= u'\x7F' && ch < u'\xA0') || ch == u'\uFFFD';
-    };
-    const auto found = std::find_if(line.begin(), line.end(), isControl);
-    if (found == line.end())
+    LineMarks marks;
+    const char16_t *const units = line.utf16();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t ch = units[i];
+        // Most of a question file is printable ASCII or lies between Latin-1 and Arabic, Cyrillic among them.
+        if ((ch >= 0x20 && ch < 0x7F) || (ch >= 0xA0 && ch < 0x061C))
+            continue;
+        if (marks.control < 0 && ((ch < 0x20 && ch != u'\t') || (ch >= 0x7F && ch < 0xA0) || ch == 0xFFFD))
+            marks.control = i;
+        else if (marks.direction < 0
+                 && (ch == 0x061C || ch == 0x200E || ch == 0x200F || (ch >= 0x202A && ch <= 0x202E)
+                     || (ch >= 0x2066 && ch <= 0x2069)))
+            marks.direction = i;
+        if (marks.control >= 0 && marks.direction >= 0)
+            break;
+    }
+    return marks;
+}
+
+QString directionControl(QStringView line, qsizetype at)
+{
+    if (at < 0)
         return {};
-    const char16_t ch = found->unicode();
-    const qsizetype column = found - line.begin() + 1;
+    return Messages::tr("the invisible direction control U+%1 at column %2, which can turn the line round on the "
+                        "page and on screen (\"2 - 5 = ?\" shows as \"? = 5 - 2\")")
+        .arg(QString::number(line[at].unicode(), 16).toUpper().rightJustified(4, u'0'))
+        .arg(at + 1);
+}
+
+QString controlCharacter(QStringView line, qsizetype at, platform::TextEncoding encoding, qsizetype illFormedAt)
+{
+    if (at < 0)
+        return {};
+    const char16_t ch = line[at].unicode();
+    const qsizetype column = at + 1;
     if (ch == 0xFFFD) {
-        if (found - line.begin() == illFormedAt)
+        if (at == illFormedAt)
             return Messages::tr("bytes that are not text in the file's encoding, shown as \"\uFFFD\", at column %1")
                 .arg(column);
         return Messages::tr("the character \"\uFFFD\" (U+FFFD), which stands for text lost when the file was converted "

@@ -47,7 +47,7 @@ void QuestionChecker::read(platform::TextStream &stream, QuizBuilder *builder)
                   .illFormedAt = stream.lineIllFormedAt()};
         line.lineClass = classifyLine(line.text);
         noteLineEnd(line);
-        noteControlCharacter(line);
+        noteMarks(line);
         if (line.lineClass.kind == LineKind::Header && m_question.number >= QuestionBank::QuestionCapacity) {
             noteNotLoaded(line);
             if (builder)
@@ -128,6 +128,12 @@ void QuestionChecker::endQuestion()
                                            "(end the right answer's line with \"*\")")
                                   .arg(number)});
         }
+        if (shown > 0 && !m_question.hasText) {
+            m_log.add(Finding{m_question.headerLine, Severity::Warning,
+                              Messages::tr("question %1 has no text: the learner sees its answer buttons under "
+                                           "nothing but the question's number")
+                                  .arg(number)});
+        }
         if (const int hidden = firstHiddenAnswer(present)) {
             m_log.add(Finding{m_question.answerLines[hidden - 1], Severity::Error, answerGap(number, present, marked)});
         }
@@ -180,6 +186,10 @@ void QuestionChecker::checkAnswer(const Line &line)
                          "shown")
                 .arg(letter));
     }
+    if (answerWithoutText(line.text)) {
+        add(line, Severity::Warning,
+            Messages::tr("answer %1 has no text: its button shows the letter alone").arg(letter));
+    }
     q.answerLines[answer - 1] = line.number;
     if (marked) {
         q.markLine = line.number;
@@ -209,6 +219,8 @@ bool QuestionChecker::checkHeaderLikeOrUnshown(const Line &line)
 
 void QuestionChecker::checkText(const Line &line)
 {
+    if (!m_question.hasText && !isBlank(line.text))
+        m_question.hasText = true;
     if (checkHeaderLikeOrUnshown(line))
         return;
     if (const QString answer = looksLikeAnswer(line.text); !answer.isEmpty()) {
@@ -274,17 +286,31 @@ void QuestionChecker::noteLineEnd(const Line &line)
                           .arg(line.end == platform::LineEnd::Lf ? u"LF"_s : u"CR"_s)});
 }
 
-void QuestionChecker::noteControlCharacter(const Line &line)
+// Control characters as notes and direction controls as warnings, each kind listed for ten lines at most.
+void QuestionChecker::noteMarks(const Line &line)
 {
-    if (m_controlNotes > MaxControlNotes)
+    const bool controls = m_controlNotes <= MaxControlNotes;
+    const bool directions = m_directionWarnings <= MaxControlNotes;
+    if (!controls && !directions)
         return;
-    const QString control = controlCharacter(line.text, m_encoding, line.illFormedAt);
-    if (control.isEmpty())
-        return;
-    if (++m_controlNotes > MaxControlNotes) {
-        m_log.add(Finding{line.number, Severity::Note,
-                          Messages::tr("more lines hold control characters; they are not listed")});
-        return;
+    const LineMarks marks = findMarks(line.text);
+    if (controls && marks.control >= 0) {
+        if (++m_controlNotes > MaxControlNotes) {
+            m_log.add(Finding{line.number, Severity::Note,
+                              Messages::tr("more lines hold control characters; they are not listed")});
+        } else {
+            add(line, Severity::Note,
+                Messages::tr("line holds %1")
+                    .arg(controlCharacter(line.text, marks.control, m_encoding, line.illFormedAt)));
+        }
     }
-    add(line, Severity::Note, Messages::tr("line holds %1").arg(control));
+    if (directions && marks.direction >= 0) {
+        if (++m_directionWarnings > MaxControlNotes) {
+            m_log.add(Finding{line.number, Severity::Warning,
+                              Messages::tr("more lines hold direction controls; they are not listed")});
+        } else {
+            add(line, Severity::Warning,
+                Messages::tr("line holds %1").arg(directionControl(line.text, marks.direction)));
+        }
+    }
 }

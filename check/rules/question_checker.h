@@ -55,6 +55,7 @@ private:
         qint64 markLine = 0;
         int markedAnswer = 0;
         bool notedTextAfterAnswers = false;
+        bool hasText = false; // a text line that is not blank, whatever it looks like
     };
 
     bool hasAnswers() const;
@@ -70,7 +71,7 @@ private:
     void checkHeaderLike(const Line &line, const QString &slips);
     void noteUnshown(const Line &line);
     void noteLineEnd(const Line &line);
-    void noteControlCharacter(const Line &line);
+    void noteMarks(const Line &line);
     void add(const Line &line, Severity severity, const QString &text);
 
     FindingLog &m_log;
@@ -83,6 +84,7 @@ private:
     bool m_notedLf = false;
     bool m_notedCr = false;
     int m_controlNotes = 0;
+    int m_directionWarnings = 0;
 
     qint64 m_answers = 0;
     qint64 m_markedQuestions = 0;

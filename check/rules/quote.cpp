@@ -2,19 +2,30 @@
 // SPDX-License-Identifier: MIT
 #include "check/rules/quote.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype MaxQuoted = 60;
 
-char16_t visible(char16_t ch)
+// What a terminal would not show, or would let reorder the finding: the C1 controls, the direction marks and the
+// bidirectional embeddings, overrides and isolates.
+bool shownByCodePoint(char16_t ch)
+{
+    return (ch >= 0x80 && ch < 0xA0) || ch == 0x061C || ch == 0x200E || ch == 0x200F || (ch >= 0x202A && ch <= 0x202E)
+        || (ch >= 0x2066 && ch <= 0x2069);
+}
+
+void appendVisible(QString &quoted, char16_t ch)
 {
     if (ch < 0x20 && ch != u'\t')
-        return char16_t(0x2400 + ch); // the Control Pictures block: NUL as U+2400 and so on
-    if (ch == 0x7F)
-        return u'\u2421';
-    if (ch >= 0x80 && ch < 0xA0)
-        return u'\uFFFD'; // a C1 control: Windows-1251 byte 0x98, the only one it leaves undefined
-    return ch;
+        quoted += QChar(char16_t(0x2400 + ch)); // the Control Pictures block: NUL as U+2400 and so on
+    else if (ch == 0x7F)
+        quoted += u'\u2421';
+    else if (shownByCodePoint(ch))
+        quoted += u"⟨U+"_s + QString::number(ch, 16).toUpper().rightJustified(4, u'0') + u'⟩';
+    else
+        quoted += QChar(ch);
 }
 
 } // namespace
@@ -22,12 +33,14 @@ char16_t visible(char16_t ch)
 QString quote(QStringView line)
 {
     const bool shortened = line.size() > MaxQuoted;
-    const QStringView shown = shortened ? line.left(MaxQuoted - 1) : line;
+    QStringView shown = shortened ? line.left(MaxQuoted - 1) : line;
+    if (shortened && shown.back().isHighSurrogate())
+        shown.chop(1); // not half a character
     QString quoted;
     quoted.reserve(shown.size() + 3);
     quoted += u'"';
     for (const QChar ch : shown)
-        quoted += QChar(visible(ch.unicode()));
+        appendVisible(quoted, ch.unicode());
     if (shortened)
         quoted += u'…';
     quoted += u'"';

@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>is a folder, so Tavrelo says &quot;Data file not found&quot; and starts with no questions</source>
-        <translation>это папка, поэтому Tavrelo сообщит &quot;Data file not found&quot; и откроется без вопросов</translation>
+        <translation>это папка, поэтому Tavrelo сообщит «Data file not found» и откроется без вопросов</translation>
     </message>
     <message>
         <source>no such file, so Tavrelo says &quot;Data file not found&quot; and starts with no questions</source>
-        <translation>такого файла нет, поэтому Tavrelo сообщит &quot;Data file not found&quot; и откроется без вопросов</translation>
+        <translation>такого файла нет, поэтому Tavrelo сообщит «Data file not found» и откроется без вопросов</translation>
     </message>
     <message>
         <source>Press Enter to close this window</source>
@@ -97,19 +97,19 @@
     </message>
     <message>
         <source>looks like answer %1, but spaces or tabs stand before &quot;%1)&quot;, so the line is question text</source>
-        <translation>похоже на ответ %1, но перед &quot;%1)&quot; стоят пробелы или табуляция, поэтому строка считается текстом вопроса</translation>
+        <translation>похоже на ответ %1, но перед «%1)» стоят пробелы или табуляция, поэтому строка считается текстом вопроса</translation>
     </message>
     <message>
         <source>looks like answer %1, but its &quot;%2&quot; is a small letter, so the line is question text</source>
-        <translation>похоже на ответ %1, но буква &quot;%2&quot; строчная, поэтому строка считается текстом вопроса</translation>
+        <translation>похоже на ответ %1, но буква «%2» строчная, поэтому строка считается текстом вопроса</translation>
     </message>
     <message>
         <source>looks like answer %1, but its &quot;%2&quot; is the Cyrillic letter, so the line is question text</source>
-        <translation>похоже на ответ %1, но буква &quot;%2&quot; набрана в русской раскладке, поэтому строка считается текстом вопроса</translation>
+        <translation>похоже на ответ %1, но буква «%2» набрана в русской раскладке, поэтому строка считается текстом вопроса</translation>
     </message>
     <message>
         <source>looks like an answer, but answers take the Latin letters A) to D), not &quot;%1)&quot;, so the line is question text</source>
-        <translation>похоже на ответ, но ответы обозначаются латинскими буквами от A) до D), а не &quot;%1)&quot;, поэтому строка считается текстом вопроса</translation>
+        <translation>похоже на ответ, но ответы обозначаются латинскими буквами от A) до D), а не «%1)», поэтому строка считается текстом вопроса</translation>
     </message>
     <message>
         <source>spaces before it</source>
@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>question %1 has no marked answer, so every choice counts as wrong (end the right answer&apos;s line with &quot;*&quot;)</source>
-        <translation>в вопросе %1 не отмечен правильный ответ, поэтому любой выбор засчитывается как неверный (поставьте &quot;*&quot; в конце строки правильного ответа)</translation>
+        <translation>в вопросе %1 не отмечен правильный ответ, поэтому любой выбор засчитывается как неверный (поставьте «*» в конце строки правильного ответа)</translation>
     </message>
     <message>
         <source>no question header &quot;Вес вопроса:&quot; in the whole file: the learner gets an empty quiz</source>
-        <translation>во всём файле нет ни одного заголовка вопроса &quot;Вес вопроса:&quot;: ученик получит пустой тест</translation>
+        <translation>во всём файле нет ни одного заголовка вопроса «Вес вопроса:»: ученик получит пустой тест</translation>
     </message>
     <message>
         <source>answer %1 again in question %2: this line replaces the one on line %3</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>, and the &quot;*&quot; of line %1 still marks it right</source>
-        <translation>, а &quot;*&quot; из строки %1 по-прежнему отмечает его как правильный</translation>
+        <translation>, а «*» из строки %1 по-прежнему отмечает его как правильный</translation>
     </message>
     <message>
         <source>second marked answer in question %1: only this one counts as right, not answer %2 marked on line %3</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>answer %1 ends in &quot;*&quot; followed by spaces or tabs, so it marks nothing and the &quot;*&quot; is shown</source>
-        <translation>после &quot;*&quot; в конце ответа %1 стоят пробелы или табуляция, поэтому ответ не отмечен, а &quot;*&quot; виден ученику</translation>
+        <translation>после «*» в конце ответа %1 стоят пробелы или табуляция, поэтому ответ не отмечен, а «*» виден ученику</translation>
     </message>
     <message>
         <source>text after the answers of question %1 joins its text above the answer buttons</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>line begins with &quot;Ве&quot; but is no question header, so it is dropped and the learner never sees it</source>
-        <translation>строка начинается с &quot;Ве&quot;, но это не заголовок вопроса, поэтому она пропускается и ученик её не увидит</translation>
+        <translation>строка начинается с «Ве», но это не заголовок вопроса, поэтому она пропускается и ученик её не увидит</translation>
     </message>
     <message>
         <source>misspelt question header (%1) is never shown, nor are the lines below it: they come before the first header</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; (U+%2) has no Windows-1251 form</source>
-        <translation>символа &quot;%1&quot; (U+%2) нет в Windows-1251</translation>
+        <translation>символа «%1» (U+%2) нет в Windows-1251</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>bytes that are not text in the file&apos;s encoding, shown as &quot;�&quot;, at column %1</source>
-        <translation>байты, которые не читаются как текст в кодировке файла (видны как &quot;�&quot;), в столбце %1</translation>
+        <translation>байты, которые не читаются как текст в кодировке файла (видны как «�»), в столбце %1</translation>
     </message>
     <message>
         <source>Write a Windows-1251 copy of a UTF-8 or UTF-16 FILE, with CR LF line ends, to &lt;out&gt;, then check the copy: for programs that read only Windows-1251.</source>
@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>the character &quot;�&quot; (U+FFFD), which stands for text lost when the file was converted before, at column %1</source>
-        <translation>символ &quot;�&quot; (U+FFFD), которым обозначают текст, потерянный при прежнем перекодировании файла, в столбце %1</translation>
+        <translation>символ «�» (U+FFFD), которым обозначают текст, потерянный при прежнем перекодировании файла, в столбце %1</translation>
     </message>
     <message>
         <source>the control character U+%1 at column %2</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; holds U+%2, which has no Windows-1251 form</source>
-        <translation>в &quot;%1&quot; есть символ U+%2, которого нет в Windows-1251</translation>
+        <translation>в «%1» есть символ U+%2, которого нет в Windows-1251</translation>
     </message>
     <message>
         <source>cannot write %1 to %2, a file the checker reads; nothing was written</source>
@@ -512,59 +512,55 @@
     </message>
     <message>
         <source>question %1 is left out: %2, and Tavrelo asks only multiple choice with one right answer</source>
-        <translation>вопрос %1 не перенесён: %2, а Tavrelo задаёт только вопросы с выбором одного правильного ответа</translation>
+        <translation>вопрос %1 пропущен: %2, а Tavrelo задаёт только вопросы с выбором одного правильного ответа</translation>
     </message>
     <message>
         <source>question %1 is left out: it has no answers</source>
-        <translation>вопрос %1 не перенесён: в нём нет ответов</translation>
+        <translation>вопрос %1 пропущен: в нём нет ответов</translation>
     </message>
     <message>
         <source>question %1 is left out: it has %2 answers, and Tavrelo shows at most four</source>
-        <translation>вопрос %1 не перенесён: ответов в нём %2, а Tavrelo показывает не больше четырёх</translation>
+        <translation>вопрос %1 пропущен: ответов в нём %2, а Tavrelo показывает не больше четырёх</translation>
     </message>
     <message>
         <source>question %1 is left out: it gives part marks for some answers, and Tavrelo counts one answer right and the others wrong</source>
-        <translation>вопрос %1 не перенесён: за некоторые ответы в нём даётся часть балла, а Tavrelo считает один ответ правильным, остальные неверными</translation>
+        <translation>вопрос %1 пропущен: за некоторые ответы в нём даётся часть балла, а Tavrelo считает один ответ правильным, остальные неверными</translation>
     </message>
     <message>
         <source>question %1 is left out: %2 of its answers are right, and Tavrelo counts only one</source>
-        <translation>вопрос %1 не перенесён: в нём правильных ответов %2, а Tavrelo засчитывает только один</translation>
+        <translation>вопрос %1 пропущен: в нём правильных ответов %2, а Tavrelo засчитывает только один</translation>
     </message>
     <message>
         <source>question %1 is left out: none of its answers is right</source>
-        <translation>вопрос %1 не перенесён: ни один из его ответов не правильный</translation>
+        <translation>вопрос %1 пропущен: среди его ответов нет правильного</translation>
     </message>
     <message>
         <source>question %1 is left out: its title has no closing &quot;::&quot;</source>
-        <translation>вопрос %1 не перенесён: у его названия нет закрывающего &quot;::&quot;</translation>
+        <translation>вопрос %1 пропущен: у его названия нет закрывающего «::»</translation>
     </message>
     <message>
         <source>question %1 is left out: its answers, opened with &quot;{&quot;, are never closed with &quot;}&quot;</source>
-        <translation>вопрос %1 не перенесён: его ответы открыты скобкой &quot;{&quot;, но не закрыты скобкой &quot;}&quot;</translation>
+        <translation>вопрос %1 пропущен: его ответы открыты скобкой «{», но не закрыты скобкой «}»</translation>
     </message>
     <message>
         <source>question %1 is left out: a second &quot;{&quot; follows its answers; a blank line must part two questions</source>
-        <translation>вопрос %1 не перенесён: после его ответов снова стоит &quot;{&quot;; вопросы должна разделять пустая строка</translation>
+        <translation>вопрос %1 пропущен: после его ответов снова стоит «{»; вопросы должна разделять пустая строка</translation>
     </message>
     <message>
         <source>question %1 is left out: one of its answers is an image or other media alone, which Tavrelo cannot show</source>
-        <translation>вопрос %1 не перенесён: один из его ответов — только картинка или другой медиафайл, а Tavrelo их не показывает</translation>
+        <translation>вопрос %1 пропущен: один из его ответов — только картинка, звук или видео, а Tavrelo показывает только текст</translation>
     </message>
     <message>
         <source>question %1 is left out: no &quot;ANSWER:&quot; line names its right answer</source>
-        <translation>вопрос %1 не перенесён: нет строки &quot;ANSWER:&quot; с его правильным ответом</translation>
+        <translation>вопрос %1 пропущен: нет строки «ANSWER:» с его правильным ответом</translation>
     </message>
     <message>
         <source>&quot;ANSWER:&quot; line without answers above it is left out</source>
-        <translation>строка &quot;ANSWER:&quot; без ответов над ней пропущена</translation>
+        <translation>строка «ANSWER:» без ответов над ней пропущена</translation>
     </message>
     <message>
         <source>question %1 is left out: its &quot;ANSWER:&quot; line names no answer it has</source>
-        <translation>вопрос %1 не перенесён: в строке &quot;ANSWER:&quot; указан ответ, которого в нём нет</translation>
-    </message>
-    <message>
-        <source>question %1 is left out: it has answers but no text</source>
-        <translation>вопрос %1 не перенесён: у него есть ответы, но нет текста</translation>
+        <translation>вопрос %1 пропущен: в строке «ANSWER:» указан ответ, которого в нём нет</translation>
     </message>
     <message>
         <source>taken as the header of question %1, though it has %2</source>
@@ -572,7 +568,7 @@
     </message>
     <message>
         <source>question %1 is left out: its answers are lettered %2, not one after another from A) or from а)</source>
-        <translation>вопрос %1 не перенесён: его ответы обозначены %2, а не по порядку от A) или от а)</translation>
+        <translation>вопрос %1 пропущен: его ответы обозначены %2, а не по порядку от A) или от а)</translation>
     </message>
     <message>
         <source>the answers of question %1, lettered %2, are written with the Latin letters that Tavrelo takes</source>
@@ -584,7 +580,7 @@
     </message>
     <message>
         <source>the &quot;*&quot; followed by spaces in question %1 is taken as the mark of its right answer</source>
-        <translation>&quot;*&quot; с пробелами после неё в вопросе %1 считается отметкой правильного ответа</translation>
+        <translation>«*» с пробелами после неё в вопросе %1 считается отметкой правильного ответа</translation>
     </message>
     <message>
         <source>GIFT</source>
@@ -604,31 +600,31 @@
     </message>
     <message>
         <source>the text line %1 begins with &quot;Ве&quot;, so Tavrelo would drop it or take it for a header: it is written with a space before it</source>
-        <translation>строка текста %1 начинается с &quot;Ве&quot;: Tavrelo пропустит её или примет за заголовок, поэтому перед ней записан пробел</translation>
+        <translation>строка текста %1 начинается с «Ве»: Tavrelo пропустит её или примет за заголовок, поэтому перед ней записан пробел</translation>
     </message>
     <message>
         <source>question %1 and those after it are left out: Tavrelo loads only the first %2 questions of a file</source>
-        <translation>вопрос %1 и следующие за ним не перенесены: Tavrelo загружает только первые %2 вопросов файла</translation>
+        <translation>вопрос %1 и следующие за ним пропущены: Tavrelo загружает только первые %2 вопросов файла</translation>
     </message>
     <message>
         <source>the wrong answer %1 ends in &quot;*&quot;, which would mark it right: it is written with a space after it</source>
-        <translation>неверный ответ %1 заканчивается на &quot;*&quot;, и Tavrelo засчитает его как правильный, поэтому после него записан пробел</translation>
+        <translation>неверный ответ %1 заканчивается на «*», и Tavrelo засчитает его как правильный, поэтому после него записан пробел</translation>
     </message>
     <message>
         <source>question %1 is left out: none of its answers is marked right</source>
-        <translation>вопрос %1 не перенесён: ни один его ответ не отмечен как правильный</translation>
+        <translation>вопрос %1 пропущен: ни один его ответ не отмечен как правильный</translation>
     </message>
     <message>
         <source>question %1 is left out: its marked answer %2 is never shown, since an answer above it is missing</source>
-        <translation>вопрос %1 не перенесён: его отмеченный ответ %2 не показывается, потому что одного из ответов выше него нет</translation>
+        <translation>вопрос %1 пропущен: его отмеченный ответ %2 не показывается, потому что одного из ответов выше него нет</translation>
     </message>
     <message>
         <source>question %1 shows an empty button where answer %2 is missing: it is left out</source>
-        <translation>вопрос %1 показывает пустую кнопку на месте отсутствующего ответа %2: она не перенесена</translation>
+        <translation>в вопросе %1 на месте отсутствующего ответа %2 видна пустая кнопка; в новый файл она не попадёт</translation>
     </message>
     <message>
         <source>answer %1 of question %2 has no text after its letter, and Moodle leaves out an answer without text</source>
-        <translation>у ответа %1 вопроса %2 нет текста после буквы, а ответ без текста Moodle пропускает</translation>
+        <translation>у ответа %1 вопроса %2 нет текста после буквы, а ответ без текста Moodle отбрасывает</translation>
     </message>
     <message>
         <source>question %1 has one answer alone, and Moodle wants at least two in a multiple choice</source>
@@ -636,15 +632,15 @@
     </message>
     <message>
         <source>question %1 is left out: Aiken wants a question text of two characters or more</source>
-        <translation>вопрос %1 не перенесён: в формате Aiken текст вопроса должен быть не короче двух знаков</translation>
+        <translation>вопрос %1 пропущен: в формате Aiken текст вопроса должен быть не короче двух знаков</translation>
     </message>
     <message>
         <source>question %1 is left out: in Aiken its text %2 would read as an answer</source>
-        <translation>вопрос %1 не перенесён: в формате Aiken его текст %2 читается как ответ</translation>
+        <translation>вопрос %1 пропущен: в формате Aiken его текст %2 читается как ответ</translation>
     </message>
     <message>
         <source>question %1 is left out: Aiken has no answer without text</source>
-        <translation>вопрос %1 не перенесён: в формате Aiken не бывает ответа без текста</translation>
+        <translation>вопрос %1 пропущен: в формате Aiken не бывает ответа без текста</translation>
     </message>
     <message numerus="yes">
         <source>the %n lines of question %1&apos;s text are joined into one, since Aiken holds a question on one line</source>
@@ -655,63 +651,59 @@
         </translation>
     </message>
     <message>
-        <source>question %1 shows an image or other media, which is left out: Tavrelo shows text alone</source>
-        <translation>в вопросе %1 есть картинка или другой медиафайл, и они не перенесены: Tavrelo показывает только текст</translation>
-    </message>
-    <message>
         <source>feedback is left out: Tavrelo shows none</source>
-        <translation>отзывы (feedback) не перенесены: Tavrelo их не показывает</translation>
+        <translation>отзывы (feedback) пропущены: Tavrelo их не показывает</translation>
     </message>
     <message numerus="yes">
         <source>feedback is left out, here and in %n more question(s): Tavrelo shows none</source>
         <translation>
-            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросе: Tavrelo их не показывает</numerusform>
-            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
-            <numerusform>отзывы (feedback) не перенесены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
+            <numerusform>отзывы (feedback) пропущены здесь и ещё в %n вопросе: Tavrelo их не показывает</numerusform>
+            <numerusform>отзывы (feedback) пропущены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
+            <numerusform>отзывы (feedback) пропущены здесь и ещё в %n вопросах: Tavrelo их не показывает</numerusform>
         </translation>
     </message>
     <message>
         <source>a negative mark for a wrong answer is left out: Tavrelo counts a wrong answer as wrong, no more</source>
-        <translation>штраф за неверный ответ не перенесён: Tavrelo просто засчитывает неверный ответ как неверный</translation>
+        <translation>штраф за неверный ответ пропущен: Tavrelo просто засчитывает неверный ответ как неверный</translation>
     </message>
     <message numerus="yes">
         <source>negative marks for wrong answers are left out, here and in %n more question(s): Tavrelo counts a wrong answer as wrong, no more</source>
         <translation>
-            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросе: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
-            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
-            <numerusform>штрафы за неверные ответы не перенесены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+            <numerusform>штрафы за неверные ответы пропущены здесь и ещё в %n вопросе: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+            <numerusform>штрафы за неверные ответы пропущены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
+            <numerusform>штрафы за неверные ответы пропущены здесь и ещё в %n вопросах: Tavrelo просто засчитывает неверный ответ как неверный</numerusform>
         </translation>
     </message>
     <message>
         <source>question %1 is left out: Tavrelo would read it otherwise than it is written</source>
-        <translation>вопрос %1 не перенесён: Tavrelo прочтёт его не так, как он записан</translation>
+        <translation>вопрос %1 пропущен: Tavrelo прочтёт его не так, как он записан</translation>
     </message>
     <message>
         <source>the checker says of this line in the copy: %1</source>
-        <translation>проверка сообщает об этой строке в копии: %1</translation>
+        <translation>проверка сообщает об этой строке нового файла: %1</translation>
     </message>
     <message>
         <source>the questions from this line on are left out: Tavrelo loads only the first %1</source>
-        <translation>вопросы начиная с этой строки не перенесены: Tavrelo загружает только первые %1</translation>
+        <translation>вопросы, начиная с этой строки, пропущены: Tavrelo загружает только первые %1</translation>
     </message>
     <message>
         <source>cannot tell the format: the file holds no question header &quot;Вес вопроса:&quot; of Tavrelo&apos;s, no answers in braces {...} of GIFT and no &quot;ANSWER:&quot; line of Aiken</source>
-        <translation>не удаётся определить формат: в файле нет ни заголовка вопроса &quot;Вес вопроса:&quot; (Tavrelo), ни ответов в фигурных скобках {...} (GIFT), ни строки &quot;ANSWER:&quot; (Aiken)</translation>
+        <translation>не удаётся определить формат: в файле нет ни заголовка вопроса «Вес вопроса:» (Tavrelo), ни ответов в фигурных скобках {...} (GIFT), ни строки «ANSWER:» (Aiken)</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) converted into %1</source>
         <translation>
-            <numerusform>%n вопрос переведён в %1</numerusform>
-            <numerusform>%n вопроса переведены в %1</numerusform>
-            <numerusform>%n вопросов переведено в %1</numerusform>
+            <numerusform>%n вопрос преобразован в %1</numerusform>
+            <numerusform>%n вопроса преобразованы в %1</numerusform>
+            <numerusform>%n вопросов преобразовано в %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n left out</source>
         <translation>
-            <numerusform>%n не перенесён</numerusform>
-            <numerusform>%n не перенесены</numerusform>
-            <numerusform>%n не перенесено</numerusform>
+            <numerusform>%n пропущен</numerusform>
+            <numerusform>%n пропущены</numerusform>
+            <numerusform>%n пропущено</numerusform>
         </translation>
     </message>
     <message>
@@ -720,7 +712,7 @@
     </message>
     <message>
         <source>The format --convert writes: tavrelo, gift or aiken.</source>
-        <translation>Формат, в который переводит --convert: tavrelo, gift или aiken.</translation>
+        <translation>Формат, в который преобразует --convert: tavrelo, gift или aiken.</translation>
     </message>
     <message>
         <source>format</source>
@@ -728,7 +720,7 @@
     </message>
     <message>
         <source>--convert converts one file at a time, and not with --to-cp1251 or --html</source>
-        <translation>--convert переводит только один файл за раз и не вместе с --to-cp1251 или --html</translation>
+        <translation>--convert преобразует только один файл за раз и не вместе с --to-cp1251 или --html</translation>
     </message>
     <message>
         <source>--format goes with --convert and names tavrelo, gift or aiken</source>
@@ -737,7 +729,84 @@
     <message>
         <source>the converted file</source>
         <comment>cannot write ... to</comment>
-        <translation>переведённый файл</translation>
+        <translation>преобразованный файл</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text, its &quot;*&quot; too</source>
+        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса, и знак «*» в ней тоже виден</translation>
+    </message>
+    <message>
+        <source>looks like answer %1, but Tavrelo shows only answers A) to D), so the line is question text</source>
+        <translation>похоже на ответ %1, но Tavrelo показывает только ответы от A) до D), поэтому строка считается текстом вопроса</translation>
+    </message>
+    <message>
+        <source>the invisible direction control U+%1 at column %2, which can turn the line round on the page and on screen (&quot;2 - 5 = ?&quot; shows as &quot;? = 5 - 2&quot;)</source>
+        <translation>невидимый знак направления письма U+%1 в столбце %2: он может развернуть строку на странице и на экране («2 - 5 = ?» покажется как «? = 5 - 2»)</translation>
+    </message>
+    <message>
+        <source>question %1 has no text: the learner sees its answer buttons under nothing but the question&apos;s number</source>
+        <translation>в вопросе %1 нет текста: под номером вопроса ученик увидит одни кнопки ответов</translation>
+    </message>
+    <message>
+        <source>answer %1 has no text: its button shows the letter alone</source>
+        <translation>у ответа %1 нет текста: на его кнопке будет одна буква</translation>
+    </message>
+    <message>
+        <source>more lines hold direction controls; they are not listed</source>
+        <translation>знаки направления письма есть и в других строках; они не перечисляются</translation>
+    </message>
+    <message>
+        <source>answer line before any question text is left out: %1</source>
+        <translation>строка ответа, перед которой нет текста вопроса, пропущена: %1</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: Aiken holds a question&apos;s text on one line, and Moodle takes line %2 for the text of another question</source>
+        <translation>вопрос %1 пропущен: в формате Aiken текст вопроса занимает одну строку, и строку %2 Moodle примет за текст другого вопроса</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has fewer than two answers, and Moodle takes none such</source>
+        <translation>вопрос %1 пропущен: в нём меньше двух ответов, а такой вопрос Moodle не примет</translation>
+    </message>
+    <message>
+        <source>the answers of question %1, lettered %2, are read as its answers in that order</source>
+        <translation>ответы вопроса %1, обозначенные %2, прочитаны как его ответы в этом порядке</translation>
+    </message>
+    <message>
+        <source>the answers of question %1 are read as answers, though spaces stand before their letters</source>
+        <translation>ответы вопроса %1 прочитаны как ответы, хотя перед их буквами стоят пробелы</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: it has one answer alone, and Moodle takes no Aiken question with fewer than two</source>
+        <translation>вопрос %1 пропущен: в нём только один ответ, а Moodle не примет вопрос Aiken, в котором ответов меньше двух</translation>
+    </message>
+    <message>
+        <source>nothing in the file reads as a question, so nothing is converted</source>
+        <translation>в файле нет ничего, что читалось бы как вопрос, поэтому преобразовывать нечего</translation>
+    </message>
+    <message>
+        <source>question %1 is left out: its right answer has no text, and Moodle leaves out an answer without text</source>
+        <translation>вопрос %1 пропущен: у его правильного ответа нет текста, а ответ без текста Moodle отбрасывает</translation>
+    </message>
+    <message>
+        <source>an answer without text is left out, as Moodle leaves it out</source>
+        <translation>ответ без текста пропущен: Moodle его тоже отбрасывает</translation>
+    </message>
+    <message>
+        <source>question %1 holds an image, a sound, a video or a link, which is left out: Tavrelo shows text alone</source>
+        <translation>в вопросе %1 есть картинка, звук, видео или ссылка: они пропущены, потому что Tavrelo показывает только текст</translation>
+    </message>
+    <message>
+        <source>question %1 has a superscript or subscript that plain text has no sign for: it is written after &quot;^&quot; or &quot;_&quot;, as in &quot;2^x&quot;</source>
+        <translation>в вопросе %1 есть верхний или нижний индекс, для которого в обычном тексте нет знака: он записан после «^» или «_», например «2^x»</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>the file --convert writes</comment>
+        <translation>результат</translation>
+    </message>
+    <message>
+        <source>questions %1 to %2 are left out: Aiken holds a question&apos;s text on one line, and Moodle takes each of these lines for a question of its own</source>
+        <translation>вопросы с %1 по %2 пропущены: в формате Aiken текст вопроса занимает одну строку, и каждую из этих строк Moodle примет за отдельный вопрос</translation>
     </message>
     <message>
         <source>page %1 of %2</source>
@@ -934,7 +1003,7 @@
     </message>
     <message>
         <source>Convert FILE into &lt;out&gt;: Tavrelo&apos;s question file, GIFT or Aiken, as --format says or else as &lt;out&gt;&apos;s name does (.gift is GIFT, any other Tavrelo&apos;s). FILE&apos;s format is told by its content: Tavrelo&apos;s when a line begins with &quot;Вес вопроса:&quot; (answers lettered A) to D), or а) to г) in Russian order, or with Cyrillic look-alikes), Aiken when an &quot;ANSWER: X&quot; line follows its lettered answers, GIFT when it holds answers in braces {...}, a ::title:: or $CATEGORY:. A Word document (.docx) or a LibreOffice Writer one (.odt) is read by its paragraphs: a numbered or plain question, then its lettered or numbered answers, as typed or as the lists show them; the right one marked by &quot;*&quot; or &quot;+&quot;, set apart by bold, underline, highlight or colour, or named in a key at the end (&quot;Ответы: 1 – б, 2 – а&quot;). Its notes name paragraphs, counted from 1 through the document, empty ones and those in tables&apos; cells included. Only questions with one right answer among at most four are converted; every other question, and every change, is noted at its line. Nothing is written when no question could be converted.</source>
-        <translation>Преобразовать ФАЙЛ в файл &lt;копия&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;копия&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с «Вес вопроса:» (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка «ANSWER: X»; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Документ Word (.docx) или LibreOffice Writer (.odt) читается по абзацам: нумерованный или простой вопрос, за ним его ответы с буквами или номерами — набранными вручную или такими, как их показывают списки; правильный отмечен «*» или «+», выделен полужирным, подчёркиванием, фоном или цветом или назван в ключе в конце («Ответы: 1 – б, 2 – а»). Сообщения о нём называют абзацы, считая с 1 по всему документу, включая пустые и абзацы в ячейках таблиц. Преобразуются только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось преобразовать ни одного вопроса, ничего не записывается.</translation>
+        <translation>Преобразовать ФАЙЛ в файл &lt;результат&gt;: файл с вопросами Tavrelo, GIFT или Aiken — как указано в --format, а без него по имени файла &lt;результат&gt; (.gift — GIFT, любое другое — Tavrelo). Формат ФАЙЛА определяется по содержимому: Tavrelo, если строка начинается с «Вес вопроса:» (ответы обозначены A) — D), или а) — г) по русскому алфавиту, или похожими русскими буквами); Aiken, если после обозначенных буквами ответов идёт строка «ANSWER: X»; GIFT, если в нём есть ответы в фигурных скобках {...}, ::название:: или $CATEGORY:. Документ Word (.docx) или LibreOffice Writer (.odt) читается по абзацам: нумерованный или простой вопрос, за ним его ответы с буквами или номерами — набранными вручную или такими, как их показывают списки; правильный отмечен «*» или «+», выделен полужирным, подчёркиванием, фоном или цветом или назван в ключе в конце («Ответы: 1 – б, 2 – а»). Сообщения о нём называют абзацы, считая с 1 по всему документу, включая пустые и абзацы в ячейках таблиц. Преобразуются только вопросы с одним правильным ответом из не более чем четырёх; о каждом другом вопросе и о каждом изменении сообщается у его строки. Если не удалось преобразовать ни одного вопроса, ничего не записывается.</translation>
     </message>
     <message>
         <source>it is a folder</source>
@@ -1000,6 +1069,10 @@ The checker never writes over a file it reads, nor two files to one name, howeve
         <source>Write the quiz of FILE to the page &lt;page&gt; as well, as the learner will meet it, with the findings at their lines, to read in a browser and print. With several FILEs, or when &lt;page&gt; is a folder, each page goes into the folder &lt;page&gt;, named after its file (data.txt gives data.html). Only a page that tavrelo-check made is written over, unless --replace is given. Started from Explorer, the checker writes a page beside each file and opens it.</source>
         <translation>Записать также тест из ФАЙЛА на страницу &lt;страница&gt; — таким, каким его увидит ученик, с сообщениями проверки у их строк, — чтобы читать в браузере и печатать. Если ФАЙЛОВ несколько или &lt;страница&gt; — папка, каждая страница пишется в эту папку и называется по своему файлу (data.txt даёт data.html). Перезаписывается только страница, сделанная tavrelo-check, если не указан --replace. При запуске из Проводника страница пишется рядом с каждым файлом и открывается в браузере.</translation>
     </message>
+    <message>
+        <source>cannot write %1 to %2, since %3 goes into a folder of that name (%4): name two different places; nothing was written</source>
+        <translation>нельзя записать %1 в %2: в папку с тем же именем надо записать %3 (%4); укажите два разных места; ничего не записано</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1033,7 +1106,7 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Неизвестный параметр &quot;%1&quot;.</translation>
+        <translation>Неизвестный параметр «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -1041,11 +1114,11 @@ The checker never writes over a file it reads, nor two files to one name, howeve
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>После &quot;%1&quot; не указано значение.</translation>
+        <translation>После «%1» не указано значение.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Лишнее значение после &quot;%1&quot;.</translation>
+        <translation>Лишнее значение после «%1».</translation>
     </message>
 </context>
 </TS>

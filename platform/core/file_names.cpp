@@ -252,6 +252,14 @@ bool sameTarget(const FileTarget &a, const FileTarget &b)
     return comparedName(a.path) == comparedName(b.path);
 }
 
+bool isInside(const FileTarget &inner, const FileTarget &folder)
+{
+    if (!inner.error.isEmpty() || !folder.error.isEmpty() || folder.kind != Kind::Missing || folder.path.isEmpty())
+        return false;
+    const QString outer = comparedName(folder.path);
+    return comparedName(inner.path).startsWith(outer.endsWith(u'/') ? outer : outer + u'/');
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     return sameTarget(findTarget(a), findTarget(b));

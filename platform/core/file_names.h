@@ -35,6 +35,10 @@ FileTarget findTarget(const QString &path);
 // does. A target with an error is no file.
 bool sameTarget(const FileTarget &a, const FileTarget &b);
 
+// Whether a file is to be made inside the other, which is not there yet: both written in one run, the one would be
+// a file and a folder at once. Real names compared as the file system compares names.
+bool isInside(const FileTarget &inner, const FileTarget &folder);
+
 // Whether two names stand for one file, or will once it is made: sameTarget of their targets, so that links,
 // relative names, 8.3 short names, letter case and subst drives all come out as the file system takes them.
 bool sameFile(const QString &a, const QString &b);

@@ -410,7 +410,7 @@ void TestCheckFile::commandLine()
     if (language != u"C")
         QSKIP("Windows takes the language from the user's settings, not from LANG");
 #endif
-    const QByteArray quiz = toWindows1251(u"Вес вопроса: 1\r\nA)a*"_s);
+    const QByteArray quiz = toWindows1251(u"Вес вопроса: 1\r\nQ\r\nA)a*"_s);
     for (const QString &name : {u"data.txt"_s, u"мой тест.txt"_s, u"ещё один тест.txt"_s})
         write(name, quiz);
     write(u"warning.txt"_s, toWindows1251(u"Вес вопроса: 1\r\nA)a\r\nB)b"_s));
@@ -448,6 +448,9 @@ void TestCheckFile::inRussian_data()
     QTest::newRow("second mark") << file(question + u"C) c*\r\n"_s) << QString();
     QTest::newRow("star then blanks") << file(question + u"C) c* \r\n"_s) << QString();
     QTest::newRow("text after the answers") << file(question + u"more\r\n"_s) << QString();
+    QTest::newRow("answer without text, past D") << file(question + u"C) *\r\nE) e*\r\n"_s) << QString();
+    QTest::newRow("question without text") << file(header + u"A) a*\r\n"_s) << QString();
+    QTest::newRow("direction mark") << (question + u"\u200F2 - 5\r\n"_s).toUtf8() << QString();
     QTest::newRow("dropped line") << file(question + u"Верно ли\r\n"_s) << QString();
     QTest::newRow("LF and CR alone") << file(question + u"x\ny\rz\r\n"_s) << QString();
     QTest::newRow("control bytes") << QByteArray("x\x01\r\n\x98\r\n\0\r\n") + file(question) << QString();
@@ -520,7 +523,7 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
     QTest::addColumn<QStringList>("arguments"); // "SHORT" stands for the 8.3 name of "длинное имя.txt"
     // What is there before the run: "name" a file of the user's, "name#" one the checker made and the user changed,
     // "name -> target" a symbolic link, "name => target" a hard link, "name/" a folder, "name|" a FIFO, "name!" a
-    // character device.
+    // character device, "name^" a folder made before that may then not be written.
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<bool>("clash");
     QTest::addColumn<QString>("written"); // without a clash: the file that holds the checker's output afterwards
@@ -569,6 +572,15 @@ void TestCheckFile::writesNothingOverWhatItHas_data()
     QTest::newRow(".. after a linked folder")
         << QStringList{u"--convert"_s, u"link/../out.gift"_s, u"-o"_s, u"A/out.gift"_s, u"data.txt"_s}
         << QStringList{u"data.txt"_s, u"A/B/"_s, u"link -> A/B"_s} << true << QString() << false;
+    QTest::newRow("an output named as the folder of another")
+        << QStringList{u"--to-cp1251"_s, u"out"_s, u"--html"_s, u"out/"_s, u"data.txt"_s} << quiz << true << QString()
+        << false;
+    QTest::newRow("the report named as the pages' folder")
+        << QStringList{u"-o"_s, u"out"_s, u"--html"_s, u"out"_s, u"data.txt"_s, u"b.txt"_s}
+        << QStringList{u"data.txt"_s, u"b.txt"_s} << true << QString() << false;
+    QTest::newRow("a file in a folder that may not be written")
+        << QStringList{u"--replace"_s, u"-o"_s, u"report.txt"_s, u"--to-cp1251"_s, u"ro/copy.txt"_s, u"data.txt"_s}
+        << QStringList{u"data.txt"_s, u"ro/"_s, u"ro/copy.txt"_s, u"ro^"_s} << true << QString() << false;
     QTest::newRow("a hard link to the input") << QStringList{u"-o"_s, u"hard.txt"_s, u"data.txt"_s}
                                               << QStringList{u"data.txt"_s, u"hard.txt => data.txt"_s} << true
                                               << QString() << false;
@@ -664,6 +676,16 @@ QString make(const QString &folder, const QString &entry)
     }
     if (entry.endsWith(u'/'))
         return QDir().mkpath(path) ? QString() : u"no folder"_s;
+    if (entry.endsWith(u'^')) {
+#ifdef Q_OS_WIN
+        return u"a folder's read-only attribute refuses nothing on Windows"_s;
+#else
+        if (::geteuid() == 0)
+            return u"root writes into any folder"_s;
+        return QFile::setPermissions(path.chopped(1), QFile::ReadOwner | QFile::ExeOwner) ? QString()
+                                                                                          : u"no read-only folder"_s;
+#endif
+    }
     if (entry.endsWith(u'|') || entry.endsWith(u'!')) {
 #ifdef Q_OS_WIN
         return u"Windows has no FIFO or device in a folder"_s;
@@ -721,6 +743,11 @@ void TestCheckFile::writesNothingOverWhatItHas()
     const QStringList before = folderState(m_folder->path());
     // A checker that opened a FIFO would wait for ever: the run is ended after a while, and fails.
     const CheckerRun run = runChecker(m_folder->path(), arguments);
+    for (const QString &entry : present) {
+        if (entry.endsWith(u'^'))
+            QFile::setPermissions(m_folder->filePath(entry.chopped(1)),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     if (clash) {
         QCOMPARE(run.status, 2);
         QCOMPARE(folderState(m_folder->path()), before);

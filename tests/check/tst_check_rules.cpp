@@ -40,6 +40,9 @@ void TestCheckRules::looksLikeAnswer_data()
     QTest::newRow("spaces before") << u"  C) x"_s << u"answer C, but spaces or tabs stand before \"C)\""_s;
     QTest::newRow("tab before") << u"\tD)x"_s << u"answer D, but spaces or tabs"_s;
     QTest::newRow("no-break space before") << u"\u00A0A)x"_s << u"answer A, but spaces or tabs"_s;
+    QTest::newRow("past D, marked") << u"E) д*"_s
+                                    << u"answer E, but Tavrelo shows only answers A) to D), so the line is question "
+                                       u"text, its \"*\" too"_s;
     QTest::newRow("small Cyrillic а: an enumeration") << u"а) первое"_s << QString();
     QTest::newRow("small e") << u"e) x"_s << QString();
     QTest::newRow("spaces before a small letter") << u" a) x"_s << QString();
@@ -141,7 +144,7 @@ void TestCheckRules::controlCharacter()
     QFETCH(platform::TextEncoding, encoding);
     QFETCH(int, illFormedAt);
     QFETCH(QString, finding);
-    QCOMPARE(::controlCharacter(line, encoding, illFormedAt), finding);
+    QCOMPARE(::controlCharacter(line, findMarks(line).control, encoding, illFormedAt), finding);
 }
 
 void TestCheckRules::answerGap_data()
@@ -187,7 +190,8 @@ void TestCheckRules::quote_data()
     QTest::newRow("short") << u"А) Дунай"_s << u"\"А) Дунай\""_s;
     QTest::newRow("60 characters whole") << QString(60, u'я') << u'"' + QString(60, u'я') + u'"';
     QTest::newRow("61 shortened") << QString(61, u'я') << u'"' + QString(59, u'я') + u"…\""_s;
-    QTest::newRow("controls shown") << QString(u"a\0\x1B\x7F\u0098\tb"_s) << u"\"a␀␛␡\uFFFD\tb\""_s;
+    QTest::newRow("controls shown") << QString(u"a\0\x1B\x7F\u0098\tb"_s) << u"\"a␀␛␡⟨U+0098⟩\tb\""_s;
+    QTest::newRow("direction marks by code point") << u"\u200F2 - 5\u061C"_s << u"\"⟨U+200F⟩2 - 5⟨U+061C⟩\""_s;
 }
 
 void TestCheckRules::quote()

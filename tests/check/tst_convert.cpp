@@ -24,6 +24,8 @@ struct Converted {
     ExitStatus status = ExitStatus::Unreadable;
     QByteArray output;
     QStringList notes; // "LINE: level: text"
+    int converted = 0;
+    int leftOut = 0;
 };
 
 Converted convert(const QByteArray &input, QuizFormat to)
@@ -36,6 +38,8 @@ Converted convert(const QByteArray &input, QuizFormat to)
                                               [&](const QString &line) { converted.notes << line.mid(3).trimmed(); });
     converted.status = conversion.status;
     converted.output = conversion.output;
+    converted.converted = conversion.converted;
+    converted.leftOut = conversion.leftOut;
     return converted;
 }
 
@@ -93,6 +97,8 @@ private slots:
     void outOfTavrelo();
     void encodings_data();
     void encodings();
+    void counts_data();
+    void counts();
     void roundTrip_data();
     void roundTrip();
     void nothingWritten();
@@ -143,19 +149,104 @@ void TestConvert::intoTavrelo_data()
                        u"15: note: question 8 \"Two\" is left out: 2 of its answers are right"_s,
                        u"17: note: question 9 \"Part\" is left out: it gives part marks"_s,
                        u"19: warning: question 10 \"None\" is left out: none of its answers is right"_s};
+    QTest::newRow("GIFT: categories over a question, tags never closed, a quote in one, \"&\" without \";\"")
+        << u"$CATEGORY: a\n  $CATEGORY: b\nx <a 'y <b>z</b> <!-- w &amp {=1#fb ~2}"_s
+        << q + u"x <a 'y z <!-- w &amp\nA) 1*\nB) 2\n"_s
+        << QStringList{u"3: note: feedback is left out: Tavrelo shows none"_s};
     QTest::newRow("GIFT: broken blocks, an image")
         << u"::U::Open{=a ~b\n\n::Two::A{=a ~b} B{=c ~d}\n\nPic<img src=\"p.png\">{=a ~b}"_s
         << q + u"Pic\nA) a*\nB) b\n"_s
         << QStringList{u"1: warning: question 1 \"U\" is left out: its answers, opened with \"{\", are never closed"_s,
                        u"3: warning: question 2 \"Two\" is left out: a second \"{\" follows its answers"_s,
-                       u"5: warning: question 3 \"Pic\" shows an image"_s};
+                       u"5: warning: question 3 \"Pic\" holds an image, a sound, a video or a link"_s};
+    // Moodle's own GIFT test file question/format/gift/tests/fixtures/questions_in_category.gift.txt: a link to a
+    // sound is media.
+    QTest::newRow("Moodle: questions_in_category.gift.txt")
+        << u"// question: 0  name: switch category to $course$/Default for New Features\n$CATEGORY: $course$/Default "
+           u"for New Features\n\n// question: 44  name: Moodle activities\n::Moodle activities::[html]Match the "
+           u"activity to the description.{\n\t=An activity supporting asynchronous discussions. -> Forum\n\t=A "
+           u"teacher asks a question and specifies a choice of multiple responses. -> Choice\n\t=A bank of record "
+           u"entries which participants can add to. -> Database\n\t=A collection of web pages that anyone can add to "
+           u"or edit. -> Wiki\n\t= -> Chat\n}\n\n// question: 43  name: Greeting\n::Greeting::[html]<a "
+           u"href\\=\"http\\://demo.moodle.net/file.php/5/media/bonjour.mp3\">Listen to this greeting\\:</a><br "
+           u"/><br />What language is being spoken?{\n\t~English#Sorry, listen again.\n\t=French#Yes, well "
+           u"done!\n\t~German#Sorry, listen again.\n\t~Spanish#Sorry, listen again.\n}\n\n// question: 46  name: "
+           u"Moodle user\n::Moodle user::[html]Anyone who uses Moodle is a ...{\n\t=%100%Moodler#\n}\n\n// question: "
+           u"45  name: Moodle acronym\n::Moodle acronym::[html]Moodle is an acronym for <span style\\=\"font-style\\: "
+           u"italic;\">Modular Object-Oriented Dynamic Learning Environment</span>.{TRUE}\n"_s
+        << q + u"Listen to this greeting:\n\nWhat language is being spoken?\nA) English\nB) French*\nC) German\nD) "
+               u"Spanish\n"_s
+        << QStringList{u"5: note: question 1 \"Moodle activities\" is left out: a matching question"_s,
+                       u"14: warning: question 2 \"Greeting\" holds an image, a sound, a video or a link"_s,
+                       u"15: note: feedback is left out"_s,
+                       u"22: note: question 3 \"Moodle user\" is left out: a short-answer question"_s,
+                       u"27: note: question 4 \"Moodle acronym\" is left out: a true/false question"_s};
+    QTest::newRow("GIFT: <pre> keeps its lines, <sup> and <sub> without a Unicode form")
+        << u"[html]<pre>\na  b\nc</pre><p>2<sup>x</sup> = 8, a<sub>n</sub>, x<sup>2</sup>, 2<sup><i>x</i>+1</sup></p>{=y ~z}"_s
+        << q + u"a  b\nc\n2^x = 8, a_n, x², 2^(x+1)\nA) y*\nB) z\n"_s
+        << QStringList{u"3: note: question 1 \"a  b\" has a superscript or subscript that plain text has no sign"_s};
+    QTest::newRow("GIFT: answers without text, as Moodle leaves them out")
+        << u"Q{= ~b ~c}\n\nR{=x ~ ~c}"_s << q + u"R\nA) x*\nB) c\n"_s
+        << QStringList{u"1: warning: question 1 \"Q\" is left out: its right answer has no text"_s,
+                       u"3: note: an answer without text is left out, as Moodle leaves it out"_s};
+    // Moodle's own GIFT test inputs, question/format/gift/tests/giftformat_test.php.
+    QTest::newRow("Moodle: giftformat_test.php imports")
+        << u"// essay\n::Q8:: How are you? {}\n\n::Moodle activities::[html]Match the <b>activity</b> to the "
+           u"description.{\n    =[html]An activity supporting asynchronous discussions. -> Forum\n    = -> Chat\n}\n\n"
+           u"::Q2:: What's between orange and green in the spectrum?\n{\n    =yellow # right; good!\n    ~red # "
+           u"[html]wrong, it's yellow\n    ~[plain]blue # wrong, it's yellow\n}\n\n::colours:: What's between orange "
+           u"and green in the spectrum?\n{\n    ~%50%yellow # right; good!\n    ~%-100%red # [html]wrong\n    "
+           u"~%50%off-beige # right; good!\n    ~%-100%[plain]blue # wrong\n}\n\n::colours:: What's between orange "
+           u"and green in the spectrum?\n{\n    ~%100%yellow # right; good!\n    ~%-50%red # wrong\n    ~%-50%blue # "
+           u"wrong\n}\n\n::Q5:: What is a number from 1 to 5? {#3:2~#Completely wrong}\n\n::Shortanswer::Which is "
+           u"the best animal?{\n    =Frog#Good!\n    =%50%Cat#What is it with Moodlers and cats?\n    =%0%*#Completely "
+           u"wrong\n    ####[html]Here is some general feedback!\n}"_s
+        << (q + u"What's between orange and green in the spectrum?\nA) yellow*\nB) red\nC) blue\n"_s).repeated(2)
+               .replace(u"blue\nВес"_s, u"blue\n\nВес"_s)
+        << QStringList{u"2: note: question 1 \"Q8\" is left out: an essay"_s,
+                       u"4: note: question 2 \"Moodle activities\" is left out: a matching question"_s,
+                       u"11: note: feedback is left out, here and in 1 more question"_s,
+                       u"16: note: question 4 \"colours\" is left out: it gives part marks"_s,
+                       u"27: note: a negative mark for a wrong answer is left out"_s,
+                       u"31: note: question 6 \"Q5\" is left out: a numerical question"_s,
+                       u"33: note: question 7 \"Shortanswer\" is left out: a short-answer question"_s};
     QTest::newRow("Aiken")
         << u"Q1?\nA. x\nB) y\nANSWER: B\n\nQ2?\nA. a\nANSWER: C\n\nQ3?\nA. a\nB. b\n\nQ4?\nA) a\nB) b\nC) c\nD) d\nE) e\n"
            u"ANSWER: A"_s
         << q + u"Q1?\nA) x\nB) y*\n"_s
-        << QStringList{u"8: warning: question 2 \"Q2?\" is left out: its \"ANSWER:\" line names no answer it has"_s,
+        << QStringList{u"8: warning: question 2 \"Q2?\" is left out: it has fewer than two answers, and Moodle takes none such"_s,
                        u"10: warning: question 3 \"Q3?\" is left out: no \"ANSWER:\" line"_s,
                        u"14: note: question 4 \"Q4?\" is left out: it has 5 answers"_s};
+    // Moodle's own Aiken test files, question/format/aiken/tests/fixtures/.
+    QTest::newRow("Moodle: aiken_errors.txt")
+        << u"A question with too few answers\nA) Only answer\nANSWER: A\n\nA) Question not started\n\nANSWER: Question "
+           u"not started\n\nA good question\nA) Correct\nB) Incorrect\nANSWER: A\n\nA question started but not "
+           u"finished\nA) Correct-ish\nB) Incorrect-ish\n\nA second good question\nA)Incorrect (No space)\nB)Correct "
+           u"(No space)\nANSWER: B"_s
+        << q + u"A good question\nA) Correct*\nB) Incorrect\n\n"_s + q
+           + u"A second good question\nA) Incorrect (No space)\nB) Correct (No space)*\n"_s
+        << QStringList{u"3: warning: question 1 \"A question with too few answers\" is left out: it has fewer than two"_s,
+                       u"5: warning: answer line before any question text is left out: \"A) Question not started\""_s,
+                       u"7: warning: \"ANSWER:\" line without answers above it is left out"_s,
+                       u"14: warning: question 3 \"A question started but not finished\" is left out: no \"ANSWER:\""_s};
+    QTest::newRow("Moodle: questions.aiken.txt")
+        << u"The Moodle project was started by:\nA) Petr Skoda\nB) Martin Dougiamas\nC) Eloy Lafuente\nD) Tim Hunt\n"
+           u"ANSWER: B\n\nMoodle's abilities include handling user input that includes <html class=\"cool\"> & "
+           u"images:\nA) True\nB) False\nANSWER: A\n"_s
+        << q + u"The Moodle project was started by:\nA) Petr Skoda\nB) Martin Dougiamas*\nC) Eloy Lafuente\nD) Tim "
+               u"Hunt\n\n"_s + q + u"Moodle's abilities include handling user input that includes <html "
+               u"class=\"cool\"> & images:\nA) True*\nB) False\n"_s
+        << QStringList();
+    QTest::newRow("Aiken: a text over two lines is two questions, as Moodle reads it")
+        << u"One\ntwo?\nA. a\nB. b\nANSWER: A"_s << q + u"two?\nA) a*\nB) b\n"_s
+        << QStringList{u"1: warning: question 1 \"One\" is left out: Aiken holds a question's text on one line, and "
+                       u"Moodle takes line 2"_s};
+    QTest::newRow("Aiken: a run of text lines, one note")
+        << u"One\ntwo\nthree\nfour?\nA. a\nB. b\nANSWER: A"_s << q + u"four?\nA) a*\nB) b\n"_s
+        << QStringList{u"1: warning: questions 1 to 3 are left out: Aiken holds a question's text on one line"_s};
+    QTest::newRow("nothing to convert")
+        << u"$CATEGORY: top\n// a comment\n"_s << QString()
+        << QStringList{u"1: warning: nothing in the file reads as a question"_s};
     QTest::newRow("lettered: а) to г), А) В) С), a misspelt header, \"*\" and spaces")
         << u"Title\nВес вопроса: 2\nQ1\nа) a\nб) b*\nв) c\nг) d\n\nВес вопроса : 1\nQ2\n  А) a\n  В) b* \n  С) c\n"_s
         << u"Title\nВес вопроса: 2\nQ1\nA) a\nB) b*\nC) c\nD) d\n\n"_s + q + u"Q2\nA) a\nB) b*\nC) c\n"_s
@@ -163,7 +254,7 @@ void TestConvert::intoTavrelo_data()
                        u"9: note: taken as the header of question 2, though it has a space before the colon"_s,
                        u"11: note: the answers of question 2, lettered А), В), С), are written"_s,
                        u"11: note: the answers of question 2 are written without the spaces"_s,
-                       u"11: note: the \"*\" followed by spaces in question 2 is taken as the mark"_s};
+                       u"12: note: the \"*\" followed by spaces in question 2 is taken as the mark"_s};
     QTest::newRow("lettered: В) beside А) alone, beside Б), out of order")
         << u"Вес вопроса: 1\nQ1\nА) a*\nВ) b\nВес вопроса: 1\nQ2\nА) a\nБ) b\nВ) c*\nВес вопроса: 1\nQ3\nа) a*\nв) c\n"_s
         << q + u"Q1\nA) a*\nB) b\n\n"_s + q + u"Q2\nA) a\nB) b\nC) c*\n"_s
@@ -174,12 +265,12 @@ void TestConvert::intoTavrelo_data()
         << u"Верно ли?\nA) a\\nВес вопроса: 2{=x* ~y* ~z}"_s
         << q + u" Верно ли?\n A) a\n Вес вопроса: 2\nA) x**\nB) y* \nC) z\n"_s
         << QStringList{u"1: note: the text line \"Верно ли?\" begins with \"Ве\""_s,
-                       u"1: note: the text line \"A) a\" would be taken for answer A"_s,
-                       u"1: note: the text line \"Вес вопроса: 2\" begins with \"Ве\""_s,
+                       u"2: note: the text line \"A) a\" would be taken for answer A"_s,
+                       u"2: note: the text line \"Вес вопроса: 2\" begins with \"Ве\""_s,
                        u"2: note: the wrong answer \"y*\" ends in \"*\""_s};
     QTest::newRow("the checker's word on the copy")
         << u"Город:\nА) Москва\n{=x ~y}"_s << q + u"Город:\nА) Москва\nA) x*\nB) y\n"_s
-        << QStringList{u"1: note: the checker says of this line in the copy: looks like answer A, but its \"А\" is "
+        << QStringList{u"2: note: the checker says of this line in the copy: looks like answer A, but its \"А\" is "
                        u"the Cyrillic letter"_s};
     QTest::newRow("past 1000 questions")
         << u"Q{=a ~b}\n\n"_s.repeated(1001) << (q + u"Q\nA) a*\nB) b\n\n"_s).repeated(1000).chopped(1)
@@ -238,6 +329,18 @@ void TestConvert::outOfTavrelo_data()
         << QStringList{u"1: note: the 2 lines of question 1's text are joined into one"_s,
                        u"6: warning: question 2 is left out: in Aiken its text \"A. looks like an answer\""_s,
                        u"11: warning: question 3 is left out: Aiken has no answer without text"_s};
+    QTest::newRow("Aiken: one answer alone")
+        << q + u"Qq\nA) x*\n"_s << QuizFormat::Aiken << QString()
+        << QStringList{u"1: warning: question 1 is left out: it has one answer alone, and Moodle takes no Aiken"_s};
+    QTest::newRow("lettered the Russian way, a misspelt header")
+        << u"Вес вопроса : 1\nQ1\nа) a\n  б) b* \n"_s << QuizFormat::Gift << u"Q1 {\n\t~a\n\t=b\n}\n"_s
+        << QStringList{u"1: note: taken as the header of question 1"_s,
+                       u"3: note: the answers of question 1, lettered а), б), are read as its answers in that order"_s,
+                       u"4: note: the answers of question 1 are read as answers, though spaces stand"_s,
+                       u"4: note: the \"*\" followed by spaces in question 1 is taken as the mark"_s};
+    QTest::newRow("GIFT to GIFT: nothing said of the copy between")
+        << u"Верно ли?\nA) a{=x ~y*}"_s << QuizFormat::Gift << u"Верно ли?\nA) a {\n\t=x\n\t~y*\n}\n"_s
+        << QStringList();
     QTest::newRow("GIFT to Aiken through Tavrelo's, with the source's lines")
         << u"::A::Q1{=a ~b}\n\n::B::Q2\n  \\n  on two lines\n{=a ~b}"_s << QuizFormat::Aiken
         << u"Q1\nA) a\nB) b\nANSWER: A\n\nQ2 on two lines\nA) a\nB) b\nANSWER: A\n"_s
@@ -274,6 +377,31 @@ void TestConvert::encodings()
     for (const QString &source :
          {u"Ёж?{=да ~нет}"_s, u"Ёж?\nA. да\nB. нет\nANSWER: A"_s, u"Вес вопроса: 1\nЁж?\nа) да*\nб) нет"_s})
         QCOMPARE(convert(support::encodeText(source, encoding), QuizFormat::Tavrelo).output, written(expected));
+}
+
+void TestConvert::counts_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QuizFormat>("format");
+    QTest::addColumn<int>("converted");
+    QTest::addColumn<int>("leftOut");
+    QTest::newRow("past 1000, into GIFT")
+        << u"Вес вопроса: 1\nQ\nA) a*\nB) b\n"_s.repeated(1003) << QuizFormat::Gift << 1000 << 3;
+    QTest::newRow("Aiken, every kind left out")
+        << u"Few\nA) a\nANSWER: A\nA) not started\nANSWER: A\nOpen\nA) a\nB) b\nGood\nA)a\nB)b\nANSWER: B\nLast\nA) a"_s
+        << QuizFormat::Tavrelo << 1 << 3;
+}
+
+// The summary counts every question: those written and those left out.
+void TestConvert::counts()
+{
+    QFETCH(QString, source);
+    QFETCH(QuizFormat, format);
+    QFETCH(int, converted);
+    QFETCH(int, leftOut);
+    const Converted result = convert(source.toUtf8(), format);
+    QCOMPARE(result.converted, converted);
+    QCOMPARE(result.leftOut, leftOut);
 }
 
 void TestConvert::roundTrip_data()

@@ -71,16 +71,17 @@ void TestQuestionChecker::findings_data()
     row("no header", {u"Вес вопроса : 1"_s, u"Q"_s},
         {u"1: error: no question header"_s, u"1: warning: misspelt question header (a space before the colon) is "
                                             u"never shown, nor are the lines below it"_s});
-    row("gap", {H, u"A)a"_s, u"B)b*"_s, u"D)d"_s}, {u"4: error: answer D is never shown; the third button is empty"_s});
-    row("no answers", {H, u"Q"_s, H, u"A)a*"_s}, {u"1: warning: question 1 has no answers"_s});
-    row("no mark", {H, u"A)a"_s}, {u"1: warning: question 1 has no marked answer"_s});
-    row("two marks", {H, u"A)a*"_s, u"B)b*"_s},
-        {u"3: warning: second marked answer in question 1: only this one counts as right, not answer A marked on "
-         u"line 2"_s});
-    row("repeated marker", {H, u"A)a*"_s, u"A)b*"_s},
-        {u"3: warning: answer A again in question 1: this line replaces the one on line 2: \"A)b*\""_s});
-    row("repeated marker keeps the mark", {H, u"A)a*"_s, u"A)b"_s},
-        {u"3: warning: answer A again in question 1: this line replaces the one on line 2, and the \"*\" of line 2 "
+    row("gap", {H, u"Q"_s, u"A)a"_s, u"B)b*"_s, u"D)d"_s},
+        {u"5: error: answer D is never shown; the third button is empty"_s});
+    row("no answers", {H, u"Q"_s, H, u"Q"_s, u"A)a*"_s}, {u"1: warning: question 1 has no answers"_s});
+    row("no mark", {H, u"Q"_s, u"A)a"_s}, {u"1: warning: question 1 has no marked answer"_s});
+    row("two marks", {H, u"Q"_s, u"A)a*"_s, u"B)b*"_s},
+        {u"4: warning: second marked answer in question 1: only this one counts as right, not answer A marked on "
+         u"line 3"_s});
+    row("repeated marker", {H, u"Q"_s, u"A)a*"_s, u"A)b*"_s},
+        {u"4: warning: answer A again in question 1: this line replaces the one on line 3: \"A)b*\""_s});
+    row("repeated marker keeps the mark", {H, u"Q"_s, u"A)a*"_s, u"A)b"_s},
+        {u"4: warning: answer A again in question 1: this line replaces the one on line 3, and the \"*\" of line 3 "
          u"still marks it right"_s});
     row("look-alike answers", {H, u"А)a"_s, u"b)b"_s, u" C)c"_s, u"D)d*"_s},
         {u"2: warning: looks like answer A"_s, u"3: warning: looks like answer B"_s,
@@ -91,24 +92,32 @@ void TestQuestionChecker::findings_data()
     row("misspelt header as text", {H, u"A)a*"_s, u"вес вопроса: 1"_s, u"Q"_s},
         {u"3: warning: misspelt question header (letters in the wrong case) shows as text of question 1, and the "
          u"lines below it join it"_s});
-    row("misspelt first header", {u"вес вопроса: 1"_s, u"Q"_s, H, u"A)a*"_s},
+    row("misspelt first header", {u"вес вопроса: 1"_s, u"Q"_s, H, u"Q"_s, u"A)a*"_s},
         {u"1: warning: misspelt question header (letters in the wrong case) is never shown, nor are the lines below "
          u"it"_s,
          u"1: note: lines before the first question header are never shown"_s});
-    row("Ve line", {H, u"Верно ли"_s, u"A)a*"_s},
-        {u"2: warning: line begins with \"Ве\" but is no question header, so it is dropped and the learner never "
+    row("Ve line", {H, u"Q"_s, u"Верно ли"_s, u"A)a*"_s},
+        {u"3: warning: line begins with \"Ве\" but is no question header, so it is dropped and the learner never "
          u"sees it: \"Верно ли\""_s});
-    row("star then a space", {H, u"A)a*"_s, u"B)b* "_s},
-        {u"3: warning: answer B ends in \"*\" followed by spaces or tabs"_s});
+    row("answers without text", {H, u"Q"_s, u"A)"_s, u"B) *"_s, u"C)*c"_s},
+        {u"3: warning: answer A has no text: its button shows the letter alone: \"A)\""_s,
+         u"4: warning: answer B has no text"_s});
+    row("question without text", {H, QString(), u"A)a*"_s, H, u"Q"_s, u"A)a*"_s},
+        {u"1: warning: question 1 has no text"_s});
+    row("answers past D", {H, u"Q"_s, u"A)a"_s, u"B)b*"_s, u"E) e*"_s, u"F)f"_s},
+        {u"5: warning: looks like answer E, but Tavrelo shows only answers A) to D), so the line is question text, its \"*\" too"_s,
+         u"6: warning: looks like answer F"_s});
+    row("star then a space", {H, u"Q"_s, u"A)a*"_s, u"B)b* "_s},
+        {u"4: warning: answer B ends in \"*\" followed by spaces or tabs"_s});
     row("text after answers, once a question",
         {H, u"A)a*"_s, QString(), u"more"_s, u"and more"_s, H, u"A)a*"_s, u"x"_s},
         {u"4: note: text after the answers of question 1 joins its text above the answer buttons: \"more\""_s,
          u"8: note: text after the answers of question 2"_s});
-    row("before the first header", {QString(), u"title"_s, u"A)x*"_s, u"Верно"_s, H, u"A)a*"_s},
+    row("before the first header", {QString(), u"title"_s, u"A)x*"_s, u"Верно"_s, H, u"Q"_s, u"A)a*"_s},
         {u"2: note: lines before the first question header are never shown: \"title\""_s});
     QTest::newRow("line ends, each kind once")
-        << toWindows1251(H + u"\nA)a*\nB)b\rC)c\r\nD)d\r"_s)
-        << QStringList{u"1: note: line ends in LF alone, not CR LF"_s, u"3: note: line ends in CR alone, not CR LF"_s};
+        << toWindows1251(H + u"\nQ\r\nA)a*\nB)b\rC)c\r\nD)d\r"_s)
+        << QStringList{u"1: note: line ends in LF alone, not CR LF"_s, u"4: note: line ends in CR alone, not CR LF"_s};
     QTest::newRow("control byte") << toWindows1251(H) + QByteArray("\r\nA)a\0*\r\n\x98", 10)
                                   << QStringList{u"2: note: line holds a NUL byte at column 4: \"A)a␀*\""_s,
                                                  u"3: note: line holds the byte 0x98"_s,
@@ -122,6 +131,11 @@ void TestQuestionChecker::findings_data()
                        u"4: note: line holds the character \"\uFFFD\" (U+FFFD), which stands for text lost when the "
                        u"file was converted before, at column 2"_s,
                        u"5: note: line holds the control character U+0098 at column 1"_s};
+    QTest::newRow("direction marks")
+        << (H + u"\r\n\u200F2 - 5 = ?\r\nA)\u200E-3*\r\nB)\u061C3"_s).toUtf8()
+        << QStringList{u"2: warning: line holds the invisible direction control U+200F at column 1"_s,
+                       u"3: warning: line holds the invisible direction control U+200E at column 3"_s,
+                       u"4: warning: line holds the invisible direction control U+061C at column 3"_s};
     QTest::newRow("UTF-16 unpaired surrogate")
         << support::encodeText(H + u"\r\nA)a*\r\nx"_s, platform::TextEncoding::Utf16LE) + QByteArray("\x00\xD8y\0", 4)
         << QStringList{u"3: note: line holds bytes that are not text in the file's encoding, shown as \"\uFFFD\", at "
@@ -156,10 +170,10 @@ void TestQuestionChecker::moreThan1000Questions()
 {
     QStringList lines;
     for (int n = 1; n <= 1002; ++n)
-        lines << H << u"A)a*"_s;
+        lines << H << u"Q"_s << u"A)a*"_s;
     const Checked checked = check(file(lines));
     QCOMPARE(checked.findings,
-             QStringList{u"2001: warning: question 1001 begins here, but Tavrelo loads only the first 1000 questions: "
+             QStringList{u"3001: warning: question 1001 begins here, but Tavrelo loads only the first 1000 questions: "
                          u"nothing from this line on is loaded"_s});
     QCOMPARE(checked.counts.questions, 1000);
     QCOMPARE(checked.counts.answers, 1000);
@@ -201,19 +215,19 @@ void TestQuestionChecker::sections_data()
     QTest::newRow("every role") << file({u"title"_s, H, u"Q"_s, u"A)a*"_s, u"A)b"_s, u"Верно"_s, u"C)c"_s, u"more"_s})
                                 << QStringList{u"0: U!"_s, u"1: H T R A! D! X! T!"_s};
     QTest::newRow("an empty file") << QByteArray() << QStringList{u"0: +1!"_s};
-    QTest::newRow("a header's own note") << toWindows1251(H + u"\nA)a*\r\n"_s + H + u"\r\nA)b*"_s)
-                                         << QStringList{u"1: H! A"_s, u"2: H A"_s};
-    QStringList many{H};
+    QTest::newRow("a header's own note") << toWindows1251(H + u"\nQ\r\nA)a*\r\n"_s + H + u"\r\nQ\r\nA)b*"_s)
+                                         << QStringList{u"1: H! T A"_s, u"2: H T A"_s};
+    QStringList many{H, u"Q"_s};
     for (int i = 0; i < QuizSection::MaxLinesKept + 2; ++i)
         many << u"A)a*"_s;
     QTest::newRow("lines past those kept")
-        << file(many) << QStringList{u"1: H R"_s + u" R!"_s.repeated(QuizSection::MaxLinesKept - 2) + u" +3 +3!"_s};
+        << file(many) << QStringList{u"1: H T R"_s + u" R!"_s.repeated(QuizSection::MaxLinesKept - 3) + u" +4 +4!"_s};
     QStringList past1000;
     for (int n = 1; n <= 1001; ++n)
-        past1000 << H << u"A)a*"_s;
+        past1000 << H << u"Q"_s << u"A)a*"_s;
     QStringList sections;
     for (int n = 1; n <= 1000; ++n)
-        sections << u"%1: H A"_s.arg(n);
+        sections << u"%1: H T A"_s.arg(n);
     sections << u"1001: N!"_s;
     QTest::newRow("question 1001") << file(past1000) << sections;
 }

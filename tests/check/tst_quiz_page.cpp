@@ -172,6 +172,9 @@ void TestQuizPage::onlyText_data()
     QTest::newRow("C1 control") << quiz << u"a\u0085b"_s << u"a"_s + c(u"U+0085"_s) + u"b"_s;
     QTest::newRow("bidi controls") << quiz << u"\u202Eabc\u2066d\u2069\u202C"_s
                                    << c(u"RLO"_s) + u"abc"_s + c(u"LRI"_s) + u"d"_s + c(u"PDI"_s) + c(u"PDF"_s);
+    QTest::newRow("direction marks") << quiz << u"\u200F2 - 5 = ?\u200E абвгдежз\u061Cийклмно"_s
+                                     << c(u"RLM"_s) + u"2 - 5 = ?"_s + c(u"LRM"_s) + u" абвгдежз"_s + c(u"ALM"_s)
+                                            + u"ийклмно"_s;
     const QString pairs = u"x"_s + u"😀"_s.repeated(3000); // pairs across the pieces the escaper writes
     QTest::newRow("pairs across pieces") << quiz << pairs << pairs;
     QTest::newRow("file name") << u"&'\u202E.txt"_s << u"q"_s << u"q"_s;
@@ -198,7 +201,7 @@ void TestQuizPage::onlyText()
     }
     QCOMPARE(page.count(u"</style>"_s), 1);
     static const QRegularExpression acting(
-        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
+        u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{061C}\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
     QVERIFY(!page.contains(acting));
 }
 
@@ -226,10 +229,12 @@ void TestQuizPage::names()
 
 void TestQuizPage::writesOverItsOwnPageOnly_data()
 {
-    QTest::addColumn<QByteArray>("there"); // at the page's name; "" for a folder, "OWN" for a page made before
+    // At the page's name: "" a folder, "OWN" a page made before, "EDITED" one made before and changed since.
+    QTest::addColumn<QByteArray>("there");
     QTest::addColumn<bool>("written");
 
     QTest::newRow("its own page") << QByteArray("OWN") << true;
+    QTest::newRow("its own page, edited since") << QByteArray("EDITED") << false;
     QTest::newRow("another program's page")
         << QByteArray("<!DOCTYPE html>\n<html>\n<head>\n<meta name=\"generator\" content=\"Word\">") << false;
     QTest::newRow("the marker far down") << QByteArray(500, 'x') + "<meta name=\"generator\" content=\"tavrelo-check\">"
@@ -255,9 +260,11 @@ void TestQuizPage::writesOverItsOwnPageOnly()
             pages.check(path, [](const QString &) {});
         return allowed;
     };
-    if (there == "OWN")
+    if (there == "OWN" || there == "EDITED")
         run("Вес вопроса: 1\nСтарый\nA) a*\n");
-    else if (!there.isEmpty())
+    if (there == "EDITED")
+        support::writeFile(page, contents(page).toUtf8().replace("</main>", "<p>Мои заметки</p></main>"));
+    else if (!there.isEmpty() && there != "OWN")
         support::writeFile(page, there);
     const QString before = contents(page);
     QCOMPARE(run("Вес вопроса: 1\nНовый\nA) a*\n"), written);

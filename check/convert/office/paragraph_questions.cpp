@@ -204,7 +204,8 @@ public:
     {
         for (const Item &item : m_plain) {
             if (m_quiz.questions.empty() && m_built.empty()) {
-                m_quiz.preamble << item.lines;
+                for (const QString &line : item.lines)
+                    m_quiz.preamble += line + u'\n';
             } else {
                 m_quiz.notes.push_back(Finding{item.paragraph->number, Severity::Note,
                                                Messages::tr("this paragraph between questions is left out: it is "
