@@ -115,9 +115,9 @@ std::optional<std::pair<double, qsizetype>> weightAt(QStringView answer)
         return !part.isEmpty()
             && std::all_of(part.begin(), part.end(), [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
     };
-    const bool wellFormed = point < 0 ? digits(number.mid(digitsFrom))
-                                      : digits(number.mid(digitsFrom, point - digitsFrom))
-                                            && digits(number.mid(point + 1));
+    const bool wellFormed = point < 0
+                              ? digits(number.mid(digitsFrom))
+                              : digits(number.mid(digitsFrom, point - digitsFrom)) && digits(number.mid(point + 1));
     if (!wellFormed)
         return std::nullopt;
     return std::pair{number.toDouble(), end + 1};
@@ -314,8 +314,8 @@ private:
             readAnswer(block, from, answers.left(starts.front()), u'~', format, question);
         for (size_t k = 0; k < starts.size(); ++k) {
             const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : answers.size();
-            readAnswer(block, from + starts[k] + 1, answers.mid(starts[k] + 1, end - starts[k] - 1),
-                       answers[starts[k]], format, question);
+            readAnswer(block, from + starts[k] + 1, answers.mid(starts[k] + 1, end - starts[k] - 1), answers[starts[k]],
+                       format, question);
         }
     }
 

@@ -140,7 +140,7 @@ QString looksLikeAnswer(QStringView line)
 
 bool answerWithoutText(QStringView answerLine)
 {
-    QStringView text = answerLine.sliced(qMin<qsizetype>(2, answerLine.size()));
+    QStringView text = answerLine.mid(qMin<qsizetype>(2, answerLine.size()));
     if (isMarkedAnswer(text))
         text.chop(1);
     return isBlank(text);
