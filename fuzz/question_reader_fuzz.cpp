@@ -44,7 +44,7 @@ QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends 
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\r' && text[i] != u'\n')
             continue;
-        lines << text.sliced(start, i - start);
+        lines << text.mid(start, i - start);
         platform::LineEnd end = text[i] == u'\n' ? platform::LineEnd::Lf : platform::LineEnd::Cr;
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             end = platform::LineEnd::CrLf;
@@ -55,7 +55,7 @@ QStringList referenceLines(QByteArrayView bytes, QList<platform::LineEnd> *ends 
         start = i + 1;
     }
     if (start < text.size()) {
-        lines << text.sliced(start);
+        lines << text.mid(start);
         if (ends)
             *ends << platform::LineEnd::None;
     }

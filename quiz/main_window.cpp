@@ -16,7 +16,8 @@ MainWindow::MainWindow() : DesignedForm(mainWindowDesign())
     onClick(ui.bPrevious, &MainWindow::bPrevious_Click);
     onClick(ui.bNext, &MainWindow::bNext_Click);
     // Only a pick from the list counts as a click; typing into the text field does not.
-    connect(ui.qList, &QComboBox::activated, this, [this] { platform::runHandler([this] { qList_Click(); }); });
+    connect(ui.qList, qOverload<int>(&QComboBox::activated), this,
+            [this] { platform::runHandler([this] { qList_Click(); }); });
 }
 
 void MainWindow::Form_Load()

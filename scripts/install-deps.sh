@@ -11,8 +11,11 @@ if [ "${1:-}" = --windows ]; then
     cmake ninja-build xz-utils python3
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
-    zip unzip icoutils
-    wine64 wine
+    # The 32-bit build: MinGW for i686, Qt 5's host Linguist tools, Debian's tools to unpack Qt 5's source.
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+    qttools5-dev qttools5-dev-tools dpkg-dev
+    zip unzip icoutils file
+    wine64 wine wine32:i386
     xvfb xauth openbox xdotool x11-utils imagemagick
     fonts-dejavu-core
   )
@@ -22,6 +25,8 @@ else
     qt6-base-dev libgl-dev zlib1g-dev
     qt6-base-private-dev
     qt6-l10n-tools qt6-tools-dev
+    # The leg built with Qt 5.15.
+    qtbase5-dev qtbase5-private-dev qttools5-dev qttools5-dev-tools
     libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick
@@ -38,6 +43,10 @@ done
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+# 32-bit Wine comes from Debian's i386 packages.
+if [[ " ${missing[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo[@]}" dpkg --add-architecture i386
+fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -q
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"

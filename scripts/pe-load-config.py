@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
-"""The load configuration of a 64-bit Windows program.
+"""The load configuration of a Windows program, 64-bit or 32-bit.
 
 point: GNU ld 2.40 links the structure _load_config_used (cmake/dll_search.cpp) into the program but leaves the
 header's load configuration entry empty, so Windows never reads it; this points the entry at the structure, found by
@@ -15,7 +15,11 @@ import struct
 import sys
 
 LOAD_CONFIG_ENTRY = 10
-SYMBOL = b"_load_config_used"
+# A 32-bit program's C names begin with one more underscore.
+SYMBOLS = {0x20B: b"_load_config_used", 0x10B: b"__load_config_used"}
+# Where the optional header's data directories begin, and where DependentLoadFlags stands in the structure.
+DIRECTORIES = {0x20B: 112, 0x10B: 96}
+DEPENDENT_LOAD_FLAGS = {0x20B: 0x4E, 0x10B: 0x36}
 
 
 class Program:
@@ -26,10 +30,11 @@ class Program:
             sys.exit("pe-load-config.py: not a Windows program")
         sections, self.symbols, self.symbol_count, optional_size = struct.unpack_from("<2xH4xIIH", data, pe + 4)
         optional = pe + 24
-        if struct.unpack_from("<H", data, optional)[0] != 0x20B:
-            sys.exit("pe-load-config.py: not a 64-bit program")
+        self.magic = struct.unpack_from("<H", data, optional)[0]
+        if self.magic not in SYMBOLS:
+            sys.exit("pe-load-config.py: neither a 64-bit nor a 32-bit program")
         self.checksum = optional + 64
-        self.entry = optional + 112 + 8 * LOAD_CONFIG_ENTRY
+        self.entry = optional + DIRECTORIES[self.magic] + 8 * LOAD_CONFIG_ENTRY
         first = optional + optional_size
         # Each section: its address in memory, its size and place in the file.
         self.sections = [struct.unpack_from("<8xIIII", data, first + 40 * i) for i in range(sections)]
@@ -73,7 +78,7 @@ def main():
     with open(path, "rb") as file:
         program = Program(bytearray(file.read()))
     if sys.argv[1] == "point":
-        address = program.symbol_address(SYMBOL)
+        address = program.symbol_address(SYMBOLS[program.magic])
         size = struct.unpack_from("<I", program.data, program.offset(address))[0]
         struct.pack_into("<II", program.data, program.entry, address, size)
         program.update_checksum()
@@ -84,7 +89,7 @@ def main():
     print(f"entry {address:#x} {size}")
     if address:
         at = program.offset(address)
-        fields = struct.unpack_from("<I4xHH", program.data, at) + struct.unpack_from("<H", program.data, at + 0x4E)
+        fields = struct.unpack_from("<I4xHH", program.data, at) + struct.unpack_from("<H", program.data, at + DEPENDENT_LOAD_FLAGS[program.magic])
         print("Size {}\nMajorVersion {}\nMinorVersion {}\nDependentLoadFlags {:#x}".format(*fields))
 
 

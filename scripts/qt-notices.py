@@ -5,7 +5,10 @@
 Qt's own licences and those of the third-party code built into those modules, from a qtbase source tree (its
 LICENSES/ folder and its qt_attribution.json files). scripts/qt-mingw.sh runs it on the source of the Qt it prepares.
 
-Usage: scripts/qt-notices.py QTBASE-SOURCE-FOLDER OUTPUT-FOLDER
+Qt 5's source keeps its licences as LICENSE.* files and builds a few parts more into Core (the codecs of East Asian
+encodings, the public suffix list, FreeBSD's number parsing) and two fewer (SipHash and BLAKE2 came with Qt 6).
+
+Usage: scripts/qt-notices.py QTBASE-SOURCE-FOLDER OUTPUT-FOLDER [VERSION]   (6.4.2 unless told)
 """
 import json
 import pathlib
@@ -22,28 +25,37 @@ SHIPPED = [
 ]
 
 
-def main(source: pathlib.Path, output: pathlib.Path) -> None:
-    version = "6.4.2"
+SHIPPED_QT5 = [name for name in SHIPPED if name not in ("siphash", "blake2")] + [
+    "freebsd", "psl", "qbig5codecs", "qbkcodec", "qeucjpcodec", "qeuckrcodec", "qjiscodec", "qsjiscodec",
+    "qtsciicodec",
+]
+
+
+def main(source: pathlib.Path, output: pathlib.Path, version: str) -> None:
+    qt5 = version.startswith("5.")
+    shipped = SHIPPED_QT5 if qt5 else SHIPPED
     entries = {}
     for attribution in sorted(source.glob("**/qt_attribution.json")):
         data = json.loads(attribution.read_text(encoding="utf-8"), strict=False)
         for entry in data if isinstance(data, list) else [data]:
             entries[entry["Id"]] = (attribution.parent, entry)
-    missing = [name for name in SHIPPED if name not in entries]
+    missing = [name for name in shipped if name not in entries]
     if missing:
         sys.exit(f"qt-notices.py: no attribution for {', '.join(missing)} in {source}")
 
     output.mkdir(parents=True, exist_ok=True)
-    licences = source / "LICENSES"
-    for name, file in [("Qt-LGPL-3.0.txt", "LGPL-3.0-only.txt"), ("Qt-GPL-3.0.txt", "GPL-3.0-only.txt"),
-                       ("Qt-GPL-2.0.txt", "GPL-2.0-only.txt")]:
+    if qt5:
+        licences, files = source, ["LICENSE.LGPL3", "LICENSE.GPL3", "LICENSE.GPL2"]
+    else:
+        licences, files = source / "LICENSES", ["LGPL-3.0-only.txt", "GPL-3.0-only.txt", "GPL-2.0-only.txt"]
+    for name, file in zip(["Qt-LGPL-3.0.txt", "Qt-GPL-3.0.txt", "Qt-GPL-2.0.txt"], files):
         (output / name).write_text((licences / file).read_text(encoding="utf-8"), encoding="utf-8")
 
     parts = [
         f"Third-party code in Qt {version} (qtbase) as built into tavrelo.exe and tavrelo-check.exe\n"
         f"Taken from Qt's own attributions (qt_attribution.json) in the qtbase {version} source.\n"
     ]
-    for name in SHIPPED:
+    for name in shipped:
         folder, entry = entries[name]
         lines = [entry["Name"]]
         if entry.get("Version"):
@@ -59,6 +71,6 @@ def main(source: pathlib.Path, output: pathlib.Path) -> None:
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         sys.exit(__doc__)
-    main(pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]))
+    main(pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3] if len(sys.argv) == 4 else "6.4.2")

@@ -10,6 +10,7 @@
 # - tavrelo-check.exe, alone in a console (as Explorer starts it), waits for Enter before the console closes; from a
 #   command prompt, or with its input from a pipe, it reports and ends at once.
 # With SHOTS-FOLDER, photographs the quiz window and the message over the loading window into it.
+# A 32-bit package (tavrelo-*-win32.zip) runs under 32-bit Wine set to report Windows 7.
 # Usage: scripts/smoke-windows.sh [ZIP [SHOTS-FOLDER]]   (ZIP: build-windows/tavrelo-*-win64.zip by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +25,8 @@ done
 work=$(mktemp -d)
 pids=()
 export WINEPREFIX=$work/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all
+windows7=0
+case $zip in *-win32.zip) windows7=1 && export WINEARCH=win32 ;; esac
 cleanup() {
   wineserver -k 2>/dev/null || true
   kill "${pids[@]}" 2>/dev/null || true
@@ -39,14 +42,19 @@ export DISPLAY=:$(cat "$work/display")
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wineboot -i >/dev/null 2>&1
+if [ $windows7 = 1 ]; then
+  wine reg add 'HKEY_CURRENT_USER\Software\Wine' /v Version /t REG_SZ /d win7 /f >/dev/null 2>&1
+  wine cmd /c ver 2>/dev/null | grep -q ' 6\.1\.' ||
+    { echo "smoke-windows.sh: Wine does not report Windows 7" >&2; exit 1; }
+fi
 wineserver -w
 
 # The package where a Windows user may keep it, and a working folder elsewhere, as a shortcut may give.
 home="$work/Иван/Мои тесты"
 mkdir -p "$home" "$work/Рабочая папка"
 unzip -q "$zip" -d "$home"
-exe=$(echo "$home"/tavrelo-*-win64/tavrelo.exe)
-[ -f "$exe" ] || { echo "smoke-windows.sh: $zip holds no tavrelo-*-win64/tavrelo.exe" >&2; exit 1; }
+exe=$(echo "$home"/tavrelo-*-win*/tavrelo.exe)
+[ -f "$exe" ] || { echo "smoke-windows.sh: $zip holds no tavrelo-*-win*/tavrelo.exe" >&2; exit 1; }
 
 passes=0 failures=0
 ok() { echo "ok: $*"; passes=$((passes + 1)); }

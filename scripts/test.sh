@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Tavrelo developers
 # SPDX-License-Identifier: MIT
-# Installs what is missing, checks the sources' format, then builds and runs every test: a normal build, a build under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader, of the
-# checker and of the GIFT reader, whose findings (crash-*, leak-*, ...) go into build-fuzz/.
+# Installs what is missing, checks the sources' format, then builds and runs every test: a normal build, a build with
+# Qt 5.15 (what the 32-bit Windows package is built with), a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the question file reader, of the checker and of the GIFT
+# reader, whose findings (crash-*, leak-*, ...) go into build-fuzz/; then the Windows legs, where a Qt for MinGW is at
+# hand. The Qt 5.15 and Windows legs say how long they took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -21,6 +23,14 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTAVRE
   -DCMAKE_REQUIRE_FIND_PACKAGE_benchmark=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs" | tee build/ctest.log
+
+echo "== Build and test with Qt 5.15"
+leg=$SECONDS
+cmake -S . -B build-qt5 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRELO_QT_MAJOR=5 -DBUILD_TESTING=ON \
+  -DTAVRELO_BENCHMARKS=OFF
+cmake --build build-qt5 -j"$jobs"
+ctest --test-dir build-qt5 --output-on-failure --no-tests=error -j"$jobs" | tee build-qt5/ctest.log
+echo "== Qt 5.15 took $(( (SECONDS - leg) / 60 )) min $(( (SECONDS - leg) % 60 )) s"
 
 echo "== Benchmarks build and run once"
 for bench in build/bench/*_bench; do
@@ -51,15 +61,22 @@ done
 
 count() { sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1"; }
 
-# The Windows build and its tests under Wine, when a Qt for MinGW is at hand (or always, when asked for).
+# The Windows builds and their tests under Wine, each when its Qt for MinGW is at hand (or always, when asked for).
 windows=0
-if [ "${TAVRELO_WINDOWS:-}" = always ] || bash scripts/qt-mingw.sh --at-hand; then
-  echo "== Windows: the package, the tests under Wine and the packaged program under Wine"
-  bash scripts/test-windows.sh
-  windows=$(( $(count build-windows/ctest.log) + $(sed -n 's/^smoke-windows: \([0-9]*\) passed.*/\1/p' build-windows/smoke.log) ))
-else
-  echo "The Windows leg did not run: no static Qt for MinGW is at hand. To run it, name a ready one,"
-  echo "  TAVRELO_QT_MINGW_ARCHIVE=../shared/qt-mingw/qt-6.4.2-mingw64-static.tar.xz bash scripts/test.sh"
-  echo "or build one once (about 35 minutes on 2 cores) with: bash scripts/install-deps.sh --windows && bash scripts/qt-mingw.sh"
-fi
-echo "Tests: $(( $(count build/ctest.log) + $(count build-asan/ctest.log) + windows )) passed, 0 failed"
+for target in win64 win32; do
+  build=build-windows qt=(scripts/qt-mingw.sh) archive=TAVRELO_QT_MINGW_ARCHIVE
+  example=qt-6.4.2-mingw64-static minutes=35
+  if [ $target = win32 ]; then
+    build=build-win32 qt=(scripts/qt-mingw.sh win32) archive=TAVRELO_QT5_MINGW_ARCHIVE
+    example=qt-5.15.8-mingw32-static minutes=16
+  fi
+  if [ "${TAVRELO_WINDOWS:-}" = always ] || bash "${qt[@]}" --at-hand; then
+    bash scripts/test-windows.sh $target
+    windows=$(( windows + $(count $build/ctest.log) + $(sed -n 's/^smoke-windows: \([0-9]*\) passed.*/\1/p' $build/smoke.log) ))
+  else
+    echo "The Windows leg $target did not run: no static Qt for MinGW is at hand. To run it, name a ready one,"
+    echo "  $archive=../shared/qt-mingw/$example.tar.xz bash scripts/test.sh"
+    echo "or build one once (about $minutes minutes on 2 cores) with: bash scripts/install-deps.sh --windows && bash ${qt[*]}"
+  fi
+done
+echo "Tests: $(( $(count build/ctest.log) + $(count build-qt5/ctest.log) + $(count build-asan/ctest.log) + windows )) passed, 0 failed"

@@ -3,14 +3,21 @@
 # SPDX-License-Identifier: MIT
 # Runs one Windows Qt Test program under Wine, as CTest does for a Windows build made here (cmake/windows.cmake
 # names this script as the tests' emulator): offscreen, with DejaVu fonts, in a Wine prefix of the tests' own
-# (${XDG_CACHE_HOME:-~/.cache}/tavrelo/wine-tests, made on first use). Its log goes to standard output and its exit
-# status is the test's.
+# (${XDG_CACHE_HOME:-~/.cache}/tavrelo/wine-tests, made on first use). A 32-bit test runs in a 32-bit prefix of its
+# own (wine-tests-win32) set to report Windows 7, the oldest the 32-bit build runs on. Its log goes to standard
+# output and its exit status is the test's.
 # Usage: scripts/wine-test.sh TEST.exe [QT-TEST-ARGUMENTS...]
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 TEST.exe [ARGUMENTS...]" >&2; exit 2; }
 command -v wine >/dev/null || { echo "wine-test.sh: wine is missing (Debian: wine64)" >&2; exit 2; }
 
-export WINEPREFIX=${TAVRELO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrelo/wine-tests}
+prefix=${XDG_CACHE_HOME:-$HOME/.cache}/tavrelo/wine-tests
+windows7=0
+if file -b "$1" | grep -q '^PE32 '; then # PE32+ is 64-bit
+  prefix=$prefix-win32 windows7=1
+  export WINEARCH=win32
+fi
+export WINEPREFIX=${TAVRELO_WINEPREFIX:-$prefix}
 # No Mono and no Gecko: Wine would offer to install them.
 export WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all
 if [ ! -f "$WINEPREFIX/.tavrelo-ready" ]; then
@@ -19,6 +26,7 @@ if [ ! -f "$WINEPREFIX/.tavrelo-ready" ]; then
     flock 9
     if [ ! -f "$WINEPREFIX/.tavrelo-ready" ]; then
       wineboot -i >/dev/null 2>&1
+      [ $windows7 = 0 ] || wine reg add 'HKEY_CURRENT_USER\Software\Wine' /v Version /t REG_SZ /d win7 /f >/dev/null 2>&1
       wineserver -w
       touch "$WINEPREFIX/.tavrelo-ready"
     fi

@@ -36,6 +36,13 @@ void fatalEndsQuietly(QtMsgType type, const QMessageLogContext &context, const Q
 std::unique_ptr<QApplication> startWindowRuntime(int &argc, char **argv)
 {
     qtHandler = qInstallMessageHandler(fatalEndsQuietly);
+#if QT_VERSION_MAJOR < 6
+    // Qt 5 sizes fonts by the screen's DPI while the windows' twips stay pixels, so at 125 or 150 % the captions
+    // would outgrow their controls; scaled as Qt 6 always scales, fonts and windows grow together.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+#endif
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(qtHandler);
     return app;

@@ -53,7 +53,7 @@ bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
         return platform::Form::eventFilter(watched, event);
     const auto *frame = static_cast<QWidget *>(watched);
     const auto onFrameItself = [frame](const QMouseEvent *mouse) {
-        const QPoint point = mouse->position().toPoint();
+        const QPoint point = mouse->pos();
         return frame->rect().contains(point) && !frame->childAt(point);
     };
     if (event->type() == QEvent::MouseButtonPress) {

@@ -233,7 +233,7 @@ int run()
         status = int(convertToCp1251(files.first(), copy, print, replacing));
         if (status == int(ExitStatus::Clean)) {
             print(files.first() + u": "_s + Messages::tr("Windows-1251 copy written to %1").arg(copy));
-            files = {copy};
+            files = QStringList{copy};
         } else {
             files.clear();
         }

@@ -44,7 +44,7 @@ public:
                     warn(number, Messages::tr("answer line before any question text is left out: %1").arg(quote(line)));
                     continue;
                 }
-                m_question.answers.push_back(SourceAnswer{.text = line.sliced(2).trimmed(), .line = number});
+                m_question.answers.push_back(SourceAnswer{.text = line.mid(2).trimmed(), .line = number});
             } else if (isAikenAnswerLine(line)) {
                 finish(number, line);
             } else {
@@ -119,7 +119,7 @@ private:
             return;
         }
         // Moodle counts the letter from A, whatever letters the answers were written with.
-        const QStringView named = line.sliced(7).trimmed();
+        const QStringView named = line.mid(7).trimmed();
         const int right = named.isEmpty() ? -1 : named.front().unicode() - u'A';
         if (right < 0 || right >= int(m_question.answers.size())) {
             leaveOut(number, Messages::tr("question %1 is left out: its \"ANSWER:\" line names no answer it has")

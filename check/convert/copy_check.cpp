@@ -17,7 +17,7 @@ bool sameText(const QuizSection &section, const QStringList &lines)
     if (section.text.isEmpty())
         return lines.isEmpty();
     qsizetype at = 0;
-    for (const QStringView line : QStringView(section.text).sliced(2).tokenize(u"\r\n")) {
+    for (const QStringView line : QStringView(section.text).mid(2).split(u"\r\n")) {
         if (at == lines.size() || line != lines[at])
             return false;
         ++at;

@@ -21,9 +21,9 @@ bool isGiftLine(const QString &line)
     if (trimmed.startsWith(u"::") || trimmed.startsWith(u"$CATEGORY:"))
         return true;
     for (qsizetype i = 0; i < trimmed.size(); ++i) {
-        if (trimmed[i] == u'\\')
+        if (trimmed.at(i) == u'\\')
             ++i;
-        else if (trimmed[i] == u'{')
+        else if (trimmed.at(i) == u'{')
             return true;
     }
     return false;

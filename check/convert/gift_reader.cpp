@@ -26,7 +26,7 @@ qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from = 0)
             ++i;
             continue;
         }
-        if (text.sliced(i).startsWith(what))
+        if (text.mid(i).startsWith(what))
             return i;
     }
     return -1;
@@ -108,16 +108,16 @@ std::optional<std::pair<double, qsizetype>> weightAt(QStringView answer)
     const qsizetype end = answer.indexOf(u'%', 1);
     if (end < 0)
         return std::nullopt;
-    const QStringView number = answer.sliced(1, end - 1);
+    const QStringView number = answer.mid(1, end - 1);
     const qsizetype digitsFrom = number.startsWith(u'-') ? 1 : 0;
     const qsizetype point = number.indexOf(u'.');
     const auto digits = [](QStringView part) {
         return !part.isEmpty()
             && std::all_of(part.begin(), part.end(), [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
     };
-    const bool wellFormed = point < 0 ? digits(number.sliced(digitsFrom))
-                                      : digits(number.sliced(digitsFrom, point - digitsFrom))
-                                            && digits(number.sliced(point + 1));
+    const bool wellFormed = point < 0
+                              ? digits(number.mid(digitsFrom))
+                              : digits(number.mid(digitsFrom, point - digitsFrom)) && digits(number.mid(point + 1));
     if (!wellFormed)
         return std::nullopt;
     return std::pair{number.toDouble(), end + 1};
@@ -132,7 +132,7 @@ std::optional<TextFormat> takeFormatTag(QStringView &text)
                                                               {u"[markdown]", TextFormat::Markdown}};
     for (const auto &[tag, format] : tags) {
         if (text.startsWith(tag)) {
-            text = text.sliced(tag.size());
+            text = text.mid(tag.size());
             return format;
         }
     }
@@ -209,17 +209,17 @@ private:
     {
         const QStringView text = block.text();
         qsizetype pos = skipSpaces(text, 0);
-        if (text.sliced(pos).startsWith(u"::")) {
+        if (text.mid(pos).startsWith(u"::")) {
             const qsizetype end = findUnescaped(text, u"::", pos + 2);
             if (end < 0) {
                 warn(question.line,
                      Messages::tr("question %1 is left out: its title has no closing \"::\"").arg(question.number));
                 return false;
             }
-            question.title = unescape(text.sliced(pos + 2, end - pos - 2)).trimmed();
+            question.title = unescape(text.mid(pos + 2, end - pos - 2)).trimmed();
             pos = skipSpaces(text, end + 2);
         }
-        QStringView body = text.sliced(pos);
+        QStringView body = text.mid(pos);
         const TextFormat format = takeFormatTag(body).value_or(TextFormat::Moodle);
         pos = text.size() - body.size();
 
@@ -227,7 +227,7 @@ private:
         if (open < 0) {
             question.kind = QuestionKind::Description;
             Unescaped whole;
-            whole.append(text.sliced(pos), pos);
+            whole.append(text.mid(pos), pos);
             setText(block, question, whole, format);
             return true;
         }
@@ -238,7 +238,7 @@ private:
                                          .arg(questionName(question)));
             return false;
         }
-        const QStringView after = text.sliced(close + 1);
+        const QStringView after = text.mid(close + 1);
         if (const qsizetype second = findUnescaped(after, u"{"); second >= 0) {
             warn(block.lineAt(close + 1 + second),
                  Messages::tr("question %1 is left out: a second \"{\" follows its answers; a blank line must part "
@@ -248,7 +248,7 @@ private:
         }
         // Text after the answers makes a sentence with a gap where they stand.
         Unescaped sentence;
-        sentence.append(text.sliced(pos, open - pos), pos);
+        sentence.append(text.mid(pos, open - pos), pos);
         if (!after.trimmed().isEmpty()) {
             sentence.append(u"_____", open, true);
             sentence.append(after, close + 1);
@@ -275,11 +275,11 @@ private:
     void readAnswers(const Block &block, qsizetype from, qsizetype to, TextFormat format, SourceQuestion &question)
     {
         m_answerWithoutText = false;
-        QStringView answers = QStringView(block.text()).sliced(from, to - from);
+        QStringView answers = QStringView(block.text()).mid(from, to - from);
         if (const qsizetype general = findUnescaped(answers, u"####"); general >= 0) {
-            if (!answers.sliced(general + 4).trimmed().isEmpty())
+            if (!answers.mid(general + 4).trimmed().isEmpty())
                 question.feedbackLine = block.lineAt(from + general);
-            answers = answers.first(general);
+            answers = answers.left(general);
         }
         const QStringView trimmed = answers.trimmed();
         if (trimmed.isEmpty()) {
@@ -296,7 +296,7 @@ private:
                 return;
             }
             const qsizetype feedback = findUnescaped(trimmed, u"#");
-            const QStringView truth = (feedback < 0 ? trimmed : trimmed.first(feedback)).trimmed();
+            const QStringView truth = (feedback < 0 ? trimmed : trimmed.left(feedback)).trimmed();
             const bool trueFalse = truth == u"T" || truth == u"TRUE" || truth == u"F" || truth == u"FALSE";
             question.kind = trueFalse ? QuestionKind::TrueFalse : QuestionKind::ShortAnswer;
             return;
@@ -310,12 +310,12 @@ private:
                 starts.push_back(i);
         }
         // Moodle takes text before the first answer as a wrong answer.
-        if (!answers.first(starts.front()).trimmed().isEmpty())
-            readAnswer(block, from, answers.first(starts.front()), u'~', format, question);
+        if (!answers.left(starts.front()).trimmed().isEmpty())
+            readAnswer(block, from, answers.left(starts.front()), u'~', format, question);
         for (size_t k = 0; k < starts.size(); ++k) {
             const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : answers.size();
-            readAnswer(block, from + starts[k] + 1, answers.sliced(starts[k] + 1, end - starts[k] - 1),
-                       answers[starts[k]], format, question);
+            readAnswer(block, from + starts[k] + 1, answers.mid(starts[k] + 1, end - starts[k] - 1), answers[starts[k]],
+                       format, question);
         }
     }
 
@@ -327,12 +327,12 @@ private:
         std::optional<double> weight;
         if (const std::optional<std::pair<double, qsizetype>> found = weightAt(body)) {
             weight = found->first;
-            body = body.sliced(found->second).trimmed();
+            body = body.mid(found->second).trimmed();
         }
         if (const qsizetype feedback = findUnescaped(body, u"#"); feedback >= 0) {
-            if (!body.sliced(feedback + 1).trimmed().isEmpty())
+            if (!body.mid(feedback + 1).trimmed().isEmpty())
                 question.feedbackLine = question.feedbackLine > 0 ? question.feedbackLine : answer.line;
-            body = body.first(feedback).trimmed();
+            body = body.left(feedback).trimmed();
         }
         const TextFormat answerFormat = takeFormatTag(body).value_or(format);
         const PlainText plain = plainText(unescape(body), answerFormat);

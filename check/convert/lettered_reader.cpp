@@ -58,7 +58,7 @@ std::optional<QChar> answerLetter(QStringView line)
 bool inOrder(const QString &letters, int (*place)(QChar))
 {
     for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (place(letters[i]) != i + 1)
+        if (place(letters.at(i)) != i + 1)
             return false;
     }
     return true;
@@ -148,11 +148,11 @@ private:
             const qsizetype start = leadingBlanks(line.text);
             if (spaced == 0 && start > 0)
                 spaced = line.number;
-            QString text = line.text.sliced(start + 2);
+            QString text = line.text.mid(start + 2);
             qsizetype end = text.size();
-            while (end > 0 && isBlankChar(text[end - 1]))
+            while (end > 0 && isBlankChar(text.at(end - 1)))
                 --end;
-            const bool right = end > 0 && text[end - 1] == AnswerMark;
+            const bool right = end > 0 && text.at(end - 1) == AnswerMark;
             if (starSpaced == 0 && right && end < text.size())
                 starSpaced = line.number;
             if (right)

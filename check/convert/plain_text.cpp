@@ -63,14 +63,14 @@ const QHash<QString, char16_t> &namedEntities()
 std::pair<char32_t, qsizetype> entityAt(QStringView text)
 {
     constexpr qsizetype MaxLength = 32; // up to the ";", longer than any entity's name or number
-    const qsizetype end = text.first(qMin(text.size(), MaxLength + 1)).indexOf(u';');
+    const qsizetype end = text.left(qMin(text.size(), MaxLength + 1)).indexOf(u';');
     if (end < 2 || end > MaxLength)
         return {0, 0};
-    const QStringView body = text.sliced(1, end - 1);
+    const QStringView body = text.mid(1, end - 1);
     if (body.front() == u'#') {
         const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
         bool ok = false;
-        const uint code = body.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+        const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
         // No NUL, no half of a surrogate pair, nothing beyond Unicode: those stay as written.
         if (!ok || code == 0 || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF)
             return {0, 0};
@@ -119,7 +119,7 @@ public:
         if (at < m_lastAsked)
             *this = TagEnds(m_text); // asked out of order: start afresh
         m_lastAsked = at;
-        const QStringView rest = m_text.sliced(at);
+        const QStringView rest = m_text.mid(at);
         if (rest.startsWith(u"<!--")) {
             // A "-->" missing after one place is missing after every later place.
             if (m_noCommentEndFrom >= 0 && at + 4 >= m_noCommentEndFrom)
@@ -182,7 +182,7 @@ QString tagName(QStringView tag)
     const qsizetype start = i;
     while (i < tag.size() && tag[i].isLetterOrNumber())
         ++i;
-    return tag.sliced(start, i - start).toString().toLower();
+    return tag.mid(start, i - start).toString().toLower();
 }
 
 bool isBlockTag(const QString &name)
@@ -364,10 +364,10 @@ PlainText plainText(QStringView text, TextFormat format)
     };
     TagEnds tagEnds(text);
     for (qsizetype i = 0; i < text.size();) {
-        const QStringView rest = text.sliced(i);
+        const QStringView rest = text.mid(i);
         if (markup && isTagStart(rest)) {
             if (const qsizetype end = tagEnds.tagEnd(i); end > 0) {
-                const QStringView tag = rest.first(end - i);
+                const QStringView tag = rest.left(end - i);
                 const QString name = tagName(tag);
                 const bool closing = rest.startsWith(u"</");
                 const qsizetype at = i;
@@ -410,7 +410,7 @@ PlainText plainText(QStringView text, TextFormat format)
                         builder.keepSpaces(preDepth > 0);
                         // As a browser does, a line break right after <pre> starts no line.
                         if (!closing && i < text.size() && (text[i] == u'\r' || text[i] == u'\n'))
-                            i += text.sliced(i).startsWith(u"\r\n") ? 2 : 1;
+                            i += text.mid(i).startsWith(u"\r\n") ? 2 : 1;
                     }
                 } else if (name == u"td" || name == u"th") {
                     add(U' ', at);

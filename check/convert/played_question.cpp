@@ -36,7 +36,7 @@ std::optional<PlayedQuestion> playedQuestion(const QuizSection &section, std::ve
         }
         if (k == section.rightAnswer)
             played.right = int(played.answers.size());
-        played.answers << answer.sliced(2).trimmed();
+        played.answers << answer.mid(2).trimmed();
         qint64 line = played.line;
         for (const QuizLine &kept : section.lines) {
             if (kept.role == LineRole::Answer && kept.answer == k)

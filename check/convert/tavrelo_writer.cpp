@@ -84,7 +84,7 @@ TavreloCopy writeTavrelo(QStringView preamble, const std::vector<const SourceQue
         qsizetype end = preamble.indexOf(u'\n', from);
         if (end < 0)
             end = preamble.size();
-        const QStringView line = preamble.sliced(from, end - from);
+        const QStringView line = preamble.mid(from, end - from);
         from = end + 1;
         if (isCheckerMark(line))
             continue; // the file gets a new one

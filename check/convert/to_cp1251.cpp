@@ -42,10 +42,10 @@ public:
             const bool marked = end < line.size() && line[end].isMark();
             while (end < line.size() && line[end].isMark())
                 ++end;
-            const QStringView cluster = line.sliced(i, end - i);
-            const QList<uint> original = cluster.toUcs4();
-            const QList<uint> composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C).toUcs4()
-                                                : original;
+            const QStringView cluster = line.mid(i, end - i);
+            const QVector<uint> original = cluster.toUcs4();
+            const QVector<uint> composed = marked ? cluster.toString().normalized(QString::NormalizationForm_C).toUcs4()
+                                                  : original;
             for (qsizetype k = 0; k < composed.size(); ++k) {
                 const std::optional<char> byte = composed[k] <= 0xFFFF
                                                    ? platform::unicodeToWindows1251(char16_t(composed[k]))

@@ -229,12 +229,12 @@ void appendQuotedHtmlText(QByteArray &html, QStringView text)
         const char16_t ch = text[at].unicode();
         if (!picturing(ch))
             continue;
-        appendText<true>(html, text.sliced(from, at - from));
+        appendText<true>(html, text.mid(from, at - from));
         char mark[MaxBytesPerUnit];
         html.append(mark, putMark<true>(mark, ch == 0x2421 ? char16_t(0x7F) : char16_t(ch - 0x2400)) - mark);
         from = at + 1;
     }
-    appendText<true>(html, text.sliced(from));
+    appendText<true>(html, text.mid(from));
 }
 
 void appendPlainHtmlText(QByteArray &html, QStringView text)

@@ -147,7 +147,7 @@ QByteArray sheetStyle(QStringView title, int variants)
     constexpr qsizetype FooterTitle = 70;
     QString shown = title.left(FooterTitle).toString();
     if (shown.size() < title.size()) {
-        if (shown.back().isHighSurrogate())
+        if (shown.at(shown.size() - 1).isHighSurrogate())
             shown.chop(1);
         shown += u'…';
     }

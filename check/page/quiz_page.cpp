@@ -53,7 +53,7 @@ QStringList titleLines(const QuizSection *before)
         QString text = line.text.trimmed();
         if (text.size() > MaxTitleCharacters || line.length > line.text.size()) {
             text.truncate(MaxTitleCharacters);
-            if (text.back().isHighSurrogate())
+            if (text.at(text.size() - 1).isHighSurrogate())
                 text.chop(1);
             text += u'…';
         }

@@ -22,8 +22,8 @@ void QuizVariants::add(const QuizSection &section)
     for (int k = 0; k < places.buttons; ++k) {
         const QString &label = section.answers[size_t(k)];
         m_hash.add(label);
-        const QStringView body = QStringView(label).sliced(qMin<qsizetype>(2, label.size()));
-        question.answers[size_t(k)] = body.first(qMin(body.size(), MaxCharactersShown)).toString();
+        const QStringView body = QStringView(label).mid(qMin<qsizetype>(2, label.size()));
+        question.answers[size_t(k)] = body.left(qMin(body.size(), MaxCharactersShown)).toString();
         question.lengths[size_t(k)] = body.size();
         question.empty[size_t(k)] = label.isEmpty();
         places.fixed[size_t(k)] = label.isEmpty() || refersToOtherAnswers(body);

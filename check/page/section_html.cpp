@@ -80,7 +80,7 @@ void appendFileText(QByteArray &html, QStringView text, qint64 length)
     if (shown > 0 && shown < text.size() && text[shown - 1].isHighSurrogate())
         --shown;
     add(html, "<bdi>");
-    appendHtmlText(html, text.first(shown));
+    appendHtmlText(html, text.left(shown));
     add(html, "</bdi>");
     if (length > shown) {
         html += " <span class=\"cut\">";

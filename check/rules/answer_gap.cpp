@@ -17,7 +17,7 @@ QString enumerate(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return Messages::tr("%1 and %2").arg(items.first(items.size() - 1).join(u", "_s), items.last());
+    return Messages::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(u", "_s), items.last());
 }
 
 QString answerLetter(int answer)

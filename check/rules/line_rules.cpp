@@ -57,7 +57,7 @@ bool readLikeHeader(QStringView line, HeaderLook &look)
         const qsizetype start = i;
         while (i < line.size() && isBlankChar(line[i]))
             ++i;
-        return line.sliced(start, i - start);
+        return line.mid(start, i - start);
     };
     const auto readWord = [&](QStringView word) {
         for (const QChar expected : word) {
@@ -140,7 +140,7 @@ QString looksLikeAnswer(QStringView line, bool belowAnswers)
 
 bool answerWithoutText(QStringView answerLine)
 {
-    QStringView text = answerLine.sliced(qMin<qsizetype>(2, answerLine.size()));
+    QStringView text = answerLine.mid(qMin<qsizetype>(2, answerLine.size()));
     if (isMarkedAnswer(text))
         text.chop(1);
     return isBlank(text);

@@ -128,7 +128,7 @@ void QuizBuilder::keepLine(qint64 number, QStringView text, LineRole role, int a
     line.answer = qint8(answer);
     line.marked = marked;
     line.text.resize(0);
-    line.text.append(text.first(kept));
+    line.text.append(text.left(kept));
     line.length = text.size();
     for (auto it = from; it != to; ++it)
         line.findings.push_back(std::move(it->second));

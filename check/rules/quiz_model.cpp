@@ -14,5 +14,5 @@ int QuizSection::shownAnswers() const
 QStringList QuizSection::textLines() const
 {
     // Every line stands after its CR LF, the first one included.
-    return text.isEmpty() ? QStringList() : text.sliced(2).split(u"\r\n"_s);
+    return text.isEmpty() ? QStringList() : text.mid(2).split(u"\r\n"_s);
 }

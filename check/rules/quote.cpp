@@ -33,7 +33,7 @@ void appendVisible(QString &quoted, char16_t ch)
 QString quote(QStringView line)
 {
     const bool shortened = line.size() > MaxQuoted;
-    QStringView shown = shortened ? line.first(MaxQuoted - 1) : line;
+    QStringView shown = shortened ? line.left(MaxQuoted - 1) : line;
     if (shortened && shown.back().isHighSurrogate())
         shown.chop(1); // not half a character
     QString quoted;

@@ -59,7 +59,7 @@ public:
         return ContainerAccessible::text(t);
     }
 
-    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    QVector<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         auto related = ContainerAccessible::relations(match);
         if ((match & QAccessible::Labelled) && !static_cast<QGroupBox *>(widget())->title().isEmpty()) {

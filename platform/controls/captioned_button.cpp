@@ -38,7 +38,7 @@ void showAsText(QAbstractButton &button, const QStyleOptionButton &option, Wrapp
                 const StyleElements &elements)
 {
     const qsizetype shown = caption.prepare(captionArea(button, option, elements).size(), button.font());
-    const QString text = escapeMnemonics(caption.text().first(shown));
+    const QString text = escapeMnemonics(caption.text().left(shown));
     if (text != button.text())
         button.setText(text);
 }

@@ -104,7 +104,7 @@ void Label::showPrefix()
     if (length == m_shown)
         return;
     m_shown = length;
-    setText(shownText(QStringView(m_caption).first(length)));
+    setText(shownText(QStringView(m_caption).left(length)));
 }
 
 // What QLabel draws of a plain text, but with runs wider than a line broken (see layoutOption()).

@@ -31,7 +31,7 @@ void StatusBar::AddPanel(const QString &text, PanelSize size, float minWidth, fl
 {
     auto *label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFrameStyle(int(QFrame::Panel) | int(QFrame::Sunken));
     label->setText(text);
     label->setIndent(PanelGap);
     m_panels.append({label, size, twipsToPixels(minWidth), twipsToPixels(designWidth)});

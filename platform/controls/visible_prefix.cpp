@@ -30,7 +30,7 @@ qsizetype visiblePrefixLength(QStringView text, qsizetype first, qsizetype cap,
         if (length >= cap)
             return cleanCut(text, cap);
         const qsizetype cut = cleanCut(text, length);
-        const double covered = coverage(text.first(cut));
+        const double covered = coverage(text.left(cut));
         if (covered >= 1)
             return cut;
         // A prefix that gives a tenth of the lines needed will want about ten times its length.

@@ -80,7 +80,7 @@ void WrappedCaption::layOut()
 {
     const qreal lineHeight = QFontMetricsF(m_font).height();
     const int fitting = std::max(1, static_cast<int>(m_area.height() / lineHeight));
-    m_layout = std::make_unique<QTextLayout>(m_prefix == m_text.size() ? m_text : m_text.first(m_prefix), m_font);
+    m_layout = std::make_unique<QTextLayout>(m_prefix == m_text.size() ? m_text : m_text.left(m_prefix), m_font);
     m_layout->setTextOption(wrappingOption());
     const int created = createLines(*m_layout, std::max(m_area.width(), 1), fitting + 1);
     m_lines = std::min(created, fitting);

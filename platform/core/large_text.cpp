@@ -21,7 +21,11 @@ constexpr qsizetype LargePage = 2 * 1024 * 1024;
 // What the text can hold without moving: Qt's capacity() also counts the room before the text.
 qsizetype roomFromStart(const QString &text)
 {
+#if QT_VERSION_MAJOR >= 6
     return text.capacity() - text.data_ptr().freeSpaceAtBegin();
+#else
+    return text.capacity(); // Qt 5 keeps no room before the text
+#endif
 }
 
 void adviseLargePages([[maybe_unused]] const QString &text)

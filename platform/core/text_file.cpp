@@ -194,9 +194,9 @@ LineEnd TextStream::lastLineEnd() const
     // before the next line, and a line holds neither CR nor LF (a CR before an LF is always one CR LF).
     if (m_pos == 0)
         return LineEnd::None;
-    const char last = m_buffer[m_pos - 1];
+    const char last = m_buffer.at(m_pos - 1);
     if (last == '\n')
-        return m_pos >= 2 && m_buffer[m_pos - 2] == '\r' ? LineEnd::CrLf : LineEnd::Lf;
+        return m_pos >= 2 && m_buffer.at(m_pos - 2) == '\r' ? LineEnd::CrLf : LineEnd::Lf;
     return last == '\r' ? LineEnd::Cr : LineEnd::None;
 }
 

@@ -12,11 +12,27 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QThread>
 #include <QWindowStateChangeEvent>
 
 namespace platform {
 namespace {
 int loadedForms = 0;
+
+// The program ends with its event loop; asked outside one, nothing happens.
+void quitProgram()
+{
+#if QT_VERSION_MAJOR >= 6
+    QCoreApplication::quit();
+#else
+    // Qt 5's quit() outside the loop would end the next one at once (a message box shown later), where Qt 6 ignores
+    // it; inside, it asks by the Quit event, as Qt 6 does.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    }
+#endif
+}
 } // namespace
 
 Form::Form(const WindowDesign &design)
@@ -82,7 +98,7 @@ void unloadForm(Form *form)
     // The window may be unloading itself from one of its own handlers: let that return first.
     form->deleteLater();
     if (loadedForms == 0)
-        QCoreApplication::quit();
+        quitProgram();
 }
 
 void Form::resizeEvent(QResizeEvent *event)

@@ -24,7 +24,7 @@ QString shownText(const QString &text)
         return text;
     WrappedCaption caption;
     caption.setText(text);
-    return text.first(caption.prepare(QSize(WidestText, screen->availableGeometry().height()), QApplication::font()));
+    return text.left(caption.prepare(QSize(WidestText, screen->availableGeometry().height()), QApplication::font()));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "check/rules/answer_gap.h"
 #include "check/rules/line_rules.h"
 #include "check/rules/quote.h"
+#include "tests/support/encoded_text.h"
 
 #include <QTest>
 

@@ -16,6 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(QuizFormat) // a test row's column (Qt 6 knows an enum by itself)
+
 namespace {
 
 struct Converted {
@@ -73,7 +75,7 @@ QStringList playedQuiz(const QByteArray &bytes)
         for (int k = 1; k <= section.shownAnswers(); ++k) {
             const QString &answer = section.answers[size_t(k - 1)];
             if (!answer.isEmpty())
-                answers << (k == section.rightAnswer ? u"* "_s : u"  "_s) + answer.sliced(2).trimmed();
+                answers << (k == section.rightAnswer ? u"* "_s : u"  "_s) + answer.mid(2).trimmed();
         }
         quiz << text.join(u" / "_s) + u" | "_s + answers.join(u" | "_s);
     });

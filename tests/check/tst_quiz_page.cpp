@@ -199,8 +199,10 @@ void TestQuizPage::onlyText()
     static const QRegularExpression tag(u"<(?:/|!DOCTYPE )?([a-zA-Z0-9]+)"_s);
     static const QStringList known = u"html head meta title style body div header h1 p nav a main section h2 bdi span "
                                      u"em b ol li footer article"_s.split(u' ');
-    for (const QRegularExpressionMatch &match : tag.globalMatch(page))
+    for (auto tags = tag.globalMatch(page); tags.hasNext();) {
+        const QRegularExpressionMatch match = tags.next();
         QVERIFY2(known.contains(match.captured(1)), qPrintable(match.captured()));
+    }
     QCOMPARE(page.count(u"</style>"_s), 1);
     static const QRegularExpression acting(
         u"[\\x00-\\x08\\x0B-\\x1F\\x7F-\\x9F\\x{061C}\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}\\x{2400}-\\x{2421}]"_s);
@@ -330,7 +332,7 @@ void TestQuizPage::variants()
                 texts << match.captured(3);
                 if (!match.captured(1).isEmpty()) {
                     QCOMPARE(match.captured(3), u"ответ %1.%2"_s.arg(k).arg(k % 4 + 1)); // the mark moved along
-                    QCOMPARE(QString(keyLetters[place]), match.captured(2));
+                    QCOMPARE(QString(keyLetters.at(place)), match.captured(2));
                 }
             }
             QCOMPARE(letters, u"ABCD"_s);
@@ -462,7 +464,8 @@ void TestQuizPage::printsInBrowser()
         for (const QString &page : read.split(u"<page "_s).mid(1)) {
             QVERIFY2(page.startsWith(u"width=\"594.9"_s) && page.contains(u"height=\"841.9"_s), "A4");
             QString text;
-            for (const QRegularExpressionMatch &match : word.globalMatch(page)) {
+            for (auto words = word.globalMatch(page); words.hasNext();) {
+                const QRegularExpressionMatch match = words.next();
                 text += match.captured(3) + u' ';
                 if (match.captured(3).startsWith(u"Вопрос"_s))
                     smallest = qMin(smallest, match.captured(2).toDouble() - match.captured(1).toDouble());

@@ -42,7 +42,7 @@ QImage picture(QWidget &widget)
 QString words(qsizetype characters)
 {
     const QString unit = u"Широка страна моя родная, много в ней лесов, полей и рек. "_s;
-    return unit.repeated(characters / unit.size() + 1).first(characters);
+    return unit.repeated(characters / unit.size() + 1).left(characters);
 }
 
 } // namespace
@@ -232,7 +232,7 @@ private slots:
             return widget;
         };
         const auto huge = button(caption);
-        const auto beginning = button(caption.first(600));
+        const auto beginning = button(caption.left(600));
         QCOMPARE(picture(*huge), picture(*beginning));
         QCOMPARE(huge->Caption().size(), caption.size());
         QVERIFY(huge->text().size() < 20'000);

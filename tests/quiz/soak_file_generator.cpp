@@ -201,7 +201,7 @@ private:
         }
         if (!answers.isEmpty() && chance(10))
             answers << pick(answers);
-        QList<bool> marks(answers.size(), false);
+        QVector<bool> marks(answers.size(), false);
         if (!answers.isEmpty()) {
             const int markKind = below(100);
             const int markCount = markKind < 20 ? 0 : markKind < 85 ? 1 : 2;

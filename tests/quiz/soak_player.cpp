@@ -63,7 +63,7 @@ QuizPlayer::QuizPlayer(QRandomGenerator &random, const QuestionFile &file)
     : m_random(random), m_file(file), m_fileWritten(writeFile(file))
 {
     auto *list = m_quiz.ui().qList;
-    QObject::connect(list, &QComboBox::activated, list, [this](int row) {
+    QObject::connect(list, qOverload<int>(&QComboBox::activated), list, [this](int row) {
         m_activatedRow = row;
         ++m_activations;
     });

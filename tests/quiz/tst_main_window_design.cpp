@@ -67,7 +67,8 @@ private slots:
         QCOMPARE(w.font().weight(), QFont::Normal);
         // A normal window, sizable, with minimise and maximise buttons.
         QCOMPARE(w.windowType(), Qt::Window);
-        QVERIFY(w.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint)
+                && w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(!w.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(w.minimumSize() != w.maximumSize());
     }
@@ -225,7 +226,7 @@ private slots:
     {
         QuizWindow quiz;
         QWidget &bar = *quiz.ui().StatusBar->widget();
-        const QList<QLabel *> panels = bar.findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        const QList<QLabel *> panels = bar.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(panels.size(), 2);
         QCOMPARE(panels[0]->text(), u"Tavrelo 1.0.0 "_s);
         QCOMPARE(panels[1]->text(), QString());

@@ -38,7 +38,7 @@ void recordAnnouncements(QAccessibleEvent *event)
     if (event->type() == QAccessible::ValueChanged) {
         // Qt's bridge passes on only a string.
         if (const QVariant value = static_cast<QAccessibleValueChangeEvent *>(event)->value();
-            value.typeId() == QMetaType::QString)
+            value.userType() == QMetaType::QString)
             notified << value.toString();
     }
 }

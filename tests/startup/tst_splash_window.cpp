@@ -23,6 +23,10 @@
 using namespace Qt::StringLiterals;
 using platform::Forms;
 
+#if QT_VERSION_MAJOR < 6
+Q_DECLARE_METATYPE(Qt::MouseButton) // a test row's column; Qt 6 knows its own enums
+#endif
+
 namespace {
 
 // The splash window on screen, as a user meets it.
@@ -127,7 +131,11 @@ private Q_SLOTS:
     void logoPicture()
     {
         const auto *logo = &support::widget<QLabel>(Forms<SplashWindow>::get(), u"imgLogo");
+#if QT_VERSION_MAJOR >= 6
         QCOMPARE(logo->pixmap().size(), QSize(32, 32));
+#else
+        QCOMPARE(logo->pixmap(Qt::ReturnByValue).size(), QSize(32, 32)); // the other returns a pointer
+#endif
         QVERIFY(logo->hasScaledContents());
         QCOMPARE(logo->size(), QSize(platform::twipsToPixels(1815), platform::twipsToPixels(2385)));
     }
@@ -154,9 +162,15 @@ private Q_SLOTS:
     {
         QFETCH(Qt::Key, key);
         QFETCH(bool, closes);
-        QWindow *splash = shownSplash().windowHandle();
-        // With no other window loaded, closing the splash leaves none: the program ends.
-        QCOMPARE(support::endsProgram([&] { QTest::keyClick(splash, key); }), closes);
+        const QPointer<QWindow> splash = shownSplash().windowHandle();
+        // With no other window loaded, closing the splash leaves none: the program ends. Qt 5 may have deleted the
+        // window by the time the key is released.
+        QCOMPARE(support::endsProgram([&] {
+                     QTest::keyPress(splash, key);
+                     if (splash)
+                         QTest::keyRelease(splash, key);
+                 }),
+                 closes);
         QCOMPARE(support::loadedWindows(), closes ? 0 : 1);
         QCOMPARE(support::loadedWindows<SplashWindow>(), closes ? 0 : 1);
     }

@@ -7,9 +7,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMetaType>
 #include <QStringEncoder>
 
 #include <utility>
+
+// A test row's column (Qt 6 knows an enum by itself).
+Q_DECLARE_METATYPE(platform::TextEncoding)
 
 namespace support {
 

@@ -19,8 +19,8 @@ struct ProbedRun {
     {
         QStringList boxes;
         const QRegularExpression box(QStringLiteral("Message box \\([a-z]+\\) \"[^\"]*\":\\n[^\\n]*(\\n\\n[^\\n]*)?"));
-        for (const QRegularExpressionMatch &match : box.globalMatch(outcome.errors))
-            boxes << match.captured();
+        for (auto matches = box.globalMatch(outcome.errors); matches.hasNext();)
+            boxes << matches.next().captured();
         return boxes;
     }
     // The peak virtual memory of the program when its window came up, in kB; 0 where the system does not say.

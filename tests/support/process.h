@@ -24,15 +24,37 @@ struct ProcessOutcome {
     QString report() const { return output + errors; }
 };
 
+#if QT_VERSION_MAJOR < 6
+// Qt 5 runs a virtual function of the process in the child where Qt 6 takes a function.
+class ChildSetupProcess : public QProcess {
+public:
+    explicit ChildSetupProcess(std::function<void()> inChild) : m_inChild(std::move(inChild)) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        if (m_inChild)
+            m_inChild();
+    }
+
+private:
+    std::function<void()> m_inChild;
+};
+#endif
+
 // inChild runs in the new process before the program starts (where the system allows), to set its limits.
 inline ProcessOutcome runProcess(const QString &program, const QStringList &arguments, const QString &folder,
                                  const QProcessEnvironment &environment, int timeoutMs,
                                  const std::function<void()> &inChild = {})
 {
+#if QT_VERSION_MAJOR >= 6
     QProcess process;
 #ifdef Q_OS_UNIX
     if (inChild)
         process.setChildProcessModifier(inChild);
+#endif
+#else
+    ChildSetupProcess process(inChild);
 #endif
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);

@@ -37,9 +37,9 @@ quint8 emphasisFrom(const OfficeParagraph &paragraph, qsizetype from)
     quint8 all = 0xFF;
     bool visible = false;
     for (qsizetype i = qMax<qsizetype>(0, from); i < paragraph.text.size() && i < paragraph.emphasis.size(); ++i) {
-        if (paragraph.text[i].isSpace() || paragraph.emphasis[i] == neutralEmphasis)
+        if (paragraph.text.at(i).isSpace() || paragraph.emphasis.at(i) == neutralEmphasis)
             continue;
-        all &= quint8(paragraph.emphasis[i]);
+        all &= quint8(paragraph.emphasis.at(i));
         visible = true;
     }
     return visible ? all : 0;

@@ -167,7 +167,7 @@ int latinPlace(QChar letter)
     static const QString cyrillic = u"авсе"_s;
     static const QString asLatin = u"abce"_s;
     const qsizetype lookAlike = cyrillic.indexOf(letter);
-    return int(latin.indexOf(lookAlike >= 0 ? asLatin[lookAlike] : letter)) + 1;
+    return int(latin.indexOf(lookAlike >= 0 ? asLatin.at(lookAlike) : letter)) + 1;
 }
 
 struct Building {

@@ -26,7 +26,7 @@ constexpr quint16 utf8Names = 0x0800;
 
 quint32 u16(const QByteArray &bytes, qsizetype at)
 {
-    return quint32(uchar(bytes[at])) | quint32(uchar(bytes[at + 1])) << 8;
+    return quint32(uchar(bytes.at(at))) | quint32(uchar(bytes.at(at + 1))) << 8;
 }
 
 quint32 u32(const QByteArray &bytes, qsizetype at)
