@@ -271,7 +271,7 @@ void TestConvert::intoTavrelo_data()
     QTest::newRow("mends: ten text lines listed, one note for the rest")
         << u"Q"_s + u"\\nA) x"_s.repeated(12) + u"{=a ~b}"_s
         << q + u"Q\n"_s + u" A) x\n"_s.repeated(12) + u"A) a*\nB) b\n"_s
-        << QStringList(10, u"1: note: the text line \"A) x\" would be taken for answer A"_s)
+        << u"1: note: the text line \"A) x\" would be taken for answer A\n"_s.repeated(10).split(u'\n', Qt::SkipEmptyParts)
                + QStringList{u"1: note: 2 more text lines are written with a space before them, as these are; they "
                              u"are not listed"_s};
     QTest::newRow("the checker's word on the copy")
